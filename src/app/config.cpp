@@ -1,0 +1,30 @@
+#include "app/config.h"
+
+#include <fstream>
+
+#include "app/fatal.h"
+#include "data/ini_file.h"
+#include "data/paths.h"
+#include "game/game.h"
+
+namespace quenlit {
+
+bool ReadConfig(Game& game) {
+  const char kPath[] = "./config.ini";
+  if (!std::ifstream(ResolveGamePath(kPath))) FatalError(game.shell, "找不到配置文件", true);
+  const IniFile ini = IniFile::Load(kPath);
+  const auto flag = [&](const char* section, const char* key, int fallback) {
+    return ini.GetInt(section, key, fallback) != 0 ? 1 : 0;
+  };
+  // The size comes from "Resolution14"; the full-screen switch sits in "Resolution".
+  game.windowWidth = ini.GetInt("Resolution14", "Width", 1366);
+  game.windowHeight = ini.GetInt("Resolution14", "Height", 768);
+  game.fullScreen = flag("Resolution", "FullScreen", 0);
+  game.hardwareAcceleration = flag("Video", "HardWareAcceleration", 1);
+  game.verticalSync = flag("Video", "VerticalSync", 1);
+  game.performancePrior = flag("Video", "PerformancePrior", 1);
+  game.fps = ini.GetInt("Video", "Fps", 3);
+  return true;
+}
+
+}  // namespace quenlit

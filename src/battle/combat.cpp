@@ -1,0 +1,61 @@
+// The arithmetic of a fight: who hurts whom and by how much, and the manual's estimate.
+#include <cmath>
+#include <cstdlib>
+
+#include "game/game.h"
+
+namespace quenlit {
+bool Game::BeginBattle(int row, int column) {
+  const uint8_t code = CellAt(row, column).value_or(0);
+  monsterId = static_cast<int8_t>(code);
+  const Monster& m = monsters[monsterId];
+  monsterName = m.name;
+  monsterHp = m.hp;
+  monsterAttack = m.attack;
+  monsterDefend = m.defend;
+  monsterSwift = m.swift;
+  monsterCombo = m.combo;
+  monsterHitCount = 0;
+  monsterAbility = m.ability;
+  monsterHemophagia = static_cast<float>(m.hemophagia) / 100.0f;
+  monsterCritical = static_cast<float>(m.critical) / 100.0f;
+  monsterCriticalRatio = static_cast<float>(m.criticalRatio) / 100.0f;
+  monsterWeapon = m.weapon;
+  heroTurn = 1;
+  rewardExp = m.exp;
+  rewardGold = m.gold;
+  monsterRow = row;
+  monsterColumn = column;
+  battleStarting = true;
+  screen = GameScreen::Battle;
+  return true;
+}
+
+void Game::HeroStrikeDamage() { monsterHp -= std::abs(hero.attack - monsterDefend); }
+
+void Game::MonsterStrikeDamage(bool critical) {
+  const bool mage = monsterAbility == kMageAbility;
+  const int32_t base = mage ? monsterAttack : monsterAttack - hero.defence;
+  if (critical) {
+    // Formed in single precision and truncated toward zero: a base of 3 at 150 % takes 4.
+    hero.hp -= static_cast<int32_t>(static_cast<float>(base) * monsterCritical);
+  } else {
+    hero.hp -= mage ? base : std::abs(base);
+  }
+}
+
+int32_t Game::EstimateDamage(int32_t id) const {
+  const auto found = monsters.find(id);
+  if (found == monsters.end()) return -1;
+  const Monster& m = found->second;
+  const int32_t heroDamage = hero.attack - m.defend;
+  if (heroDamage <= 0) return -1;
+  const bool mage = m.ability == kMageAbility;
+  const int32_t monsterDamage = m.attack - hero.defence;
+  if (!mage && monsterDamage <= 0) return 0;
+  const int32_t strikes = static_cast<int32_t>(
+      std::ceil(static_cast<float>(m.hp) / static_cast<float>(heroDamage)));
+  return (strikes - 1) * m.combo * (mage ? m.attack : monsterDamage);
+}
+
+}  // namespace quenlit

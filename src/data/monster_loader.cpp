@@ -1,0 +1,39 @@
+// Reads the 44 monster kinds of "./data/monster.dat" and their two map pictures each.
+#include <string>
+
+#include "data/ini_file.h"
+#include "game/game.h"
+
+namespace quenlit {
+
+bool Game::LoadMonsters() {
+  const IniFile file = IniFile::Load("./data/monster.dat");
+  for (int n = 1; n <= kMonsterKinds; ++n) {
+    const Monster defaults;
+    Monster m;
+    m.keyName = "Monster" + std::to_string(n);
+    const std::string& s = m.keyName;
+    m.name = file.GetString(s, "Name", defaults.name);
+    m.image1 = file.GetString(s, "Image1", defaults.image1);
+    m.image2 = file.GetString(s, "Image2", defaults.image2);
+    m.weapon = file.GetString(s, "Weapon", defaults.weapon);
+    m.hp = file.GetInt(s, "HP", 0);
+    m.attack = file.GetInt(s, "Attack", 0);
+    m.defend = file.GetInt(s, "Defend", 0);
+    m.swift = file.GetInt(s, "Swift", 0);
+    m.combo = file.GetInt(s, "Combo", 0);
+    m.ability = file.GetString(s, "Ability", defaults.ability);
+    m.hemophagia = file.GetInt(s, "Hemophagia", 0);
+    m.critical = file.GetInt(s, "Critical", 0);
+    m.criticalRatio = file.GetInt(s, "CriticalRatio", 0);
+    m.exp = file.GetInt(s, "Exp", 0);
+    m.gold = file.GetInt(s, "Gold", 0);
+
+    images[m.keyName + "_1"].LoadFromFile(graphics.GetRenderTarget(), "Images/" + m.image1);
+    images[m.keyName + "_2"].LoadFromFile(graphics.GetRenderTarget(), "Images/" + m.image2);
+    monsters.emplace(n, m);
+  }
+  return true;
+}
+
+}  // namespace quenlit

@@ -1,0 +1,58 @@
+#include "game/game.h"
+
+#include "game/tiles.h"
+
+namespace quenlit {
+
+Game::Game(Hero& hero, CD2DGraphics& graphics, DSound& sound, platform::WallClock& wallClock,
+           platform::Shell& shell)
+    : hero(hero), graphics(graphics), sound(sound), wallClock(wallClock), shell(shell) {}
+
+bool Game::StartNewGame() {
+  hero.facing = Direction::Down;
+  hero.SetPosition(12, 7);
+  hero.SetFloor(1);
+  hero.Items(tile::kYellowKey) = 1;
+  hero.Items(tile::kBlueKey) = 1;
+  hero.Items(tile::kRedKey) = 1;
+  return true;
+}
+
+float Game::UpdateClock() {
+  // The whole part counts the changes of the wall-clock second seen, the fraction is the
+  // current millisecond: a long stall moves the clock by one second, not by the stall.
+  const platform::WallTime now = wallClock.Now();
+  if (!lastSecondSeen_) lastSecondSeen_ = now.second;
+  const float whole = static_cast<float>(static_cast<int32_t>(clock));
+  clock = whole + static_cast<float>(now.millisecond) / 1000.0f;
+  if (now.second != *lastSecondSeen_) {
+    lastSecondSeen_ = now.second;
+    clock += 1.0f;
+  }
+  return clock;
+}
+
+bool Game::Frame(float now) {
+  if (screen == GameScreen::Battle) BattleStep(now);
+  Render(now);
+  return true;
+}
+
+std::optional<uint8_t> Game::CellAt(int row, int column) const {
+  if (!InsideFloor(row, column) || hero.floor < 0 ||
+      hero.floor >= static_cast<int32_t>(floors.size())) {
+    return std::nullopt;
+  }
+  return floors[hero.floor].At(row, column);
+}
+
+void Game::SetCell(int row, int column, uint8_t code) {
+  if (CellAt(row, column)) floors[hero.floor].At(row, column) = code;
+}
+
+void Game::StartSequence(const std::string& name) {
+  sequences[name].Start();
+  if (onSequenceStart) onSequenceStart(name);
+}
+
+}  // namespace quenlit

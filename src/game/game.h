@@ -1,0 +1,214 @@
+#pragma once
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
+#include <semaphore>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "data/floor.h"
+#include "data/monster.h"
+#include "game/hero.h"
+#include "game/random.h"
+#include "game/types.h"
+#include "gfx/d2d_gif.h"
+#include "gfx/d2d_graphics.h"
+#include "gfx/d2d_image.h"
+#include "platform/clock.h"
+#include "platform/shell.h"
+#include "sound/dsound.h"
+
+namespace quenlit {
+
+// Bytes the program carries inside itself.
+struct EmbeddedResources {
+  const uint8_t* rewardPng = nullptr;  // the reward picture shown on victory
+  size_t rewardPngSize = 0;
+};
+
+// The one game: screen state, the tower, the monster table, pictures and frame sequences, the
+// monster being fought and the small state of every screen. It reaches the hero, the drawing
+// object, the sound player and the platform through the references it is built with.
+class Game {
+ public:
+  Game(Hero& hero, CD2DGraphics& graphics, DSound& sound, platform::WallClock& wallClock,
+       platform::Shell& shell);
+  Game(const Game&) = delete;
+  Game& operator=(const Game&) = delete;
+
+  Hero& hero;
+  CD2DGraphics& graphics;
+  DSound& sound;
+  platform::WallClock& wallClock;
+  platform::Shell& shell;
+  EmbeddedResources resources;
+
+  // --- The monster being fought ---
+  int8_t monsterId = 0;
+  std::string monsterName;
+  int32_t monsterHp = 0;
+  int32_t monsterAttack = 0;
+  int32_t monsterDefend = 0;
+  int32_t monsterSwift = 0;
+  int32_t monsterCombo = 0;
+  int32_t monsterHitCount = 0;
+  std::string monsterAbility;
+  float monsterHemophagia = 0;
+  float monsterCritical = 0;
+  float monsterCriticalRatio = 0;
+  std::string monsterWeapon;
+  int32_t heroTurn = 0;
+  int32_t rewardExp = 0;
+  int32_t rewardGold = 0;
+  int32_t monsterRow = 0;
+  int32_t monsterColumn = 0;
+
+  // --- Battle sequence ---
+  bool battleStarting = false;
+  bool monsterFalling = false;
+  bool sideChange = false;
+  float lastStepTime = 0;
+
+  // --- Dialogue ---
+  std::string talkSpeaker;
+  std::vector<std::string> talkLines;
+  int32_t talkRow = 0;
+  int32_t talkColumn = 0;
+
+  std::atomic<int32_t> loadProgress{0};
+  float clock = 0;
+
+  // --- Video settings (from the configuration file) ---
+  int32_t windowWidth = 0;
+  int32_t windowHeight = 0;
+  int32_t fps = 0;
+  int32_t fullScreen = 0;
+  int32_t hardwareAcceleration = 0;
+  int32_t verticalSync = 0;
+  int32_t performancePrior = 0;
+
+  std::atomic<GameScreen> screen{GameScreen::Loading};
+
+  // --- Monster manual ---
+  std::set<int32_t> manualMonsters;
+  int32_t manualPage = 0;
+  int32_t manualPageEntries = 0;
+  int32_t manualPageCount = 0;
+
+  int32_t targetFloor = 0;
+  std::string messageText;
+  bool giftPending = false;
+  int32_t giftRow = 0;
+  int32_t giftColumn = 0;
+
+  // --- Timed battle and end-screen displays ---
+  bool heroMissShown = false;
+  float heroMissTime = 0;
+  bool monsterMissShown = false;
+  float monsterMissTime = 0;
+  bool gameOverShown = false;
+  float gameOverTime = 0;
+  bool victoryShown = false;
+  float victoryTime = 0;
+
+  std::atomic<int32_t> shopPrice{0};
+
+  // --- The curtain shared by the floor change and the pulsing prompts ---
+  float fadeStep = 0;
+  float fadeLevel = 0;
+  bool fadeRising = false;
+
+  std::array<uint8_t, 200> reservedBytes{};
+  std::array<uint8_t, 256> keyDown{};
+  std::vector<Vector> displayModes;
+  int32_t displayModeIndex = 0;
+  int32_t battleNudgeX = 0;
+  int32_t battleNudgeY = 0;
+
+  std::map<std::string, CD2DImage> images;
+  std::map<std::string, CD2DGif> sequences;
+  std::map<int32_t, Monster> monsters;
+  std::vector<Floor> floors;
+
+  // --- Frame drawing state ---
+  float lastDrawnTime = 0;
+  float lastToggleTime = 0;
+  bool spritePhase = false;
+  int32_t loadingBarX = 100;
+  float shownPercent = 0;
+
+  // Keeps the loading thread's bitmap work and the drawing of a frame apart.
+  std::binary_semaphore renderLock{1};
+
+  Random random;
+  // Called with the name of every frame sequence that a rule starts.
+  std::function<void(const std::string&)> onSequenceStart;
+
+  // --- Game object and hero ---
+  bool StartNewGame();
+  float UpdateClock();
+  bool Frame(float now);
+  Floor& CurrentFloor() { return floors[hero.floor]; }
+  // The cell's byte on the current floor, or nothing outside the grid or the tower.
+  std::optional<uint8_t> CellAt(int row, int column) const;
+  void SetCell(int row, int column, uint8_t code);
+  void StartSequence(const std::string& name);
+
+  // --- Loading ---
+  bool Load();
+  bool LoadCatalogue();
+  void Checkpoint(int32_t value);
+  bool LoadFloors();
+  bool LoadMonsters();
+
+  // --- Movement, tiles, doors and pickups ---
+  void TryStep(Direction direction);
+  bool IsWalkable(uint8_t code);
+  bool TakeStairs(int delta);
+  bool PickUpItem(uint8_t code);
+  bool OpenDoor(int row, int column);
+  bool IsMonster(int row, int column);
+  static bool IsCharacter(uint8_t code);
+
+  // --- Characters and merchants ---
+  bool TalkAt(int row, int column);
+  bool Talk(const std::string& text, int row, int column, const std::string& speaker);
+  bool GiveGift();
+  bool BuyAttack();
+  bool BuyDefence();
+
+  // --- Input ---
+  bool HandleInput(uint32_t message, uint32_t key);
+  bool ShowMessage(const std::string& text);
+  bool OpenManual();
+  void CollectReward();
+  void CycleWindowSize();
+
+  // --- Saving ---
+  bool SaveGame(int slot);
+  bool LoadGame(int slot);
+
+  // --- Combat ---
+  bool BeginBattle(int row, int column);
+  int32_t EstimateDamage(int32_t id) const;
+  void HeroStrikeDamage();
+  void MonsterStrikeDamage(bool critical);
+  bool BattleStep(float now);
+  void HideStrikeEffects();
+
+  // --- Drawing ---
+  bool Render(float now);
+
+ private:
+  void AdvanceCurtain();
+  void DrawLoadingScreen(float now);
+  void DrawGameScreen(float now);
+  std::optional<int> lastSecondSeen_;
+};
+
+}  // namespace quenlit

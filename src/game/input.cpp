@@ -1,0 +1,149 @@
+// The keyboard on every screen.
+#include "game/game.h"
+#include "game/tiles.h"
+
+namespace quenlit {
+namespace {
+
+constexpr uint32_t kA = 'A', kD = 'D', kE = 'E', kF = 'F', kG = 'G', kL = 'L', kP = 'P',
+                   kQ = 'Q', kS = 'S';
+
+// The boss stands on floor 9 at row 5, column 7: beating it wins the game.
+constexpr int32_t kBossFloor = 9;
+constexpr Vector kBossCell{5, 7};
+
+}  // namespace
+
+bool Game::HandleInput(uint32_t message, uint32_t key) {
+  if (key > 255) return false;
+  if (message == vk::kKeyDown) {
+    keyDown[key] = 1;
+    if (key == vk::kF8) CycleWindowSize();
+    keyDown[key] = 0;
+  } else if (message == vk::kKeyUp) {
+    keyDown[key] = 0;
+  }
+
+  const GameScreen current = screen;
+  if (current == GameScreen::Map) {
+    // On the map a held key stays marked, so that the hero is drawn walking.
+    if (message == vk::kKeyDown) keyDown[key] = 1;
+    if (message == vk::kKeyUp) keyDown[key] = 0;
+  }
+  if (message != vk::kKeyDown) return true;
+
+  switch (current) {
+    case GameScreen::Map:
+      switch (key) {
+        case vk::kLeft: TryStep(Direction::Left); break;
+        case vk::kUp: TryStep(Direction::Up); break;
+        case vk::kRight: TryStep(Direction::Right); break;
+        case vk::kDown: TryStep(Direction::Down); break;
+        case kA:
+        case kL:
+          if (LoadGame(1)) {
+            ShowMessage("读取游戏成功");
+          } else {
+            ShowMessage("读取游戏失败：存档不存在或已损坏");
+          }
+          break;
+        case kD: OpenManual(); break;
+        case kE:
+        case kS:
+          ShowMessage(SaveGame(1) ? "保存游戏成功" : "保存游戏失败：无法写入存档");
+          break;
+        case kF: BuyDefence(); break;
+        case kG: BuyAttack(); break;
+        case kP: screen = GameScreen::Paused; break;
+        default: break;
+      }
+      break;
+    case GameScreen::Battle:
+      switch (key) {
+        case vk::kLeft: battleNudgeX -= 1; break;
+        case vk::kRight: battleNudgeX += 1; break;
+        case vk::kUp: battleNudgeY -= 1; break;
+        case vk::kDown: battleNudgeY += 1; break;
+        case kQ:
+          screen = GameScreen::Map;
+          HideStrikeEffects();
+          break;
+        default: break;
+      }
+      break;
+    case GameScreen::BattleWon:
+      if (key == vk::kEnter) CollectReward();
+      break;
+    case GameScreen::Paused:
+      if (key == kP) screen = GameScreen::Map;
+      break;
+    case GameScreen::Manual:
+      if (key == vk::kEnter) screen = GameScreen::Map;
+      if (key == vk::kLeft && manualPage > 1) {
+        manualPage -= 1;
+        sound.Play("Sound 1618.wav", clock);
+      }
+      if (key == vk::kRight && manualPage < manualPageCount) {
+        manualPage += 1;
+        sound.Play("Sound 1618.wav", clock);
+      }
+      break;
+    case GameScreen::Dialogue:
+      if (key == vk::kEnter) {
+        screen = GameScreen::Map;
+        if (giftPending) GiveGift();
+      }
+      break;
+    case GameScreen::Message:
+      if (key == vk::kEnter) screen = GameScreen::Map;
+      break;
+    default: break;
+  }
+  return true;
+}
+
+void Game::CycleWindowSize() {
+  if (displayModes.empty()) return;  // before loading has listed the sizes
+  displayModeIndex += 1;
+  if (displayModeIndex >= static_cast<int32_t>(displayModes.size())) displayModeIndex = 0;
+  const Vector size = displayModes[displayModeIndex];
+  shell.MoveWindow(0, 0, size.a, size.b);
+}
+
+bool Game::ShowMessage(const std::string& text) {
+  messageText = text;
+  screen = GameScreen::Message;
+  sound.Play("Sound 1615.wav", clock);
+  return true;
+}
+
+bool Game::OpenManual() {
+  screen = GameScreen::Manual;
+  manualMonsters.clear();
+  for (int row = 0; row < kFloorSize; ++row) {
+    for (int column = 0; column < kFloorSize; ++column) {
+      const uint8_t code = CellAt(row, column).value_or(tile::kFloor);
+      if (tile::IsMonster(code)) manualMonsters.insert(code);
+    }
+  }
+  const int32_t count = static_cast<int32_t>(manualMonsters.size());
+  manualPageCount = count == 0 ? 0 : (count - 1) / 3 + 1;
+  manualPage = 1;
+  manualPageEntries = count < 4 ? count : 3;
+  return true;
+}
+
+void Game::CollectReward() {
+  SetCell(monsterRow, monsterColumn, tile::kFloor);
+  hero.exp += rewardExp;
+  hero.Items(tile::kGold) += rewardGold;
+  screen = GameScreen::Map;
+  HideStrikeEffects();
+  if (hero.floor == kBossFloor && Vector{monsterRow, monsterColumn} == kBossCell) {
+    screen = GameScreen::Victory;
+    victoryShown = true;
+    victoryTime = clock;
+  }
+}
+
+}  // namespace quenlit

@@ -1,0 +1,86 @@
+// The frame: at most 60 drawn a second of game clock, each under the render lock, with the
+// sprite clock and the curtain moving once per drawn frame.
+#include <cstdio>
+
+#include "game/game.h"
+
+namespace quenlit {
+namespace {
+
+constexpr float kFrameInterval = 1.0f / 60.0f;
+constexpr float kFloorChangeFadeStep = 0.024f;  // 42 frames to close, 42 to open
+constexpr float kPromptFadeStep = 0.0192f;      // the pulsing "-Enter-" prompts
+
+bool HasCurtain(GameScreen screen) {
+  return screen == GameScreen::Dialogue || screen == GameScreen::Manual ||
+         screen == GameScreen::BattleWon || screen == GameScreen::Message ||
+         screen == GameScreen::FloorChange;
+}
+
+}  // namespace
+
+bool Game::Render(float now) {
+  // A clock of exactly 0 draws at once and leaves the frame cap and sprite clock alone.
+  if (now != 0) {
+    if (now - lastDrawnTime < kFrameInterval) return true;
+    lastDrawnTime = now;
+  }
+  const GameScreen current = screen;
+  if (current == GameScreen::Loading) {
+    renderLock.acquire();
+    DrawLoadingScreen(now);
+  } else {
+    renderLock.acquire();
+    graphics.BeginDraw();
+    if (now != 0 && now - lastToggleTime >= 1.0f / static_cast<float>(fps)) {
+      if (current != GameScreen::Paused) spritePhase = !spritePhase;
+      lastToggleTime = now;
+    }
+    graphics.Clear(RGB(128, 128, 128));
+    if (HasCurtain(current)) AdvanceCurtain();
+    DrawGameScreen(now);
+  }
+  graphics.EndDraw();
+  renderLock.release();
+  return true;
+}
+
+void Game::AdvanceCurtain() {
+  const bool floorChange = screen == GameScreen::FloorChange;
+  fadeStep = floorChange ? kFloorChangeFadeStep : kPromptFadeStep;
+  if (fadeRising) {
+    fadeLevel += fadeStep;
+    if (fadeLevel > 1.0f) {
+      fadeLevel = 1.0f;
+      fadeRising = false;
+      if (floorChange) hero.SetFloor(targetFloor);  // the switch happens behind the curtain
+    }
+  } else {
+    fadeLevel -= fadeStep;
+    if (fadeLevel < 0.0f) {
+      fadeLevel = 0.0f;
+      fadeRising = true;
+      if (floorChange) screen = GameScreen::Map;
+    }
+  }
+}
+
+void Game::DrawLoadingScreen(float now) {
+  graphics.BeginDraw();
+  graphics.Clear(RGB(0, 0, 0));
+  const int32_t progress = loadProgress;
+  if (loadingBarX < progress * 6 + 100) loadingBarX += 30;
+  if (shownPercent < static_cast<float>(progress)) {
+    shownPercent += 5;
+    if (shownPercent < static_cast<float>(progress - 10)) shownPercent += 10;
+  }
+  const CD2DImage& back = images["loadback"];
+  if (back.bitmap) graphics.DrawImage(back, 100, -10, 500, 500, 1, 0, 0, 800, 800);
+  sequences["loading"].Draw(graphics.GetRenderTarget(), now, static_cast<float>(loadingBarX),
+                            400, 618, 180, 1);
+  char text[32];
+  std::snprintf(text, sizeof text, "Loading %d%%", static_cast<int>(shownPercent));
+  graphics.DrawColorText("迷你简娃娃篆", 35, 240, 430, 0, 0, text, RGB(255, 255, 255), 1, false);
+}
+
+}  // namespace quenlit

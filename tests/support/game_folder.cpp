@@ -1,0 +1,94 @@
+#include "game_folder.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <stdexcept>
+
+#include "seal.h"
+
+namespace quenlit::test {
+namespace fs = std::filesystem;
+
+namespace {
+
+void Put32(std::string& bytes, size_t at, int32_t value) {
+  for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<char>((static_cast<uint32_t>(value) >> (8 * i)) & 0xFF);
+}
+
+}  // namespace
+
+GameFolder::GameFolder() {
+  std::string pattern = (fs::temp_directory_path() / "quenlit-test-XXXXXX").string();
+  if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder");
+  path_ = pattern;
+}
+
+GameFolder::~GameFolder() {
+  std::error_code error;
+  fs::remove_all(path_, error);
+}
+
+void GameFolder::SetMonster(int id, const std::string& lines) { monsters_[id] = lines; }
+
+std::string GameFolder::ReadFile(const std::string& relative) const {
+  std::ifstream in(fs::path(path_) / relative, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+void GameFolder::WriteFile(const std::string& relative, const std::string& bytes) const {
+  const fs::path target = fs::path(path_) / relative;
+  fs::create_directories(target.parent_path());
+  std::ofstream out(target, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+void GameFolder::Write() {
+  WriteFile("config.ini", config_);
+  for (int n = 1; n <= 20; ++n) {
+    std::string bytes(2, '\0');
+    bytes.append(reinterpret_cast<const char*>(floors_[n].data()), 196);
+    WriteFile("data/" + std::to_string(n) + ".map", bytes);
+  }
+  std::ostringstream table;
+  for (const auto& [id, lines] : monsters_) table << "[Monster" << id << "]\n" << lines << "\n";
+  WriteFile("data/monster.dat", table.str());
+  std::string error;
+  if (!tower::SealDataFolder(path_ + "/data", error)) throw std::runtime_error(error);
+}
+
+void GameFolder::WriteSave(const SavedHero& hero) {
+  std::string bytes(4312, '\0');
+  for (int f = 1; f <= 20; ++f) {
+    bytes.replace((f - 1) * 196, 196, reinterpret_cast<const char*>(floors_[f].data()), 196);
+  }
+  const int numbers[13] = {hero.floor, hero.row, hero.column, hero.hp, hero.attack,
+                           hero.defence, hero.agility, 0, 0, 0, 0, hero.level, hero.exp};
+  for (int i = 0; i < 13; ++i) Put32(bytes, 3920 + 4 * i, numbers[i]);
+  for (const auto& [code, count] : hero.items) Put32(bytes, 3972 + 4 * (code - 206), count);
+  WriteFile("sav/1.sav", bytes);
+}
+
+SimRun GameFolder::Run(const std::string& script, int seed) const {
+  WriteFile("script.sim", script);
+  const std::string command = "cd '" + path_ + "' && '" QUENLIT_SIM "' --seed " +
+                              std::to_string(seed) +
+                              " < script.sim > sim.out 2> sim.err";
+  const int status = std::system(command.c_str());
+  SimRun run;
+  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  run.stdoutText = ReadFile("sim.out");
+  run.stderrText = ReadFile("sim.err");
+  std::istringstream lines(run.stdoutText);
+  std::string line;
+  while (std::getline(lines, line))
+    if (!line.empty()) run.dumps.push_back(Json::Parse(line));
+  return run;
+}
+
+}  // namespace quenlit::test

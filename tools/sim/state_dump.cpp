@@ -1,0 +1,89 @@
+#include "state_dump.h"
+
+#include "game/game.h"
+#include "json_writer.h"
+
+namespace quenlit::sim {
+namespace {
+
+JsonWriter& Strings(JsonWriter& json, const std::vector<std::string>& texts) {
+  json.BeginArray();
+  for (const std::string& text : texts) json.Value(text);
+  return json.EndArray();
+}
+
+}  // namespace
+
+std::string DumpState(Game& game, const std::vector<std::string>& played,
+                      const std::vector<std::string>& started) {
+  const Hero& hero = game.hero;
+  JsonWriter json;
+  json.BeginObject();
+  json.Key("screen").Value(ScreenName(game.screen));
+  json.Key("clock").Value(game.clock);
+  json.Key("hero").BeginObject();
+  json.Key("floor").Value(hero.floor);
+  json.Key("row").Value(hero.Row());
+  json.Key("column").Value(hero.Column());
+  json.Key("facing").Value(static_cast<int>(hero.facing));
+  json.Key("level").Value(hero.level);
+  json.Key("exp").Value(hero.exp);
+  json.Key("hp").Value(hero.hp);
+  json.Key("attack").Value(hero.attack);
+  json.Key("defence").Value(hero.defence);
+  json.Key("agility").Value(hero.agility);
+  json.EndObject();
+  json.Key("items").BeginObject();
+  for (const auto& [code, count] : hero.items) json.Key(std::to_string(code)).Value(count);
+  json.EndObject();
+  json.Key("shopPrice").Value(static_cast<int>(game.shopPrice));
+  json.Key("messageText").Value(game.messageText);
+  json.Key("talkSpeaker").Value(game.talkSpeaker);
+  Strings(json.Key("talkLines"), game.talkLines);
+  json.Key("talkRow").Value(game.talkRow);
+  json.Key("talkColumn").Value(game.talkColumn);
+  json.Key("giftPending").Value(game.giftPending);
+  json.Key("manualMonsters").BeginArray();
+  for (int32_t id : game.manualMonsters) json.Value(id);
+  json.EndArray();
+  json.Key("manualPage").Value(game.manualPage);
+  json.Key("manualPageCount").Value(game.manualPageCount);
+  json.Key("manualPageEntries").Value(game.manualPageEntries);
+  json.Key("monster").BeginObject();
+  json.Key("id").Value(static_cast<int>(game.monsterId));
+  json.Key("name").Value(game.monsterName);
+  json.Key("hp").Value(game.monsterHp);
+  json.Key("attack").Value(game.monsterAttack);
+  json.Key("defend").Value(game.monsterDefend);
+  json.Key("swift").Value(game.monsterSwift);
+  json.Key("combo").Value(game.monsterCombo);
+  json.Key("hitCount").Value(game.monsterHitCount);
+  json.Key("heroTurn").Value(game.heroTurn);
+  json.Key("row").Value(game.monsterRow);
+  json.Key("column").Value(game.monsterColumn);
+  json.Key("rewardExp").Value(game.rewardExp);
+  json.Key("rewardGold").Value(game.rewardGold);
+  json.Key("weapon").Value(game.monsterWeapon);
+  json.Key("ability").Value(game.monsterAbility);
+  json.EndObject();
+  json.Key("targetFloor").Value(game.targetFloor);
+  json.Key("fadeLevel").Value(game.fadeLevel);
+  json.Key("fadeRising").Value(game.fadeRising);
+  json.Key("displayModeIndex").Value(game.displayModeIndex);
+  json.Key("loadProgress").Value(static_cast<int>(game.loadProgress));
+  json.Key("cells").BeginArray();
+  if (hero.floor >= 0 && hero.floor < static_cast<int32_t>(game.floors.size())) {
+    for (uint8_t cell : game.floors[hero.floor].cells) json.Value(static_cast<int>(cell));
+  }
+  json.EndArray();
+  Strings(json.Key("played"), played);
+  Strings(json.Key("started"), started);
+  json.Key("heroMissShown").Value(game.heroMissShown);
+  json.Key("monsterMissShown").Value(game.monsterMissShown);
+  json.Key("gameOverShown").Value(game.gameOverShown);
+  json.Key("victoryShown").Value(game.victoryShown);
+  json.EndObject();
+  return json.Text();
+}
+
+}  // namespace quenlit::sim
