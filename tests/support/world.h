@@ -1,0 +1,71 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "game/game.h"
+#include "platform/headless/null_canvas.h"
+#include "platform/headless/virtual_audio.h"
+#include "platform/headless/virtual_clock.h"
+
+namespace quenlit::test {
+
+// A shell that remembers its messages and window moves; ending the process throws instead.
+class RecordingShell : public platform::Shell {
+ public:
+  struct ExitCalled : std::runtime_error {
+    explicit ExitCalled(int code) : std::runtime_error("exit"), code(code) {}
+    int code;
+  };
+  void ShowMessage(const std::string& caption, const std::string& text) override {
+    messages.emplace_back(caption, text);
+  }
+  void MoveWindow(int x, int y, int width, int height) override {
+    moves.push_back({x, y, width, height});
+  }
+  [[noreturn]] void Exit(int code) override { throw ExitCalled(code); }
+
+  std::vector<std::pair<std::string, std::string>> messages;
+  std::vector<std::vector<int>> moves;
+};
+
+// A fresh game in memory: twenty floors of plain floor, an empty monster table, the hero at
+// his start, screen Map, a silent audio device whose voices keep virtual time.
+struct World {
+  World() : audio(wallClock), game(hero, graphics, sound, wallClock, shell) {
+    graphics.Initialize(&canvas);
+    sound.SetDevice(&audio);
+    sound.onPlay = [this](const std::string& file) { played.push_back(file); };
+    game.onSequenceStart = [this](const std::string& name) { started.push_back(name); };
+    game.floors.assign(21, Floor{});
+    game.StartNewGame();
+    game.screen = GameScreen::Map;
+    game.shopPrice = 20;
+    game.fps = 3;
+    game.random.Seed(1);
+  }
+
+  // Loads a sound of the given length under its file name (and short name, if any).
+  void AddSound(const std::string& file, const std::string& name = "", uint32_t bytes = 8820);
+  void SetCell(int row, int column, uint8_t code) { game.floors[hero.floor].At(row, column) = code; }
+  uint8_t Cell(int row, int column) const { return game.floors[hero.floor].At(row, column); }
+  void Press(uint32_t key) {
+    game.HandleInput(vk::kKeyDown, key);
+    game.HandleInput(vk::kKeyUp, key);
+  }
+
+  platform::VirtualWallClock wallClock;
+  platform::NullCanvas canvas{981, 621};
+  RecordingShell shell;
+  platform::VirtualAudioDevice audio;
+  Hero hero;
+  CD2DGraphics graphics;
+  DSound sound;
+  Game game;
+  std::vector<std::string> played;
+  std::vector<std::string> started;
+};
+
+}  // namespace quenlit::test
