@@ -37,7 +37,6 @@ bool Game::Render(float now) {
       lastToggleTime = now;
     }
     graphics.Clear(RGB(128, 128, 128));
-    if (HasCurtain(current)) AdvanceCurtain();
     DrawGameScreen(now);
   }
   graphics.EndDraw();
@@ -45,7 +44,10 @@ bool Game::Render(float now) {
   return true;
 }
 
+// Moves the curtain one step on the screens that use it; the map is already drawn, so the
+// floor switch at the top shows from the next frame on, behind the closed curtain.
 void Game::AdvanceCurtain() {
+  if (!HasCurtain(screen)) return;
   const bool floorChange = screen == GameScreen::FloorChange;
   fadeStep = floorChange ? kFloorChangeFadeStep : kPromptFadeStep;
   if (fadeRising) {
@@ -76,8 +78,8 @@ void Game::DrawLoadingScreen(float now) {
   }
   const CD2DImage& back = images["loadback"];
   if (back.bitmap) graphics.DrawImage(back, 100, -10, 500, 500, 1, 0, 0, 800, 800);
-  sequences["loading"].Draw(graphics.GetRenderTarget(), now, static_cast<float>(loadingBarX),
-                            400, 618, 180, 1);
+  sequences["loading"].Draw(graphics.GetRenderTarget(), now, static_cast<float>(loadingBarX), 400,
+                            618, 180, 1);
   char text[32];
   std::snprintf(text, sizeof text, "Loading %d%%", static_cast<int>(shownPercent));
   graphics.DrawColorText("迷你简娃娃篆", 35, 240, 430, 0, 0, text, RGB(255, 255, 255), 1, false);

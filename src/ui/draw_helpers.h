@@ -1,0 +1,47 @@
+#pragma once
+
+// Small drawing helpers shared by the screens: pictures by registry name, printf-style texts
+// and the geometry of the map's cells.
+#include <string>
+
+namespace quenlit {
+class Game;
+}
+
+namespace quenlit::ui {
+
+// The part of a picture to show; 0 takes the picture's whole width or height.
+struct Source {
+  int width = 0;
+  int height = 0;
+};
+
+// Draws the named picture scaled into the box. A name the registry lacks draws nothing.
+void DrawPicture(Game& game, const std::string& name, float x, float y, float width, float height,
+                 float opacity = 1.0f, Source source = {});
+
+// Draws text whose top-left corner is (x, y), in the default 400 by 200 box.
+void DrawTextAt(Game& game, const char* family, float size, float x, float y,
+                const std::string& text, uint32_t rgb, float alpha = 1.0f);
+
+// printf into a string, for the game's "%d" texts.
+std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+constexpr uint32_t kWhiteText = 0xFFFFFF;
+
+// A map cell's top-left corner and centre, in render-target units.
+constexpr float CellLeft(int column) {
+  return 230.0f + 32.0f * static_cast<float>(column);
+}
+constexpr float CellTop(int row) {
+  return 35.0f + 32.0f * static_cast<float>(row);
+}
+constexpr float CellCentreX(int column) {
+  return CellLeft(column) + 16.0f;
+}
+constexpr float CellCentreY(int row) {
+  return CellTop(row) + 16.0f;
+}
+constexpr float kCellSize = 32.0f;
+
+}  // namespace quenlit::ui

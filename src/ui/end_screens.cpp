@@ -1,0 +1,46 @@
+// How the game ends: the reward picture and the congratulation on victory, the slow red
+// "Game Over~" on defeat.
+#include <cmath>
+
+#include "game/game.h"
+#include "ui/draw_helpers.h"
+#include "ui/screens.h"
+
+namespace quenlit::ui {
+namespace {
+
+constexpr float kRewardShownFor = 1.0f;
+
+// The game-over text fades in while rising from 215 to 180, stands for two seconds, then
+// fades out while rising on to 145.
+constexpr float kFadeInEnd = 3.5f, kStandEnd = 5.5f, kFadeOutEnd = 9.0f, kFadeTime = 3.5f;
+
+}  // namespace
+
+void DrawVictory(Game& game, float shownAt) {
+  if (!game.victoryShown) return;
+  if (shownAt - game.victoryTime <= kRewardShownFor) {
+    DrawPicture(game, "flag", 30, 127, 756, 191);
+  } else {
+    DrawTextAt(game, "Scrivane", 54, 213, 140, "恭喜你 你赢了~", RGB(255, 255, 0));
+  }
+}
+
+void DrawGameOver(Game& game, float shownAt) {
+  if (!game.gameOverShown) return;
+  const float d = shownAt - game.gameOverTime;
+  float y = 180, alpha = 1;
+  if (d <= kFadeInEnd) {
+    y = 215 - 10 * d;
+    alpha = 1 - std::abs(d - kFadeInEnd) / kFadeTime;
+  } else if (d > kStandEnd && d <= kFadeOutEnd) {
+    y = 235 - 10 * d;
+    alpha = 1 - std::abs(d - kStandEnd) / kFadeTime;
+  } else if (d > kFadeOutEnd) {
+    game.gameOverShown = false;
+    return;
+  }
+  DrawTextAt(game, "Scrivane", 78, 213, y, "Game Over~", RGB(255, 0, 0), alpha);
+}
+
+}  // namespace quenlit::ui

@@ -1,0 +1,85 @@
+// The monster manual: three monsters of the current floor a page, each with its numbers and
+// what a fight against it would cost the hero.
+#include <iterator>
+
+#include "game/game.h"
+#include "ui/draw_helpers.h"
+#include "ui/screens.h"
+#include "ui/sprite_names.h"
+
+namespace quenlit::ui {
+namespace {
+
+constexpr int kEntriesPerPage = 3;
+constexpr float kEntryHeight = 136;
+constexpr float kDimmed = 0.3f;
+constexpr const char* kFont = "汉仪雁翎体简";
+constexpr float kFontSize = 17;
+
+// How many entries the page shows: a full page before the last, the remainder on the last.
+int32_t EntriesOnPage(const Game& game) {
+  if (game.manualPage < game.manualPageCount) return kEntriesPerPage;
+  const int32_t count = static_cast<int32_t>(game.manualMonsters.size());
+  if (count == 0) return 0;
+  const int32_t remainder = count % kEntriesPerPage;
+  return remainder == 0 ? kEntriesPerPage : remainder;
+}
+
+struct Label {
+  float x, y;
+  const char* text;
+};
+constexpr Label kLabels[] = {{247, 57, "名称:"},      {295, 89, "体力:"}, {358, 89, "攻击力:"},
+                             {435, 89, "防御力:"},    {515, 89, "敏捷:"}, {295, 136, "攻击次数:"},
+                             {389, 136, "估计伤害:"}, {481, 136, "Exp:"}, {538, 136, "Gold:"}};
+
+void DrawEntry(Game& game, int32_t id, float y) {
+  static const Monster kUnknown{};
+  const auto found = game.monsters.find(id);
+  const Monster& m = found != game.monsters.end() ? found->second : kUnknown;
+
+  for (const Label& label : kLabels) {
+    DrawTextAt(game, kFont, kFontSize, label.x, label.y + y, label.text, kWhiteText);
+  }
+  game.graphics.DrawRectangle(250, 95 + y, 284, 129 + y, 2);
+
+  const auto value = [&](float x, float top, const std::string& text, uint32_t rgb) {
+    DrawTextAt(game, kFont, kFontSize, x, top + y, text, rgb);
+  };
+  value(295, 57, m.name, RGB(221, 253, 210));
+  value(295, 112, Format("%-3d", m.hp), RGB(102, 255, 0));
+  value(358, 112, Format("%-3d", m.attack), RGB(200, 51, 200));
+  value(435, 112, Format("%-3d", m.defend), RGB(255, 153, 102));
+  value(515, 112, Format("%-3d", m.swift), RGB(0, 153, 0));
+  value(295, 164, Format("%-3d", m.combo), RGB(0, 147, 196));
+  // A monster the hero cannot hurt has no cost to estimate.
+  const int32_t damage = game.EstimateDamage(id);
+  value(389, 164, damage == -1 ? "无法估计" : Format("%-3d", damage), RGB(255, 0, 0));
+  value(481, 164, Format("%-3d", m.exp), RGB(102, 255, 255));
+  value(538, 164, Format("%-3d", m.gold), RGB(255, 255, 0));
+
+  const std::string picture = MonsterPicture(game, id, game.spritePhase);
+  if (!picture.empty()) DrawPicture(game, picture, 251, 96 + y, 32, 32);
+}
+
+}  // namespace
+
+void DrawManual(Game& game) {
+  DrawPicture(game, "Dback", 230, 35, 446, 446, 1, {800, 800});
+  game.graphics.DrawText("微软雅黑", 23, 591, 444, 814, 569, "-Enter-", false, false,
+                         game.fadeLevel);
+  const bool firstPage = game.manualPage < 2;
+  const bool lastPage = game.manualPage >= game.manualPageCount;
+  DrawPicture(game, "leftarrow", 594, 419, 25, 25, firstPage ? kDimmed : 1, {50, 50});
+  DrawPicture(game, "rightarrow", 639, 419, 25, 25, lastPage ? kDimmed : 1, {50, 50});
+  game.manualPageEntries = EntriesOnPage(game);
+
+  const int skipped = kEntriesPerPage * (game.manualPage - 1);
+  if (skipped < 0 || skipped >= static_cast<int>(game.manualMonsters.size())) return;
+  auto id = std::next(game.manualMonsters.begin(), skipped);
+  for (int i = 0; i < game.manualPageEntries && id != game.manualMonsters.end(); ++i, ++id) {
+    DrawEntry(game, *id, kEntryHeight * static_cast<float>(i));
+  }
+}
+
+}  // namespace quenlit::ui

@@ -1,0 +1,84 @@
+// The world under every overlay: background, floor label, the 14 x 14 cells with whatever
+// stands on them, the hero, the map's frame and the doors that are swinging open.
+#include "game/game.h"
+#include "game/tiles.h"
+#include "ui/draw_helpers.h"
+#include "ui/screens.h"
+#include "ui/sprite_names.h"
+
+namespace quenlit::ui {
+namespace {
+
+void DrawFloorLabel(Game& game) {
+  for (const float x : {390.0f, 422.0f, 454.0f, 486.0f}) DrawPicture(game, "floor", x, 0, 32, 32);
+  // Floors below the ground read as basements.
+  const int32_t floor = game.hero.floor;
+  const std::string label = floor >= 1 ? Format("娥  %2dF", floor) : Format("娥 B%2dF", floor);
+  game.graphics.DrawText("宋体", 18, 422, 5, 590, 153, label, false, false, 1);
+}
+
+void DrawCells(Game& game) {
+  const int32_t floor = game.hero.floor;
+  if (floor < 0 || floor >= static_cast<int32_t>(game.floors.size())) return;
+  const Floor& cells = game.floors[floor];
+  for (int row = 0; row < kFloorSize; ++row) {
+    for (int column = 0; column < kFloorSize; ++column) {
+      const uint8_t code = cells.At(row, column);
+      const float x = CellLeft(column), y = CellTop(row);
+      const std::string picture = CellPicture(code, game.spritePhase);
+      if (!picture.empty()) DrawPicture(game, picture, x, y, kCellSize, kCellSize);
+      // A monster stands on the background itself: its byte has no cell picture.
+      if (tile::IsMonster(code)) {
+        const std::string monster = MonsterPicture(game, code, game.spritePhase);
+        if (!monster.empty()) DrawPicture(game, monster, x, y, kCellSize, kCellSize);
+      }
+    }
+  }
+}
+
+// The arrow key that walks the hero the way he faces.
+uint32_t ArrowOf(Direction facing) {
+  switch (facing) {
+    case Direction::Up:
+      return vk::kUp;
+    case Direction::Down:
+      return vk::kDown;
+    case Direction::Left:
+      return vk::kLeft;
+    case Direction::Right:
+      return vk::kRight;
+    case Direction::None:
+      break;
+  }
+  return 0;
+}
+
+void DrawHero(Game& game) {
+  const Hero& hero = game.hero;
+  const uint32_t arrow = ArrowOf(hero.facing);
+  const bool held = arrow != 0 && game.keyDown[arrow] != 0;
+  const std::string picture = HeroPicture(hero.facing, held, game.spritePhase);
+  if (picture.empty()) return;
+  DrawPicture(game, picture, CellLeft(hero.Column()), CellTop(hero.Row()), kCellSize, kCellSize);
+}
+
+}  // namespace
+
+void DrawMapView(Game& game, float) {
+  DrawPicture(game, "backbig", 0, 0, 981, 621);
+  DrawFloorLabel(game);
+  DrawCells(game);
+  DrawHero(game);
+  game.graphics.DrawRectangle(229, 34, 678, 483, 3);
+}
+
+void DrawDoorOpenings(Game& game, float now) {
+  for (const char* name : {"opendoor1", "opendoor2", "opendoor3", "openjail"}) {
+    CD2DGif& opening = game.sequences[name];
+    const auto [row, column] = opening.GetAnchor();
+    opening.Draw(game.graphics.GetRenderTarget(), now, CellCentreX(column), CellCentreY(row),
+                 kCellSize, kCellSize, 1);
+  }
+}
+
+}  // namespace quenlit::ui

@@ -1,0 +1,54 @@
+// The quiet overlays: the floor-change curtain, the message box, the pause picture and the
+// speech box. Their "-Enter-" prompts pulse with the curtain's level.
+#include "game/game.h"
+#include "game/tiles.h"
+#include "ui/draw_helpers.h"
+#include "ui/screens.h"
+#include "ui/sprite_names.h"
+
+namespace quenlit::ui {
+namespace {
+
+// Who speaks, by the byte of the speaker's cell: a monster or a character; "" for anything
+// else, which leaves the box without a picture.
+std::string SpeakerPicture(const Game& game) {
+  if (game.talkRow < 0) return "";
+  const std::optional<uint8_t> code = game.CellAt(game.talkRow, game.talkColumn);
+  if (!code) return "";
+  if (tile::IsMonster(*code)) return PhasePicture(Format("Monster%d", *code), game.spritePhase);
+  return CharacterPicture(*code, game.spritePhase);
+}
+
+}  // namespace
+
+void DrawFloorCurtain(Game& game) {
+  DrawPicture(game, "transition", 230, 35, 446, 446, game.fadeLevel, {800, 800});
+}
+
+void DrawMessageBox(Game& game) {
+  DrawPicture(game, "caption", 251, 208, 400, 38);
+  DrawTextAt(game, "Scrivane", 24, 275, 210, "获取", kWhiteText);
+  // The message text takes the text system's default font.
+  DrawTextAt(game, "", 16, 335, 216, game.messageText, kWhiteText);
+  DrawTextAt(game, "微软雅黑", 19, 575, 214, "-Enter-", kWhiteText, game.fadeLevel);
+}
+
+void DrawPause(Game& game) {
+  DrawPicture(game, "pause", -10, -75, 720.2f, 676, 0.6f, {800, 800});
+  game.graphics.DrawText("微软雅黑", 35, 465, 300, 637, 410, "按P键继续", false, false, 0.8f);
+}
+
+void DrawDialogue(Game& game) {
+  DrawPicture(game, "talkback", 323, 67, 261, 132);
+  game.graphics.DrawText("微软雅黑", 17, 515, 170, 615, 320, "-Enter-", false, false,
+                         game.fadeLevel);
+  const std::string speaker = SpeakerPicture(game);
+  if (!speaker.empty()) DrawPicture(game, speaker, 339, 80, 32, 32);
+  game.graphics.DrawText("汉仪雁翎体简", 19, 448, 80, 598, 238, game.talkSpeaker, false, false, 1);
+  // The box has room for one line: with none or several it shows no speech at all.
+  if (game.talkLines.size() == 1) {
+    game.graphics.DrawText("微软雅黑", 16, 388, 105, 688, 355, game.talkLines[0], false, false, 1);
+  }
+}
+
+}  // namespace quenlit::ui
