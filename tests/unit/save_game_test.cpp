@@ -1,0 +1,173 @@
+// Saving and loading slot 1: the file's layout, a round trip, and damaged or missing saves.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "game/tiles.h"
+#include "world.h"
+
+namespace quenlit::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Runs each test in a fresh working folder: saves go to "./sav/".
+class SaveGameTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    previous_ = fs::current_path();
+    folder_ = fs::temp_directory_path() /
+              ("quenlit-save-" + std::to_string(getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+    fs::current_path(folder_);
+  }
+  void TearDown() override {
+    fs::current_path(previous_);
+    fs::remove_all(folder_);
+  }
+  static std::string Read(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  }
+  static int32_t At(const std::string& bytes, size_t offset) {
+    uint32_t value = 0;
+    for (int i = 0; i < 4; ++i) value |= uint32_t{static_cast<uint8_t>(bytes[offset + i])} << (8 * i);
+    return static_cast<int32_t>(value);
+  }
+  void Scramble(World& world) {
+    Hero& h = world.hero;
+    h.SetFloor(7);
+    h.SetPosition(3, 11);
+    h.hp = 4321;
+    h.attack = 55;
+    h.defence = 44;
+    h.agility = 9;
+    h.exp = 77;
+    h.Items(tile::kGold) = 1234;
+    h.Items(tile::kRedKey) = 5;
+    h.Items(206) = 2;
+    h.Items(240) = 3;
+    world.game.floors[20].At(13, 13) = 213;
+    world.game.floors[1].At(0, 0) = 255;
+    world.game.reservedBytes[199] = 0xAB;
+  }
+  fs::path previous_;
+  fs::path folder_;
+};
+
+TEST_F(SaveGameTest, FileHoldsFloorsHeroAndItemsAtTheirOffsets) {
+  World world;
+  Scramble(world);
+  ASSERT_TRUE(world.game.SaveGame(1));
+  const std::string bytes = Read("sav/1.sav");
+  ASSERT_EQ(bytes.size(), 4312u);
+  EXPECT_EQ(static_cast<uint8_t>(bytes[0]), 255);                      // floor 1, (0, 0)
+  EXPECT_EQ(static_cast<uint8_t>(bytes[19 * 196 + 13 * 14 + 13]), 213);  // floor 20, (13, 13)
+  const int32_t hero[13] = {7, 3, 11, 4321, 55, 44, 9, 0, 0, 0, 0, 1, 77};
+  for (int i = 0; i < 13; ++i) EXPECT_EQ(At(bytes, 3920 + 4 * i), hero[i]) << i;
+  EXPECT_EQ(At(bytes, 3972), 2);             // item 206
+  EXPECT_EQ(At(bytes, 3972 + 4 * 21), 5);    // red keys
+  EXPECT_EQ(At(bytes, 3972 + 4 * 22), 1234);  // gold
+  EXPECT_EQ(At(bytes, 3972 + 4 * 34), 3);    // item 240
+  EXPECT_EQ(static_cast<uint8_t>(bytes[4311]), 0xAB);
+  EXPECT_FALSE(fs::exists("sav/1.sav.tmp"));
+}
+
+TEST_F(SaveGameTest, SavedAndLoadedGameIsUnchangedAndSavesIdentically) {
+  World saved;
+  Scramble(saved);
+  saved.hero.facing = Direction::Left;
+  ASSERT_TRUE(saved.game.SaveGame(1));
+  const std::string first = Read("sav/1.sav");
+  ASSERT_TRUE(saved.game.SaveGame(1));
+  EXPECT_EQ(Read("sav/1.sav"), first);
+
+  World loaded;
+  loaded.hero.facing = Direction::Right;
+  loaded.game.shopPrice = 25;
+  ASSERT_TRUE(loaded.game.LoadGame(1));
+  EXPECT_EQ(loaded.hero.floor, 7);
+  EXPECT_EQ(loaded.hero.Position(), (Vector{3, 11}));
+  EXPECT_EQ(loaded.hero.hp, 4321);
+  EXPECT_EQ(loaded.hero.attack, 55);
+  EXPECT_EQ(loaded.hero.defence, 44);
+  EXPECT_EQ(loaded.hero.agility, 9);
+  EXPECT_EQ(loaded.hero.exp, 77);
+  EXPECT_EQ(loaded.hero.Items(tile::kGold), 1234);
+  EXPECT_EQ(loaded.hero.Items(tile::kRedKey), 5);
+  EXPECT_EQ(loaded.game.floors[20].At(13, 13), 213);
+  EXPECT_EQ(loaded.game.reservedBytes[199], 0xAB);
+  // Not in the file: the facing and the shop price stay as they were.
+  EXPECT_EQ(loaded.hero.facing, Direction::Right);
+  EXPECT_EQ(loaded.game.shopPrice, 25);
+  ASSERT_TRUE(loaded.game.SaveGame(1));
+  EXPECT_EQ(Read("sav/1.sav"), first);
+}
+
+TEST_F(SaveGameTest, DamagedOrMissingSavesLeaveTheGameUnchanged) {
+  World source;
+  ASSERT_TRUE(source.game.SaveGame(1));
+  const std::string good = Read("sav/1.sav");
+  const auto withNumber = [&](size_t offset, int32_t value) {
+    std::string bytes = good;
+    for (int i = 0; i < 4; ++i) bytes[offset + i] = static_cast<char>((static_cast<uint32_t>(value) >> (8 * i)) & 0xFF);
+    return bytes;
+  };
+  struct Case {
+    const char* what;
+    std::string bytes;
+  };
+  const Case cases[] = {
+      {"short", good.substr(0, 4311)},
+      {"empty", ""},
+      {"floor 0", withNumber(3920, 0)},
+      {"floor 21", withNumber(3920, 21)},
+      {"row -1", withNumber(3924, -1)},
+      {"column 14", withNumber(3928, 14)},
+  };
+  for (const Case& c : cases) {
+    std::ofstream("sav/1.sav", std::ios::binary | std::ios::trunc) << c.bytes;
+    World world;
+    world.hero.hp = 555;
+    world.game.floors[1].At(5, 5) = 230;
+    EXPECT_FALSE(world.game.LoadGame(1)) << c.what;
+    EXPECT_EQ(world.hero.hp, 555) << c.what;
+    EXPECT_EQ(world.game.floors[1].At(5, 5), 230) << c.what;
+  }
+  fs::remove("sav/1.sav");
+  World world;
+  EXPECT_FALSE(world.game.LoadGame(1));
+}
+
+TEST_F(SaveGameTest, LoadKeyReportsSuccessOrFailure) {
+  World world;
+  world.Press('A');
+  EXPECT_EQ(world.game.messageText, "读取游戏失败：存档不存在或已损坏");
+  world.Press(vk::kEnter);
+  world.Press('S');
+  EXPECT_EQ(world.game.messageText, "保存游戏成功");
+  world.Press(vk::kEnter);
+  world.Press('L');
+  EXPECT_EQ(world.game.messageText, "读取游戏成功");
+}
+
+TEST_F(SaveGameTest, AFailedSaveKeepsThePreviousOne) {
+  World world;
+  world.hero.hp = 111;
+  ASSERT_TRUE(world.game.SaveGame(1));
+  const std::string before = Read("sav/1.sav");
+  // A folder where the temporary file should go makes the write fail.
+  fs::create_directories("sav/1.sav.tmp/blocker");
+  world.hero.hp = 222;
+  world.Press('S');
+  EXPECT_EQ(world.game.messageText, "保存游戏失败：无法写入存档");
+  EXPECT_EQ(Read("sav/1.sav"), before);
+}
+
+}  // namespace
+}  // namespace quenlit::test
