@@ -18,7 +18,8 @@ namespace fs = std::filesystem;
 namespace {
 
 void Put32(std::string& bytes, size_t at, int32_t value) {
-  for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<char>((static_cast<uint32_t>(value) >> (8 * i)) & 0xFF);
+  for (int i = 0; i < 4; ++i)
+    bytes[at + i] = static_cast<char>((static_cast<uint32_t>(value) >> (8 * i)) & 0xFF);
 }
 
 }  // namespace
@@ -34,7 +35,9 @@ GameFolder::~GameFolder() {
   fs::remove_all(path_, error);
 }
 
-void GameFolder::SetMonster(int id, const std::string& lines) { monsters_[id] = lines; }
+void GameFolder::SetMonster(int id, const std::string& lines) {
+  monsters_[id] = lines;
+}
 
 std::string GameFolder::ReadFile(const std::string& relative) const {
   std::ifstream in(fs::path(path_) / relative, std::ios::binary);
@@ -67,8 +70,9 @@ void GameFolder::WriteSave(const SavedHero& hero) {
   for (int f = 1; f <= 20; ++f) {
     bytes.replace((f - 1) * 196, 196, reinterpret_cast<const char*>(floors_[f].data()), 196);
   }
-  const int numbers[13] = {hero.floor, hero.row, hero.column, hero.hp, hero.attack,
-                           hero.defence, hero.agility, 0, 0, 0, 0, hero.level, hero.exp};
+  const int numbers[13] = {hero.floor,   hero.row, hero.column, hero.hp, hero.attack, hero.defence,
+                           hero.agility, 0,        0,           0,       0,           hero.level,
+                           hero.exp};
   for (int i = 0; i < 13; ++i) Put32(bytes, 3920 + 4 * i, numbers[i]);
   for (const auto& [code, count] : hero.items) Put32(bytes, 3972 + 4 * (code - 206), count);
   WriteFile("sav/1.sav", bytes);
@@ -77,8 +81,7 @@ void GameFolder::WriteSave(const SavedHero& hero) {
 SimRun GameFolder::Run(const std::string& script, int seed) const {
   WriteFile("script.sim", script);
   const std::string command = "cd '" + path_ + "' && '" QUENLIT_SIM "' --seed " +
-                              std::to_string(seed) +
-                              " < script.sim > sim.out 2> sim.err";
+                              std::to_string(seed) + " < script.sim > sim.out 2> sim.err";
   const int status = std::system(command.c_str());
   SimRun run;
   run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

@@ -51,16 +51,23 @@ class Parser {
         if (at_ >= text_.size()) Fail("bad escape");
         const char e = text_[at_++];
         switch (e) {
-          case 'n': out += '\n'; break;
-          case 't': out += '\t'; break;
-          case 'r': out += '\r'; break;
+          case 'n':
+            out += '\n';
+            break;
+          case 't':
+            out += '\t';
+            break;
+          case 'r':
+            out += '\r';
+            break;
           case 'u': {
             const long code = std::strtol(text_.substr(at_, 4).c_str(), nullptr, 16);
             at_ += 4;
             out += static_cast<char>(code);  // the dump escapes only control characters
             break;
           }
-          default: out += e;
+          default:
+            out += e;
         }
       } else {
         out += c;
@@ -117,7 +124,9 @@ class Parser {
 
 }  // namespace
 
-Json Json::Parse(const std::string& text) { return Parser(text).Document(); }
+Json Json::Parse(const std::string& text) {
+  return Parser(text).Document();
+}
 
 const Json& Json::operator[](const std::string& key) const {
   const auto found = members.find(key);

@@ -11,8 +11,8 @@ namespace quenlit::test {
 
 void World::AddSound(const std::string& file, const std::string& name, uint32_t bytes) {
   // A 44.1 kHz mono 16-bit WAVE file in a temporary folder, loaded through the real reader.
-  const std::filesystem::path folder = std::filesystem::temp_directory_path() /
-                                             ("quenlit-world-wav-" + std::to_string(getpid()));
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / ("quenlit-world-wav-" + std::to_string(getpid()));
   std::filesystem::create_directories(folder);
   std::string wave = "RIFF....WAVEfmt ";
   const auto put32 = [&](uint32_t v) {

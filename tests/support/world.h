@@ -49,7 +49,9 @@ struct World {
 
   // Loads a sound of the given length under its file name (and short name, if any).
   void AddSound(const std::string& file, const std::string& name = "", uint32_t bytes = 8820);
-  void SetCell(int row, int column, uint8_t code) { game.floors[hero.floor].At(row, column) = code; }
+  void SetCell(int row, int column, uint8_t code) {
+    game.floors[hero.floor].At(row, column) = code;
+  }
   uint8_t Cell(int row, int column) const { return game.floors[hero.floor].At(row, column); }
   void Press(uint32_t key) {
     game.HandleInput(vk::kKeyDown, key);

@@ -33,10 +33,8 @@ TEST(Input, ManualListsEachKindOnceInPagesOfThree) {
     int entries;
   };
   const Case cases[] = {
-      {{3, 3, 7, 1}, {1, 3, 7}, 1, 3},
-      {{}, {}, 0, 0},
-      {{44, 2, 5, 9}, {2, 5, 9, 44}, 2, 3},
-      {{1, 2, 3, 4, 5, 6, 7}, {1, 2, 3, 4, 5, 6, 7}, 3, 3},
+      {{3, 3, 7, 1}, {1, 3, 7}, 1, 3},      {{}, {}, 0, 0},
+      {{44, 2, 5, 9}, {2, 5, 9, 44}, 2, 3}, {{1, 2, 3, 4, 5, 6, 7}, {1, 2, 3, 4, 5, 6, 7}, 3, 3},
       {{45, 71, 200, 8}, {8}, 1, 1},  // only bytes 1 to 44 are monsters
   };
   for (const Case& c : cases) {
@@ -102,8 +100,8 @@ TEST(Input, F8CyclesWindowSizesOnEveryScreenAndWraps) {
 }
 
 TEST(Input, EndScreensIgnoreEveryKeyButF8) {
-  for (GameScreen screen : {GameScreen::Victory, GameScreen::GameOver, GameScreen::FloorChange,
-                            GameScreen::Loading}) {
+  for (GameScreen screen :
+       {GameScreen::Victory, GameScreen::GameOver, GameScreen::FloorChange, GameScreen::Loading}) {
     World world;
     world.game.screen = screen;
     for (uint32_t key : {vk::kEnter, vk::kUp, vk::kLeft, uint32_t{'P'}, uint32_t{'D'},

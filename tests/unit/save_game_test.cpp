@@ -36,7 +36,8 @@ class SaveGameTest : public ::testing::Test {
   }
   static int32_t At(const std::string& bytes, size_t offset) {
     uint32_t value = 0;
-    for (int i = 0; i < 4; ++i) value |= uint32_t{static_cast<uint8_t>(bytes[offset + i])} << (8 * i);
+    for (int i = 0; i < 4; ++i)
+      value |= uint32_t{static_cast<uint8_t>(bytes[offset + i])} << (8 * i);
     return static_cast<int32_t>(value);
   }
   void Scramble(World& world) {
@@ -66,14 +67,14 @@ TEST_F(SaveGameTest, FileHoldsFloorsHeroAndItemsAtTheirOffsets) {
   ASSERT_TRUE(world.game.SaveGame(1));
   const std::string bytes = Read("sav/1.sav");
   ASSERT_EQ(bytes.size(), 4312u);
-  EXPECT_EQ(static_cast<uint8_t>(bytes[0]), 255);                      // floor 1, (0, 0)
+  EXPECT_EQ(static_cast<uint8_t>(bytes[0]), 255);                        // floor 1, (0, 0)
   EXPECT_EQ(static_cast<uint8_t>(bytes[19 * 196 + 13 * 14 + 13]), 213);  // floor 20, (13, 13)
   const int32_t hero[13] = {7, 3, 11, 4321, 55, 44, 9, 0, 0, 0, 0, 1, 77};
   for (int i = 0; i < 13; ++i) EXPECT_EQ(At(bytes, 3920 + 4 * i), hero[i]) << i;
-  EXPECT_EQ(At(bytes, 3972), 2);             // item 206
-  EXPECT_EQ(At(bytes, 3972 + 4 * 21), 5);    // red keys
+  EXPECT_EQ(At(bytes, 3972), 2);              // item 206
+  EXPECT_EQ(At(bytes, 3972 + 4 * 21), 5);     // red keys
   EXPECT_EQ(At(bytes, 3972 + 4 * 22), 1234);  // gold
-  EXPECT_EQ(At(bytes, 3972 + 4 * 34), 3);    // item 240
+  EXPECT_EQ(At(bytes, 3972 + 4 * 34), 3);     // item 240
   EXPECT_EQ(static_cast<uint8_t>(bytes[4311]), 0xAB);
   EXPECT_FALSE(fs::exists("sav/1.sav.tmp"));
 }
@@ -115,7 +116,8 @@ TEST_F(SaveGameTest, DamagedOrMissingSavesLeaveTheGameUnchanged) {
   const std::string good = Read("sav/1.sav");
   const auto withNumber = [&](size_t offset, int32_t value) {
     std::string bytes = good;
-    for (int i = 0; i < 4; ++i) bytes[offset + i] = static_cast<char>((static_cast<uint32_t>(value) >> (8 * i)) & 0xFF);
+    for (int i = 0; i < 4; ++i)
+      bytes[offset + i] = static_cast<char>((static_cast<uint32_t>(value) >> (8 * i)) & 0xFF);
     return bytes;
   };
   struct Case {
@@ -123,12 +125,9 @@ TEST_F(SaveGameTest, DamagedOrMissingSavesLeaveTheGameUnchanged) {
     std::string bytes;
   };
   const Case cases[] = {
-      {"short", good.substr(0, 4311)},
-      {"empty", ""},
-      {"floor 0", withNumber(3920, 0)},
-      {"floor 21", withNumber(3920, 21)},
-      {"row -1", withNumber(3924, -1)},
-      {"column 14", withNumber(3928, 14)},
+      {"short", good.substr(0, 4311)},  {"empty", ""},
+      {"floor 0", withNumber(3920, 0)}, {"floor 21", withNumber(3920, 21)},
+      {"row -1", withNumber(3924, -1)}, {"column 14", withNumber(3928, 14)},
   };
   for (const Case& c : cases) {
     std::ofstream("sav/1.sav", std::ios::binary | std::ios::trunc) << c.bytes;

@@ -132,8 +132,8 @@ TEST_F(StepTest, ColouredDoorsNeedTheirKey) {
     uint8_t key;
     const char* sequence;
   };
-  for (const Case c : {Case{241, 225, "opendoor1"}, Case{242, 226, "opendoor2"},
-                       Case{243, 227, "opendoor3"}}) {
+  for (const Case c :
+       {Case{241, 225, "opendoor1"}, Case{242, 226, "opendoor2"}, Case{243, 227, "opendoor3"}}) {
     SCOPED_TRACE(c.sequence);
     World fresh;
     fresh.game.clock = 5.0f;
