@@ -34,8 +34,10 @@ class RecordingShell : public platform::Shell {
 // A fresh game in memory: twenty floors of plain floor, an empty monster table, the hero at
 // his start, screen Map, a silent audio device whose voices keep virtual time.
 struct World {
-  World() : audio(wallClock), game(hero, graphics, sound, wallClock, shell) {
-    graphics.Initialize(&canvas);
+  // Draws on the given canvas, or on a canvas that draws nothing.
+  explicit World(platform::Canvas* drawOn = nullptr)
+      : audio(wallClock), game(hero, graphics, sound, wallClock, shell) {
+    graphics.Initialize(drawOn ? drawOn : &canvas);
     sound.SetDevice(&audio);
     sound.onPlay = [this](const std::string& file) { played.push_back(file); };
     game.onSequenceStart = [this](const std::string& name) { started.push_back(name); };

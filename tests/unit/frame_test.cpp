@@ -1,0 +1,82 @@
+// The frame update: the 60-a-second cap, the sprite clock and the pulsing curtain.
+#include <gtest/gtest.h>
+
+#include "world.h"
+
+namespace quenlit::test {
+namespace {
+
+// Counts the frames that reach the canvas.
+class CountingCanvas : public platform::NullCanvas {
+ public:
+  CountingCanvas() : NullCanvas(981, 621) {}
+  void BeginDraw() override { ++frames; }
+  int frames = 0;
+};
+
+struct FrameWorld {
+  CountingCanvas counting;
+  World world{&counting};
+  Game& game = world.game;
+};
+
+TEST(Frame, DrawsAtMostSixtyFramesASecondOfGameClock) {
+  FrameWorld frame;
+  frame.game.Render(1.0f);
+  frame.game.Render(1.01f);  // under 1/60 s later: nothing drawn, no lock taken
+  EXPECT_EQ(frame.counting.frames, 1);
+  EXPECT_TRUE(frame.game.renderLock.try_acquire());
+  frame.game.renderLock.release();
+  frame.game.Render(1.0167f);
+  EXPECT_EQ(frame.counting.frames, 2);
+  // A clock of 0 always draws and leaves the cap and the sprite clock alone.
+  frame.game.Render(0.0f);
+  EXPECT_EQ(frame.counting.frames, 3);
+  EXPECT_EQ(frame.game.lastDrawnTime, 1.0167f);
+}
+
+TEST(Frame, SpritePhaseFlipsFpsTimesASecondExceptWhilePaused) {
+  FrameWorld frame;
+  frame.game.fps = 3;
+  float now = 1.0f;
+  const auto frameAt = [&](float t) { frame.game.Render(now = t); };
+  frameAt(1.0f);  // the first tick since 0 flips at once
+  const bool first = frame.game.spritePhase;
+  frameAt(1.2f);
+  EXPECT_EQ(frame.game.spritePhase, first);
+  frameAt(1.34f);
+  EXPECT_NE(frame.game.spritePhase, first);
+
+  frame.game.screen = GameScreen::Paused;
+  const bool paused = frame.game.spritePhase;
+  for (float t = 1.4f; t < 3.0f; t += 0.05f) frameAt(t);
+  EXPECT_EQ(frame.game.spritePhase, paused);
+
+  frame.game.fps = 0;  // stops the animation
+  frame.game.screen = GameScreen::Map;
+  for (float t = 3.0f; t < 5.0f; t += 0.05f) frameAt(t);
+  EXPECT_EQ(frame.game.spritePhase, paused);
+}
+
+TEST(Frame, ThePromptCurtainPulsesOnMessageScreens) {
+  FrameWorld frame;
+  frame.game.screen = GameScreen::Message;
+  frame.game.fadeLevel = 1.0f;
+  frame.game.fadeRising = false;
+  float now = 1.0f;
+  int frames = 0;
+  while (!frame.game.fadeRising && frames < 100) {
+    frame.game.Render(now += 0.02f);
+    ++frames;
+  }
+  EXPECT_EQ(frames, 53);  // 0.0192 a frame
+  EXPECT_EQ(frame.game.fadeLevel, 0.0f);
+  EXPECT_EQ(frame.game.screen, GameScreen::Message);
+
+  frame.game.screen = GameScreen::Map;  // no curtain on the map
+  frame.game.Render(now += 0.02f);
+  EXPECT_EQ(frame.game.fadeLevel, 0.0f);
+}
+
+}  // namespace
+}  // namespace quenlit::test
