@@ -22,7 +22,8 @@ uint8_t IndexOfTopByte(uint32_t topByte) {
     std::array<uint8_t, 256> result{};
     for (uint32_t i = 0; i < 256; ++i) {
       uint32_t value = i;
-      for (int bit = 0; bit < 8; ++bit) value = (value & 1) ? (value >> 1) ^ 0xEDB88320u : value >> 1;
+      for (int bit = 0; bit < 8; ++bit)
+        value = (value & 1) ? (value >> 1) ^ 0xEDB88320u : value >> 1;
       result[value >> 24] = static_cast<uint8_t>(i);
     }
     return result;
@@ -117,8 +118,8 @@ bool SealDataFolder(const std::string& folder, std::string& error) {
     if (name == "monster.dat") {
       sealed = SealMonsterTable(bytes, checked.crc);
     } else if (bytes.size() < 198) {
-      error = path.string() + ": a floor file needs 198 bytes, it has " +
-              std::to_string(bytes.size());
+      error =
+          path.string() + ": a floor file needs 198 bytes, it has " + std::to_string(bytes.size());
       return false;
     } else {
       sealed = SealFloor(bytes.substr(0, 2), bytes.substr(2, 196), checked.crc);

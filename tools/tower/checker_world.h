@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+
+#include "game/game.h"
+#include "platform/headless/null_canvas.h"
+#include "platform/headless/stderr_shell.h"
+#include "platform/headless/virtual_audio.h"
+#include "platform/headless/virtual_clock.h"
+
+namespace quenlit::tower {
+
+// A new game over the headless stand-ins, with the floors and the monster table of a game
+// folder read by the game's own loaders: the rules the checker follows are the game's.
+class CheckerWorld {
+ public:
+  CheckerWorld();
+  CheckerWorld(const CheckerWorld&) = delete;
+  CheckerWorld& operator=(const CheckerWorld&) = delete;
+
+  // Reads "data/" of the game folder and starts a new game on the map. False, with the reason
+  // in error, when a data file is missing or fails the integrity check.
+  bool Load(const std::string& gameFolder, std::string& error);
+
+  Game& game() { return game_; }
+  Hero& hero() { return hero_; }
+
+ private:
+  platform::VirtualWallClock wallClock_;
+  platform::StderrShell shell_;
+  platform::VirtualAudioDevice audio_;
+  platform::NullCanvas canvas_{981, 621};
+  Hero hero_;
+  CD2DGraphics graphics_;
+  DSound sound_;
+  Game game_;
+};
+
+}  // namespace quenlit::tower

@@ -1,0 +1,161 @@
+#include "floor_survey.h"
+
+#include <queue>
+
+#include "data/floor.h"
+#include "game/tiles.h"
+
+namespace quenlit::tower {
+namespace {
+
+constexpr Vector kStartCell{12, 7};
+constexpr int kBossFloor = 9;
+constexpr Vector kBossCell{5, 7};
+
+std::string At(int floor, Vector cell) {
+  return "floor " + std::to_string(floor) + " (" + std::to_string(cell.a) + ", " +
+         std::to_string(cell.b) + ")";
+}
+
+// A cell the hero can stand on after a floor change: plain floor or stairs.
+bool Standable(uint8_t code) {
+  return code == tile::kFloor || code == tile::kStairsDown || code == tile::kStairsUp;
+}
+
+// A cell a path can go through once it is dealt with: floor, stairs, monsters, items, doors.
+bool Passable(uint8_t code) {
+  if (Standable(code) || tile::IsMonster(code)) return true;
+  const bool item = (code >= 209 && code <= 218) || (code >= 225 && code <= 240);
+  const bool door = (code >= tile::kYellowDoor && code <= tile::kRedDoor) || code == tile::kJail;
+  return item || door;
+}
+
+// A cell that is there to be dealt with or reached; walls and scenery are not.
+bool Open(uint8_t code) {
+  return Passable(code) || tile::IsCharacter(code);
+}
+
+// Does a character standing on this cell have something to say? Asked of the game itself.
+bool Speaks(Game& game, int floor, Vector cell) {
+  Floor& cells = game.floors[floor];
+  const uint8_t kept = cells.At(cell.a, cell.b);
+  cells.At(cell.a, cell.b) = tile::kOldMan;
+  game.hero.SetFloor(floor);
+  game.screen = GameScreen::Map;
+  game.TalkAt(cell.a, cell.b);
+  const bool spoke = game.screen == GameScreen::Dialogue;
+  game.screen = GameScreen::Map;
+  game.giftPending = false;
+  cells.At(cell.a, cell.b) = kept;
+  return spoke;
+}
+
+void Reach(const Floor& floor, FloorSurvey& survey) {
+  std::array<bool, kFloorCells> reached{};
+  std::queue<Vector> open;
+  for (Vector entry : survey.entries) {
+    reached[entry.a * kFloorSize + entry.b] = true;
+    open.push(entry);
+  }
+  while (!open.empty()) {
+    const Vector cell = open.front();
+    open.pop();
+    if (!Passable(floor.At(cell.a, cell.b))) continue;  // a character is reached, not passed
+    for (Vector next : {Vector{cell.a - 1, cell.b}, Vector{cell.a + 1, cell.b},
+                        Vector{cell.a, cell.b - 1}, Vector{cell.a, cell.b + 1}}) {
+      if (!InsideFloor(next.a, next.b) || reached[next.a * kFloorSize + next.b]) continue;
+      if (!Open(floor.At(next.a, next.b))) continue;
+      reached[next.a * kFloorSize + next.b] = true;
+      open.push(next);
+    }
+  }
+  for (int row = 0; row < kFloorSize; ++row) {
+    for (int column = 0; column < kFloorSize; ++column) {
+      if (!Open(floor.At(row, column))) continue;
+      ++survey.openCells;
+      if (!reached[row * kFloorSize + column]) survey.unreached.push_back({row, column});
+    }
+  }
+}
+
+FloorSurvey Count(const Floor& floor, int number) {
+  FloorSurvey survey;
+  survey.floor = number;
+  for (int row = 0; row < kFloorSize; ++row) {
+    for (int column = 0; column < kFloorSize; ++column) {
+      const uint8_t code = floor.At(row, column);
+      if (code >= tile::kYellowKey && code <= tile::kRedKey) ++survey.keys[code - tile::kYellowKey];
+      if (code >= tile::kYellowDoor && code <= tile::kRedDoor)
+        ++survey.doors[code - tile::kYellowDoor];
+      if (code == tile::kJail) ++survey.jailGates;
+      if (code == tile::kStairsUp) survey.upStairs.push_back({row, column});
+      if (code == tile::kStairsDown) survey.downStairs.push_back({row, column});
+    }
+  }
+  return survey;
+}
+
+// Stairs keep the hero's row and column: the other floor needs a cell to arrive on there.
+void CheckStairs(const TowerSurvey& survey, const std::vector<Floor>& floors,
+                 std::vector<std::string>& problems) {
+  for (const FloorSurvey& floor : survey.floors) {
+    for (const auto& [cells, delta] : {std::pair{&floor.upStairs, 1}, {&floor.downStairs, -1}}) {
+      for (Vector cell : *cells) {
+        const int other = floor.floor + delta;
+        if (other < 1 || other > kFloorCount) {
+          problems.push_back("stairs at " + At(floor.floor, cell) + " lead out of the tower");
+        } else if (!Standable(floors[other].At(cell.a, cell.b))) {
+          problems.push_back("stairs at " + At(floor.floor, cell) + " arrive on " +
+                             At(other, cell) + ", which holds tile " +
+                             std::to_string(floors[other].At(cell.a, cell.b)));
+        }
+      }
+    }
+  }
+}
+
+void CheckCharacters(Game& game, std::vector<std::string>& problems) {
+  for (int floor = 1; floor <= kFloorCount; ++floor) {
+    for (int row = 0; row < kFloorSize; ++row) {
+      for (int column = 0; column < kFloorSize; ++column) {
+        const bool character = tile::IsCharacter(game.floors[floor].At(row, column));
+        const bool speaks = Speaks(game, floor, {row, column});
+        if (character && !speaks)
+          problems.push_back("the character at " + At(floor, {row, column}) + " says nothing");
+        if (speaks && !character)
+          problems.push_back("no character stands at " + At(floor, {row, column}) +
+                             " to say its words");
+      }
+    }
+  }
+}
+
+}  // namespace
+
+TowerSurvey SurveyTower(Game& game) {
+  TowerSurvey survey;
+  const std::vector<Floor> floors = game.floors;  // the talks below must not change the survey
+  for (int n = 1; n <= kFloorCount; ++n) survey.floors.push_back(Count(floors[n], n));
+  for (FloorSurvey& floor : survey.floors) {
+    if (floor.floor == 1) floor.entries.push_back(kStartCell);
+    if (floor.floor > 1)
+      for (Vector cell : survey.floors[floor.floor - 2].upStairs) floor.entries.push_back(cell);
+    if (floor.floor < kFloorCount)
+      for (Vector cell : survey.floors[floor.floor].downStairs) floor.entries.push_back(cell);
+    Reach(floors[floor.floor], floor);
+  }
+
+  std::vector<std::string>& problems = survey.problems;
+  if (floors[1].At(kStartCell.a, kStartCell.b) != tile::kFloor)
+    problems.push_back("the hero starts on " + At(1, kStartCell) + ", which is not plain floor");
+  if (!tile::IsMonster(floors[kBossFloor].At(kBossCell.a, kBossCell.b)))
+    problems.push_back("no boss stands at " + At(kBossFloor, kBossCell));
+  for (Vector cell : survey.floors[kBossFloor - 1].upStairs)
+    problems.push_back("the upper tower must stay sealed off, yet stairs up stand at " +
+                       At(kBossFloor, cell));
+  CheckStairs(survey, floors, problems);
+  CheckCharacters(game, problems);
+  return survey;
+}
+
+}  // namespace quenlit::tower

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "game/game.h"
+
+namespace quenlit::tower {
+
+// What one floor holds and what of it can be reached, read without playing.
+struct FloorSurvey {
+  int floor = 0;
+  std::vector<Vector> entries;  // where the hero comes in: the start, or stairs from nearby floors
+  int openCells = 0;            // cells that are not walls or other fixed scenery
+  std::vector<Vector> unreached;  // open cells no path from an entry reaches
+  std::array<int, 3> keys{};      // yellow, blue, red keys lying on the floor
+  std::array<int, 3> doors{};     // yellow, blue, red doors
+  int jailGates = 0;
+  std::vector<Vector> upStairs, downStairs;
+};
+
+// The survey of the whole tower, floors 1 to 20.
+struct TowerSurvey {
+  std::vector<FloorSurvey> floors;    // entry i is floor i + 1
+  std::vector<std::string> problems;  // rules of the game the tower breaks
+};
+
+// Surveys the loaded tower. It talks to characters to learn who has something to say, so the
+// game it is given is spent afterwards.
+TowerSurvey SurveyTower(Game& game);
+
+}  // namespace quenlit::tower

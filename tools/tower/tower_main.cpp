@@ -1,0 +1,90 @@
+// quenlit-tower: the tower's compiler and checker.
+//
+//   quenlit-tower build TOWER_DIR DATA_DIR
+//       compiles the readable tower (monsters.txt, legend.txt, floors/01.txt to 20.txt) into
+//       1.map to 20.map and monster.dat, sealed for the game's integrity check
+//   quenlit-tower check [--root GAME_DIR] [--sim FILE] PLAN
+//       reads the compiled data/ of the game folder (default: the current directory), follows
+//       the route plan and reports floor by floor; --sim writes the route as a quenlit-sim
+//       script. Exit 0 when the tower can be won, 1 when it cannot, 2 when the input is wrong.
+#include <fstream>
+#include <iostream>
+#include <string>
+
+#include "checker_world.h"
+#include "floor_survey.h"
+#include "route_plan.h"
+#include "route_runner.h"
+#include "tower_compiler.h"
+#include "tower_report.h"
+
+namespace quenlit::tower {
+namespace {
+
+constexpr int kLost = 1;
+constexpr int kWrongInput = 2;
+
+int Usage() {
+  std::cerr << "usage: quenlit-tower build TOWER_DIR DATA_DIR\n"
+               "       quenlit-tower check [--root GAME_DIR] [--sim FILE] PLAN"
+            << std::endl;
+  return kWrongInput;
+}
+
+int Fail(const std::string& error) {
+  std::cerr << "quenlit-tower: " << error << std::endl;
+  return kWrongInput;
+}
+
+int Build(const std::string& towerFolder, const std::string& dataFolder) {
+  std::string error;
+  const auto tower = ReadTower(towerFolder, error);
+  if (!tower || !WriteTowerData(*tower, dataFolder, error)) return Fail(error);
+  return 0;
+}
+
+bool WriteScript(const std::string& path, const std::vector<std::string>& script) {
+  std::ofstream out(path, std::ios::trunc);
+  out << "# The winning route, played by quenlit-sim from a new game. It is written by\n"
+         "# \"quenlit-tower check --sim\" from the route plan: change the plan, not this file.\n";
+  for (const std::string& line : script) out << line << "\n";
+  return static_cast<bool>(out.flush());
+}
+
+int Check(const std::string& gameFolder, const std::string& simPath, const std::string& plan) {
+  std::string error;
+  const auto steps = ReadPlan(plan, error);
+  if (!steps) return Fail(error);
+  CheckerWorld surveyed, played;
+  if (!surveyed.Load(gameFolder, error) || !played.Load(gameFolder, error)) return Fail(error);
+  const TowerSurvey survey = SurveyTower(surveyed.game());
+  const RouteResult route = RunRoute(played.game(), *steps);
+  PrintReport(std::cout, survey, route);
+  if (!simPath.empty() && !WriteScript(simPath, route.script))
+    return Fail(simPath + ": cannot be written");
+  return TowerWon(survey, route) ? 0 : kLost;
+}
+
+int Main(int argc, char** argv) {
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.size() == 3 && args[0] == "build") return Build(args[1], args[2]);
+  if (args.empty() || args[0] != "check") return Usage();
+  std::string root = ".", sim;
+  for (size_t i = 1; i + 1 < args.size(); i += 2) {
+    if (args[i] == "--root")
+      root = args[i + 1];
+    else if (args[i] == "--sim")
+      sim = args[i + 1];
+    else
+      return Usage();
+  }
+  if (args.size() % 2 != 0) return Usage();
+  return Check(root, sim, args.back());
+}
+
+}  // namespace
+}  // namespace quenlit::tower
+
+int main(int argc, char** argv) {
+  return quenlit::tower::Main(argc, argv);
+}
