@@ -13,7 +13,12 @@ namespace quenlit {
 void Game::Checkpoint(int32_t value) {
   renderLock.release();
   loadProgress = value;
-  if (value != 100) std::this_thread::yield();  // lets the main thread draw the new percentage
+  // Lets the main thread draw the new percentage.
+  if (onCheckpoint) {
+    onCheckpoint(value);
+  } else if (value != 100) {
+    std::this_thread::yield();
+  }
   renderLock.acquire();
 }
 

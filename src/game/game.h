@@ -144,6 +144,11 @@ class Game {
 
   // Keeps the loading thread's bitmap work and the drawing of a frame apart.
   std::binary_semaphore renderLock{1};
+  // Frames drawn so far; the loading thread watches it to hand the lock over for real.
+  std::atomic<uint32_t> framesDrawn{0};
+  // Called by the loading thread at each checkpoint with the lock free and the new progress
+  // published; the program waits there for the renderer to draw a frame.
+  std::function<void(int32_t)> onCheckpoint;
 
   Random random;
   // Called with the name of every frame sequence that a rule starts.

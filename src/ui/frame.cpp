@@ -40,6 +40,7 @@ bool Game::Render(float now) {
     DrawGameScreen(now);
   }
   graphics.EndDraw();
+  ++framesDrawn;
   renderLock.release();
   return true;
 }

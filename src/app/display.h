@@ -1,0 +1,24 @@
+#pragma once
+
+#include <SDL.h>
+
+#include "game/types.h"
+
+namespace quenlit {
+
+class Game;
+
+// The display mode of exactly width x height on the primary display; false when it has none.
+bool SetDisplayMode(int width, int height, SDL_DisplayMode& mode);
+
+// With full screen asked for, picks the mode of the configured window size; true when no
+// switch is needed or the mode exists. The switch itself happens once the window exists.
+bool ApplyFullScreen(const Game& game, SDL_DisplayMode& mode);
+
+// The size of the primary display's mode: the full-screen mode once full screen is asked for.
+Vector GetDesktopSize(const Game& game);
+
+// Puts the window in full screen with the mode; false when the display refuses it.
+bool EnterFullScreen(SDL_Window* window, const SDL_DisplayMode& mode);
+
+}  // namespace quenlit

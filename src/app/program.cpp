@@ -1,0 +1,176 @@
+#include "app/program.h"
+
+#include <SDL.h>
+
+#include <chrono>
+#include <iostream>
+#include <memory>
+#include <thread>
+
+#include "app/config.h"
+#include "app/display.h"
+#include "app/embedded_resources.h"
+#include "app/fatal.h"
+#include "app/game_fonts.h"
+#include "app/loading_thread.h"
+#include "game/game.h"
+#include "platform/sdl/key_codes.h"
+#include "platform/sdl/sdl_audio.h"
+#include "platform/sdl/sdl_shell.h"
+#include "platform/sdl/window_canvas.h"
+#include "platform/system_clock.h"
+
+namespace quenlit {
+namespace {
+
+// Shuts SDL down after everything built on it is gone.
+struct SdlSession {
+  SdlSession() { SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear"); }
+  ~SdlSession() { SDL_Quit(); }
+};
+
+struct WindowCloser {
+  void operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
+};
+
+class Program {
+ public:
+  Program() : game_(hero_, graphics_, sound_, clock_, shell_) {}
+
+  int Run() {
+    InitInstance();
+    const int code = MainLoop();
+    // Closed while loading: the loader is still at work on the game, the pictures and the
+    // sounds, so the process ends here without tearing any of them down.
+    if (!loader_->Finished()) shell_.Exit(code);
+    loader_->Join();
+    return code;
+  }
+
+ private:
+  void InitInstance() {
+    game_.resources = EmbeddedGameResources();
+    InstallFonts(fonts_);
+    ReadConfig(game_);  // ends the process itself when "./config.ini" is missing
+
+    const bool haveVideo = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+    SDL_DisplayMode fullScreenMode{};
+    if (!ApplyFullScreen(game_, fullScreenMode)) {
+      FatalError(shell_, "无法全屏游戏，请使用窗口模式", true);
+    }
+    const Vector desktop = GetDesktopSize(game_);
+
+    // Centred as if the window were 800 x 600, whatever its configured size.
+    if (haveVideo) {
+      window_.reset(SDL_CreateWindow("Quenlit", (desktop.a - 800) / 2, (desktop.b - 600) / 2,
+                                     game_.windowWidth, game_.windowHeight,
+                                     SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE));
+    }
+    if (!window_) {
+      std::cerr << "quenlit: " << SDL_GetError() << std::endl;
+      FatalError(shell_, "创建窗口失败", true);
+    }
+    shell_.SetWindow(window_.get());
+    if (game_.fullScreen != 0 && !EnterFullScreen(window_.get(), fullScreenMode)) {
+      FatalError(shell_, "无法全屏游戏，请使用窗口模式", true);
+    }
+
+    graphics_.SetInfoBox(
+        [](void* shell, const std::string& text) {
+          ShowInfo(*static_cast<platform::Shell*>(shell), text);
+        },
+        &shell_);
+    canvas_ = platform::CreateWindowCanvas(
+        window_.get(), {game_.hardwareAcceleration != 0, game_.verticalSync != 0}, fonts_);
+    if (!canvas_) {
+      std::cerr << "quenlit: " << SDL_GetError() << std::endl;
+      ShowInfo(shell_, "创建target失败！");
+    }
+    graphics_.Initialize(canvas_.get());
+
+    audio_ = std::make_unique<platform::SdlAudioDevice>();
+    if (!audio_->IsOpen()) {
+      std::cerr << "quenlit: no sound device: " << SDL_GetError() << std::endl;
+      shell_.ShowMessage("DirectSound", "DirectSoundCreate Failed");
+    }
+    sound_.SetDevice(audio_.get());
+
+    SDL_ShowWindow(window_.get());
+    loader_ = std::make_unique<LoadingThread>(game_);
+  }
+
+  // Takes one event per turn; a turn that finds none ticks a frame. With performance
+  // priority off every turn ends with a 1 ms sleep.
+  int MainLoop() {
+    SDL_Event event;
+    while (true) {
+      if (SDL_PollEvent(&event)) {
+        if (!Dispatch(event)) return 0;
+      } else {
+        game_.Frame(game_.UpdateClock());
+      }
+      if (game_.performancePrior == 0) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+  }
+
+  // False when the event closes the window.
+  bool Dispatch(const SDL_Event& event) {
+    switch (event.type) {
+      case SDL_QUIT:
+        return false;
+      case SDL_WINDOWEVENT:
+        return event.window.event != SDL_WINDOWEVENT_CLOSE;
+      case SDL_KEYDOWN:  // a held key's repeats count as presses
+        if (platform::IsAboutShortcut(event.key.keysym)) {
+          ShowAbout();
+        } else if (const auto key = platform::VirtualKeyOf(event.key.keysym.sym)) {
+          game_.HandleInput(vk::kKeyDown, *key);
+        }
+        return true;
+      case SDL_KEYUP:
+        if (const auto key = platform::VirtualKeyOf(event.key.keysym.sym))
+          game_.HandleInput(vk::kKeyUp, *key);
+        return true;
+      default:
+        return true;
+    }
+  }
+
+  void ShowAbout() {
+    SDL_MessageBoxButtonData ok{
+        SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, 1,
+        "确定"};
+    const SDL_MessageBoxData about{SDL_MESSAGEBOX_INFORMATION,
+                                   window_.get(),
+                                   "关于 Quenlit",
+                                   "Quenlit，1.0 版\n一座塔，一位勇者，一步一步向上。",
+                                   1,
+                                   &ok,
+                                   nullptr};
+    int pressed = 0;
+    SDL_ShowMessageBox(&about, &pressed);
+  }
+
+  SdlSession session_;
+  platform::SdlShell shell_;
+  platform::SystemWallClock clock_;
+  platform::FontLocator fonts_ = MakeGameFontLocator();
+  std::unique_ptr<SDL_Window, WindowCloser> window_;
+  std::unique_ptr<platform::RendererCanvas> canvas_;
+  std::unique_ptr<platform::SdlAudioDevice> audio_;
+  Hero hero_;
+  CD2DGraphics graphics_;
+  DSound sound_;
+  Game game_;
+  std::unique_ptr<LoadingThread> loader_;
+};
+
+}  // namespace
+
+int RunProgram() {
+  // Held by the heap: a window closed during loading ends the process without its teardown.
+  auto program = std::make_unique<Program>();
+  return program->Run();
+}
+
+}  // namespace quenlit

@@ -1,0 +1,9 @@
+#pragma once
+
+namespace quenlit {
+
+// The game program: start-up, the window and the main loop. Returns the process's exit code:
+// 0 when the window is closed; start-up failures end the process with 1 on their own.
+int RunProgram();
+
+}  // namespace quenlit

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <map>
+#include <mutex>
+#include <optional>
+#include <string>
+
+namespace quenlit::platform {
+
+// A font file and the face inside it (collections hold several).
+struct FontFace {
+  std::string file;
+  int index = 0;
+  bool operator<(const FontFace& other) const {
+    return file != other.file ? file < other.file : index < other.index;
+  }
+  bool operator==(const FontFace&) const = default;
+};
+
+// Finds the file of each font family the game asks for, without installing anything:
+//   1. a file in the font folder named after the family ("Fonts/宋体.ttf");
+//   2. the folder's "fonts.txt" list ("family<TAB>file name" lines);
+//   3. an installed family of that name, or of the stand-in family given for it;
+//   4. otherwise a CJK sans, announced once on stderr, so that text is never blank.
+// An empty family name takes the CJK sans silently.
+class FontLocator {
+ public:
+  // folder: the game's font folder; standIns: game family -> installed family to look for.
+  FontLocator(std::string folder, std::map<std::string, std::string> standIns);
+
+  // Makes the folder's fonts known to fontconfig for this process only.
+  void RegisterFolder() const;
+  FontFace Resolve(const std::string& family);
+  // The CJK sans that fills in for missing families and missing glyphs.
+  FontFace Fallback();
+
+ private:
+  std::string FileInFolder(const std::string& family) const;
+  std::string ListedInFolder(const std::string& family) const;
+
+  std::string folder_;
+  std::map<std::string, std::string> standIns_;
+  std::mutex mutex_;
+  std::map<std::string, FontFace> resolved_;
+  std::optional<FontFace> fallback_;
+};
+
+// The installed face whose family is exactly this name (any case); nothing when fontconfig
+// only has a substitute.
+std::optional<FontFace> FindInstalledFamily(const std::string& family);
+
+}  // namespace quenlit::platform

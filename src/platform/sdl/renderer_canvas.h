@@ -1,0 +1,54 @@
+#pragma once
+
+#include <SDL.h>
+
+#include <memory>
+
+#include "platform/canvas.h"
+#include "platform/sdl/font_locator.h"
+#include "platform/sdl/surface_bitmap.h"
+#include "platform/sdl/text_painter.h"
+
+namespace quenlit::platform {
+
+// The game's canvas over an SDL renderer, which it owns. Drawing keeps the size the canvas was
+// made with: when the output is larger or smaller (a resized window) the picture is stretched
+// to fill it.
+class RendererCanvas : public Canvas {
+ public:
+  RendererCanvas(SDL_Renderer* renderer, int width, int height, FontLocator& fonts);
+  ~RendererCanvas() override;
+  RendererCanvas(const RendererCanvas&) = delete;
+  RendererCanvas& operator=(const RendererCanvas&) = delete;
+
+  int Width() const override { return width_; }
+  int Height() const override { return height_; }
+  std::shared_ptr<Bitmap> LoadPng(const std::string& path) override;
+  std::shared_ptr<Bitmap> DecodePng(const uint8_t* bytes, size_t size) override;
+
+  void BeginDraw() override;
+  void EndDraw() override;
+  void Clear(uint32_t rgb) override;
+  bool DrawText(const std::string& family, float size, const RectF& box, const std::string& utf8,
+                Colour colour, bool trailing) override;
+  void DrawRectangle(const RectF& rect, float strokeWidth, Colour colour) override;
+  void DrawBitmap(const Bitmap& bitmap, const RectF& destination, const RectF& source,
+                  float opacity) override;
+
+  const TextPainter& Text() const { return text_; }
+
+ protected:
+  SDL_Renderer* Renderer() const { return renderer_; }
+
+ private:
+  std::shared_ptr<Bitmap> Wrap(SDL_Surface* surface);
+  void SetDrawColour(Colour colour);
+
+  SDL_Renderer* renderer_;
+  int width_;
+  int height_;
+  std::shared_ptr<TextureGraveyard> graveyard_ = std::make_shared<TextureGraveyard>();
+  TextPainter text_;
+};
+
+}  // namespace quenlit::platform

@@ -1,0 +1,31 @@
+#include "platform/sdl/sdl_shell.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+
+namespace quenlit::platform {
+
+void SdlShell::ShowMessage(const std::string& caption, const std::string& text) {
+  const Uint32 kind = caption == "Info" ? SDL_MESSAGEBOX_INFORMATION : SDL_MESSAGEBOX_ERROR;
+  if (SDL_ShowSimpleMessageBox(kind, caption.c_str(), text.c_str(), nullptr) == 0) return;
+  std::string line = text;
+  for (char& c : line)
+    if (c == '\n') c = ' ';
+  std::cerr << caption << ": " << line << std::endl;
+}
+
+void SdlShell::MoveWindow(int x, int y, int width, int height) {
+  if (!window_) return;
+  SDL_SetWindowPosition(window_, x, y);
+  SDL_SetWindowSize(window_, width, height);
+}
+
+void SdlShell::Exit(int code) {
+  std::cout.flush();
+  std::cerr.flush();
+  std::fflush(nullptr);
+  std::_Exit(code);
+}
+
+}  // namespace quenlit::platform

@@ -1,0 +1,90 @@
+// The video settings from "./config.ini": every key, its default and its section.
+#include "app/config.h"
+
+#include <gtest/gtest.h>
+
+#include "temp_folder.h"
+#include "world.h"
+
+namespace quenlit {
+namespace {
+
+struct Settings {
+  int width, height, fullScreen, hardwareAcceleration, verticalSync, performancePrior, fps;
+  bool operator==(const Settings&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Settings& s) {
+  return out << s.width << "x" << s.height << " full " << s.fullScreen << " hw "
+             << s.hardwareAcceleration << " vsync " << s.verticalSync << " prior "
+             << s.performancePrior << " fps " << s.fps;
+}
+
+constexpr Settings kDefaults{1366, 768, 0, 1, 1, 1, 3};
+
+struct ConfigCase {
+  const char* name;
+  const char* file;
+  Settings expected;
+};
+
+class ConfigFiles : public testing::TestWithParam<ConfigCase> {};
+
+TEST_P(ConfigFiles, ReadAsTheGameReadsThem) {
+  test::WorkingFolder folder;
+  folder.Write("config.ini", GetParam().file);
+  test::World world;
+  ASSERT_TRUE(ReadConfig(world.game));
+  const Game& g = world.game;
+  EXPECT_EQ((Settings{g.windowWidth, g.windowHeight, g.fullScreen, g.hardwareAcceleration,
+                      g.verticalSync, g.performancePrior, g.fps}),
+            GetParam().expected);
+  EXPECT_TRUE(world.shell.messages.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Config, ConfigFiles,
+    testing::Values(
+        ConfigCase{"EmptyFileTakesEveryDefault", "", kDefaults},
+        ConfigCase{"EveryKeySet",
+                   "[Resolution14]\nWidth=973\nHeight=768\n[Resolution]\nFullScreen=1\n"
+                   "[Video]\nHardWareAcceleration=0\nVerticalSync=0\nPerformancePrior=0\nFps=7\n",
+                   {973, 768, 1, 0, 0, 0, 7}},
+        ConfigCase{
+            "FullScreenFiveCountsAsOn", "[Resolution]\nFullScreen=5\n", {1366, 768, 1, 1, 1, 1, 3}},
+        ConfigCase{"FullScreenZeroIsOff", "[Resolution]\nFullScreen=0\n", kDefaults},
+        ConfigCase{"FlagsAreOneWhateverTheirValue",
+                   "[Video]\nHardWareAcceleration=9\nVerticalSync=-2\nPerformancePrior=3\n",
+                   kDefaults},
+        ConfigCase{"FpsZeroIsKept", "[Video]\nFps=0\n", {1366, 768, 0, 1, 1, 1, 0}},
+        // The size lives in "Resolution14"; under "Resolution" it is not the window's size.
+        ConfigCase{"SizeInTheWrongSectionIsIgnored", "[Resolution]\nWidth=800\nHeight=600\n",
+                   kDefaults},
+        ConfigCase{"FlagInTheWrongSectionIsIgnored", "[Video]\nFullScreen=1\n", kDefaults}),
+    [](const testing::TestParamInfo<ConfigCase>& info) { return info.param.name; });
+
+TEST(Config, MissingFileEndsTheGameWithItsMessage) {
+  test::WorkingFolder folder;
+  test::World world;
+  try {
+    ReadConfig(world.game);
+    FAIL() << "the game went on without its configuration";
+  } catch (const test::RecordingShell::ExitCalled& exit) {
+    EXPECT_EQ(exit.code, 1);
+  }
+  ASSERT_EQ(world.shell.messages.size(), 1u);
+  EXPECT_EQ(world.shell.messages[0].first, "ERROR");
+  EXPECT_EQ(world.shell.messages[0].second, "找不到配置文件");
+}
+
+TEST(Config, FpsZeroStopsTheSpriteAnimation) {
+  test::World world;
+  world.game.fps = 0;
+  const bool phase = world.game.spritePhase;
+  for (float now = 1.0f; now < 30.0f; now += 0.5f) world.game.Render(now);
+  EXPECT_EQ(world.game.spritePhase, phase);
+  EXPECT_GT(world.game.framesDrawn, 50u) << "frames were drawn all along";
+}
+
+}  // namespace
+}  // namespace quenlit

@@ -1,0 +1,47 @@
+// F8 cycles the window through the listed sizes, each time moving it to the top left corner.
+#include <gtest/gtest.h>
+
+#include "world.h"
+
+namespace quenlit {
+namespace {
+
+const std::vector<Vector> kSizes = {
+    {735, 580}, {973, 768}, {1242, 980}, {1366, 1078}, {1700, 1331}};
+
+TEST(WindowSize, F8CyclesThroughTheSizesAndWrapsAround) {
+  test::World world;
+  world.game.displayModes = kSizes;
+  world.game.displayModeIndex = 0;
+  for (int press = 0; press < 5; ++press) world.Press(vk::kF8);
+  const std::vector<std::vector<int>> expected = {{0, 0, 973, 768},
+                                                  {0, 0, 1242, 980},
+                                                  {0, 0, 1366, 1078},
+                                                  {0, 0, 1700, 1331},
+                                                  {0, 0, 735, 580}};
+  EXPECT_EQ(world.shell.moves, expected);
+  EXPECT_EQ(world.game.displayModeIndex, 0);
+}
+
+TEST(WindowSize, F8WorksOnEveryScreen) {
+  for (const GameScreen screen : {GameScreen::Loading, GameScreen::Paused, GameScreen::Manual}) {
+    test::World world;
+    world.game.displayModes = kSizes;
+    world.game.screen = screen;
+    world.Press(vk::kF8);
+    ASSERT_EQ(world.shell.moves.size(), 1u) << ScreenName(screen);
+    EXPECT_EQ(world.shell.moves[0], (std::vector<int>{0, 0, 973, 768}));
+  }
+}
+
+TEST(WindowSize, F8BeforeTheSizesAreListedLeavesTheWindowAlone) {
+  test::World world;
+  world.game.displayModes.clear();
+  world.game.screen = GameScreen::Loading;
+  world.Press(vk::kF8);
+  EXPECT_TRUE(world.shell.moves.empty());
+  EXPECT_EQ(world.game.displayModeIndex, 0);
+}
+
+}  // namespace
+}  // namespace quenlit
