@@ -31,7 +31,9 @@ double Rng::Next() {
 void AddEffect(PainterTable& table, const std::string& stem, int first, int last,
                EffectFrame frame) {
   for (int i = first; i <= last; ++i) {
-    const double t = last == first ? 0.0 : double(i - first) / (last - first);
+    // Each frame samples the middle of its share of the motion, so that no frame of an effect
+    // is the empty moment before it starts or after it ends.
+    const double t = (i - first + 0.5) / (last - first + 1);
     table[stem + std::to_string(i)] = [stem, frame, t](const TileSheet&, int width, int height) {
       Picture picture(width, height);
       Rng rng(stem);

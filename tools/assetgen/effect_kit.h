@@ -25,8 +25,8 @@ class Rng {
 // Draws one frame of an effect into a w x h picture; t runs from 0 (first frame) to 1 (last).
 using EffectFrame = std::function<void(cairo_t* cr, double w, double h, double t, Rng& rng)>;
 
-// Registers the painters stem+first .. stem+last, frame i drawn at progress
-// (i - first) / (last - first).
+// Registers the painters stem+first .. stem+last; frame i is drawn at the progress of the
+// middle of its share of the motion, (i - first + 0.5) / (last - first + 1).
 void AddEffect(PainterTable& table, const std::string& stem, int first, int last,
                EffectFrame frame);
 

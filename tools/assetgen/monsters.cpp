@@ -16,7 +16,7 @@ struct MonsterLook {
   int column;
   Motion motion;
   Recolour recolour{};
-  bool crowned = false;
+  int crownBase = 0;  // the row the crown's band rests on; 0: no crown
 };
 
 // Kind n is entry n - 1.
@@ -25,7 +25,7 @@ const std::vector<MonsterLook>& Looks() {
       {19, 4, Motion::Squash},                    // 1 green slime
       {19, 1, Motion::Squash, {-15, 1.1, 0.9}},   // 2 red slime
       {19, 5, Motion::Squash},                    // 3 blue slime
-      {19, 6, Motion::Squash, {}, true},          // 4 slime king
+      {19, 6, Motion::Squash, {}, 13},            // 4 slime king
       {16, 0, Motion::Flap},                      // 5 small bat
       {16, 2, Motion::Flap},                      // 6 big bat
       {16, 4, Motion::Flap},                      // 7 vampire bat
@@ -65,23 +65,13 @@ const std::vector<MonsterLook>& Looks() {
       {21, 32, Motion::Breathe},                  // 41 death knight
       {14, 30, Motion::Sway},                     // 42 archmage
       {13, 31, Motion::Breathe},                  // 43 demon general
-      {12, 32, Motion::Breathe, {}, true},        // 44 demon king
+      {12, 32, Motion::Breathe, {}, 9},           // 44 demon king
   };
   return looks;
 }
 
-// A small gold crown with three points and a red jewel, set on the figure's head.
-void DrawCrown(Picture& tile) {
-  // The crown sits on the highest opaque row of the figure.
-  tile.Flush();
-  int top = 0;
-  while (top < tile.Height() - 1) {
-    bool any = false;
-    for (int x = 0; x < tile.Width(); ++x) any = any || (tile.At(x, top) >> 24) > 128;
-    if (any) break;
-    ++top;
-  }
-  const double base = std::max(6, top + 3);
+// A small gold crown with three points and a red jewel, resting on the given row.
+void DrawCrown(Picture& tile, double base) {
   cairo_t* cr = tile.Cairo();
   cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
   cairo_move_to(cr, 11, base);
@@ -108,7 +98,7 @@ void DrawCrown(Picture& tile) {
 Picture FirstBeat(const TileSheet& sheet, const MonsterLook& look) {
   Picture tile = sheet.Cut(look.row, look.column);
   ApplyRecolour(tile, look.recolour);
-  if (look.crowned) DrawCrown(tile);
+  if (look.crownBase > 0) DrawCrown(tile, look.crownBase);
   return tile;
 }
 

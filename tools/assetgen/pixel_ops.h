@@ -22,7 +22,7 @@ void AddOutline(Picture& picture, uint32_t rgb);
 // Moves every pixel of the picture by (dx, dy), leaving transparency where nothing comes in.
 void Shift(Picture& picture, int dx, int dy);
 
-// True when the pictures differ in at least the given number of pixels.
+// The number of pixels in which two pictures differ (all of them when the sizes differ).
 int CountDifferentPixels(Picture& a, Picture& b);
 
 }  // namespace quenlit::assetgen

@@ -134,14 +134,15 @@ void Barrage(cairo_t* cr, double w, double h, double t, Rng& rng, int bolts, uin
       const double d = far * (1 - f);
       const double x = w / 2 + d * std::cos(a), y = h / 2 + d * std::sin(a);
       cairo_move_to(cr, x, y);
-      cairo_line_to(cr, x + w * 0.08 * std::cos(a), y + w * 0.08 * std::sin(a));
+      cairo_line_to(cr, x + w * 0.12 * std::cos(a), y + w * 0.12 * std::sin(a));
       SetColour(cr, rgb, 0.8);
-      cairo_set_line_width(cr, w * 0.012);
+      cairo_set_line_width(cr, w * 0.025);
+      cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
       cairo_stroke(cr);
-      Glow(cr, x, y, w * 0.025, rgb, 1);
+      Glow(cr, x, y, w * 0.05, rgb, 1);
     } else if (f < 1.6) {
       Glow(cr, w / 2 + rng.Range(-0.05, 0.05) * w, h / 2 + rng.Range(-0.05, 0.05) * h,
-           w * 0.06 * (f - 0.6), colour::kGoldLight, 1.6 - f);
+           w * 0.12 * (f - 0.6), colour::kGoldLight, 1.6 - f);
     }
   }
 }
@@ -150,10 +151,10 @@ void BarrageBlasts(cairo_t* cr, double w, double h, double t, Rng& rng, int blas
   for (int i = 0; i < blasts; ++i) {
     const double at = rng.Range(0, 0.75), f = (t - at) / 0.3;
     const double x = w * rng.Range(0.3, 0.7), y = h * rng.Range(0.3, 0.7);
-    const double size = w * rng.Range(0.06, 0.14);
+    const double size = w * rng.Range(0.1, 0.2);
     if (f < 0 || f > 1.2) continue;
     Glow(cr, x, y, size * (0.4 + f), i % 2 ? 0xff8a2a : 0xffd040, 1.2 - f);
-    Ring(cr, x, y, size * (0.5 + 1.2 * f), w * 0.005, colour::kWhite, std::max(0.0, 1 - f));
+    Ring(cr, x, y, size * (0.5 + 1.2 * f), w * 0.01, colour::kWhite, std::max(0.0, 1 - f));
   }
 }
 
