@@ -26,3 +26,5 @@ EmbeddedResources EmbeddedGameResources() {
 ")
 file(COPY_FILE "${OUTPUT}.new" "${OUTPUT}" ONLY_IF_DIFFERENT)
 file(REMOVE "${OUTPUT}.new")
+# Newer than the picture even when the bytes are unchanged, so the step does not run again.
+file(TOUCH_NOCREATE "${OUTPUT}")
