@@ -55,9 +55,9 @@ void DrawBattlePanel(Game& game) {
 void DrawBattleWon(Game& game) {
   DrawPicture(game, "battleendback", 212, 256, 381, 32);
   game.graphics.DrawRectangle(211, 257, 594, 290, 3);
-  DrawTextAt(game, "迷你简中特广告", 22, 240, 264, "胜利!!!", kWhiteText);
-  DrawTextAt(game, kFont, 16, 420, 264, Format("经验值:%d", game.rewardExp), kWhiteText);
-  DrawTextAt(game, kFont, 16, 505, 264, Format("金币:%d", game.rewardGold), kWhiteText);
+  DrawTextAt(game, "迷你简中特广告", 22, 240, 264, "胜利!!!", CD2DGraphics::kWhite);
+  DrawTextAt(game, kFont, 16, 420, 264, Format("经验值:%d", game.rewardExp), CD2DGraphics::kWhite);
+  DrawTextAt(game, kFont, 16, 505, 264, Format("金币:%d", game.rewardGold), CD2DGraphics::kWhite);
   game.graphics.DrawText("微软雅黑", 17, 530, 231, 680, 331, "-Enter-", false, false,
                          game.fadeLevel);
 }

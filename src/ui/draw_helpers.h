@@ -2,6 +2,7 @@
 
 // Small drawing helpers shared by the screens: pictures by registry name, printf-style texts
 // and the geometry of the map's cells.
+#include <cstdint>
 #include <string>
 
 namespace quenlit {
@@ -26,8 +27,6 @@ void DrawTextAt(Game& game, const char* family, float size, float x, float y,
 
 // printf into a string, for the game's "%d" texts.
 std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
-
-constexpr uint32_t kWhiteText = 0xFFFFFF;
 
 // A map cell's top-left corner and centre, in render-target units.
 constexpr float CellLeft(int column) {

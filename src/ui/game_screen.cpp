@@ -10,7 +10,7 @@ void Game::DrawGameScreen(float now) {
   // timed texts show the moment the game clock stands at.
   const float shownAt = now != 0 ? now : clock;
 
-  ui::DrawMapView(*this, now);
+  ui::DrawMapView(*this);
   ui::DrawStatusPanel(*this);
   ui::DrawDoorOpenings(*this, now);
   AdvanceCurtain();

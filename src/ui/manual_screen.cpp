@@ -39,7 +39,7 @@ void DrawEntry(Game& game, int32_t id, float y) {
   const Monster& m = found != game.monsters.end() ? found->second : kUnknown;
 
   for (const Label& label : kLabels) {
-    DrawTextAt(game, kFont, kFontSize, label.x, label.y + y, label.text, kWhiteText);
+    DrawTextAt(game, kFont, kFontSize, label.x, label.y + y, label.text, CD2DGraphics::kWhite);
   }
   game.graphics.DrawRectangle(250, 95 + y, 284, 129 + y, 2);
 

@@ -64,7 +64,7 @@ void DrawHero(Game& game) {
 
 }  // namespace
 
-void DrawMapView(Game& game, float) {
+void DrawMapView(Game& game) {
   DrawPicture(game, "backbig", 0, 0, 981, 621);
   DrawFloorLabel(game);
   DrawCells(game);

@@ -27,10 +27,10 @@ void DrawFloorCurtain(Game& game) {
 
 void DrawMessageBox(Game& game) {
   DrawPicture(game, "caption", 251, 208, 400, 38);
-  DrawTextAt(game, "Scrivane", 24, 275, 210, "获取", kWhiteText);
+  DrawTextAt(game, "Scrivane", 24, 275, 210, "获取", CD2DGraphics::kWhite);
   // The message text takes the text system's default font.
-  DrawTextAt(game, "", 16, 335, 216, game.messageText, kWhiteText);
-  DrawTextAt(game, "微软雅黑", 19, 575, 214, "-Enter-", kWhiteText, game.fadeLevel);
+  DrawTextAt(game, "", 16, 335, 216, game.messageText, CD2DGraphics::kWhite);
+  DrawTextAt(game, "微软雅黑", 19, 575, 214, "-Enter-", CD2DGraphics::kWhite, game.fadeLevel);
 }
 
 void DrawPause(Game& game) {

@@ -15,7 +15,7 @@ class Game;
 namespace quenlit::ui {
 
 // The world under every overlay.
-void DrawMapView(Game& game, float now);
+void DrawMapView(Game& game);
 void DrawStatusPanel(Game& game);
 void DrawDoorOpenings(Game& game, float now);
 
