@@ -2,6 +2,7 @@
 // the generated pictures, compared with the stored ones under a small tolerance.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <map>
 
@@ -168,6 +169,18 @@ INSTANTIATE_TEST_SUITE_P(Screens, GoldenScreen, testing::ValuesIn(kScenes),
                          [](const testing::TestParamInfo<Scene>& info) {
                            return std::string(info.param.name);
                          });
+
+// The built game itself as a new game starts: the picture the window of the real program shows
+// once loaded (the smoke test compares its screenshot with this one, scaled).
+TEST(GoldenGame, NewGameMapOfTheBuiltGame) {
+  GoldenFolder scratch;  // only a place for the script and the picture
+  const std::string picture = scratch.Path() + "/new_game_map.png";
+  scratch.WriteFile("script.sim", "wait 0.5\nshot " + picture + "\n");
+  const std::string command = "cd '" QUENLIT_GAME_DIR "' && '" QUENLIT_SIM "' --seed 1 < '" +
+                              scratch.Path() + "/script.sim' > /dev/null";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  ExpectMatchesGolden("new_game_map", picture);
+}
 
 }  // namespace
 }  // namespace quenlit::test
