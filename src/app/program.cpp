@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <chrono>
+#include <cstring>
 #include <iostream>
 #include <memory>
 #include <thread>
@@ -29,6 +30,17 @@ struct SdlSession {
   ~SdlSession() { SDL_Quit(); }
 };
 
+// SDL falls back on video drivers that show nothing; unless one was asked for by name, a
+// player without a display is told that the window cannot be made.
+bool HaveDisplay() {
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (!driver) return false;
+  if (SDL_getenv("SDL_VIDEODRIVER") != nullptr) return true;
+  if (std::strcmp(driver, "offscreen") != 0 && std::strcmp(driver, "dummy") != 0) return true;
+  SDL_SetError("no display to show the window on");
+  return false;
+}
+
 struct WindowCloser {
   void operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
 };
@@ -53,7 +65,7 @@ class Program {
     InstallFonts(fonts_);
     ReadConfig(game_);  // ends the process itself when "./config.ini" is missing
 
-    const bool haveVideo = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+    const bool haveVideo = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0 && HaveDisplay();
     SDL_DisplayMode fullScreenMode{};
     if (!ApplyFullScreen(game_, fullScreenMode)) {
       FatalError(shell_, "无法全屏游戏，请使用窗口模式", true);

@@ -12,6 +12,10 @@ struct ClockCase {
   std::vector<int64_t> readingsMs;  // wall-clock time of each reading, from 12:00:00.000
   float expected;                   // the clock after the last reading
 };
+// Names the case in test listings.
+void PrintTo(const ClockCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 class ClockReadings : public testing::TestWithParam<ClockCase> {};
 

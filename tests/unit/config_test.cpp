@@ -27,6 +27,10 @@ struct ConfigCase {
   const char* file;
   Settings expected;
 };
+// Names the case in test listings.
+void PrintTo(const ConfigCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 class ConfigFiles : public testing::TestWithParam<ConfigCase> {};
 

@@ -13,6 +13,10 @@ struct GuardCase {
   float first, second;
   bool secondPlays;
 };
+// Names the case in test listings.
+void PrintTo(const GuardCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 class FiftyMillisecondGuard : public testing::TestWithParam<GuardCase> {};
 

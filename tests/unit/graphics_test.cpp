@@ -77,6 +77,10 @@ struct BoxCase {
   platform::RectF given;
   platform::RectF drawn;
 };
+// Names the case in test listings.
+void PrintTo(const BoxCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 class ColorTextBoxes : public Graphics, public testing::WithParamInterface<BoxCase> {};
 
@@ -150,6 +154,10 @@ struct ImageCase {
   int srcX, srcY, srcWidth, srcHeight;
   platform::RectF source;
 };
+// Names the case in test listings.
+void PrintTo(const ImageCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 class ImageSources : public Graphics, public testing::WithParamInterface<ImageCase> {};
 

@@ -50,6 +50,10 @@ struct GoodCase {
   std::string file;
   uint16_t channels;
 };
+// Names the case in test listings.
+void PrintTo(const GoodCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 class ReadableWaves : public testing::TestWithParam<GoodCase> {};
 
@@ -88,6 +92,10 @@ struct BadCase {
   const char* name;
   std::string file;
 };
+// Names the case in test listings.
+void PrintTo(const BadCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 class BrokenWaves : public testing::TestWithParam<BadCase> {};
 

@@ -38,6 +38,7 @@ std::shared_ptr<Bitmap> RendererCanvas::DecodePng(const uint8_t* bytes, size_t s
 }
 
 void RendererCanvas::BeginDraw() {
+  if (!painting_) return;
   graveyard_->Empty();
   int outputWidth = width_, outputHeight = height_;
   SDL_GetRendererOutputSize(renderer_, &outputWidth, &outputHeight);
@@ -46,16 +47,18 @@ void RendererCanvas::BeginDraw() {
 }
 
 void RendererCanvas::EndDraw() {
-  SDL_RenderPresent(renderer_);
+  if (painting_) SDL_RenderPresent(renderer_);
 }
 
 void RendererCanvas::Clear(uint32_t rgb) {
+  if (!painting_) return;
   SetDrawColour({rgb, 1.0f});
   SDL_RenderClear(renderer_);
 }
 
 bool RendererCanvas::DrawText(const std::string& family, float size, const RectF& box,
                               const std::string& utf8, Colour colour, bool trailing) {
+  if (!painting_) return true;
   return text_.Draw(family, size, box, utf8, colour, trailing);
 }
 
@@ -65,6 +68,7 @@ void RendererCanvas::SetDrawColour(Colour colour) {
 }
 
 void RendererCanvas::DrawRectangle(const RectF& rect, float strokeWidth, Colour colour) {
+  if (!painting_) return;
   // The stroke is centred on the rectangle's edges; drawn as four filled bands with no
   // smoothing. The side bands stop short of the top and bottom bands so no pixel is blended
   // twice.
@@ -84,6 +88,7 @@ void RendererCanvas::DrawRectangle(const RectF& rect, float strokeWidth, Colour 
 
 void RendererCanvas::DrawBitmap(const Bitmap& bitmap, const RectF& destination, const RectF& source,
                                 float opacity) {
+  if (!painting_) return;
   const auto* picture = dynamic_cast<const SurfaceBitmap*>(&bitmap);
   if (!picture) return;
   SDL_Texture* texture = picture->TextureFor(renderer_);

@@ -37,6 +37,11 @@ class RendererCanvas : public Canvas {
 
   const TextPainter& Text() const { return text_; }
 
+  // With painting off every drawing call returns at once: the game's frames still run (and
+  // move its sequences and clocks) without their pixels. The headless driver paints only the
+  // frames it saves.
+  void SetPainting(bool on) { painting_ = on; }
+
  protected:
   SDL_Renderer* Renderer() const { return renderer_; }
 
@@ -49,6 +54,7 @@ class RendererCanvas : public Canvas {
   int height_;
   std::shared_ptr<TextureGraveyard> graveyard_ = std::make_shared<TextureGraveyard>();
   TextPainter text_;
+  bool painting_ = true;
 };
 
 }  // namespace quenlit::platform

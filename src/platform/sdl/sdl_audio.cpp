@@ -1,5 +1,8 @@
 #include "platform/sdl/sdl_audio.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace quenlit::platform {
 namespace {
 
@@ -26,19 +29,21 @@ std::vector<float> ConvertToOutput(const WaveFormat& format, const uint8_t* data
   const uint32_t frameBytes = format.channels * (format.bitsPerSample / 8u);
   const uint32_t whole = size - size % frameBytes;  // a torn last frame is left out
   if (whole == 0) return {};
-  SDL_AudioStream* stream = SDL_NewAudioStream(*sampleFormat, static_cast<Uint8>(format.channels),
-                                               static_cast<int>(format.samplesPerSecond),
-                                               AUDIO_F32SYS, static_cast<Uint8>(channels), rate);
-  if (!stream) return {};
-  std::vector<float> samples;
-  if (SDL_AudioStreamPut(stream, data, static_cast<int>(whole)) == 0 &&
-      SDL_AudioStreamFlush(stream) == 0) {
-    samples.resize(static_cast<size_t>(SDL_AudioStreamAvailable(stream)) / sizeof(float));
-    const int got = SDL_AudioStreamGet(stream, samples.data(),
-                                       static_cast<int>(samples.size() * sizeof(float)));
-    samples.resize(got > 0 ? static_cast<size_t>(got) / sizeof(float) : 0);
+  SDL_AudioCVT conversion;
+  if (SDL_BuildAudioCVT(&conversion, *sampleFormat, static_cast<Uint8>(format.channels),
+                        static_cast<int>(format.samplesPerSecond), AUDIO_F32SYS,
+                        static_cast<Uint8>(channels), rate) < 0) {
+    return {};
   }
-  SDL_FreeAudioStream(stream);
+  // The whole sound is converted in one go, in a buffer large enough for every step.
+  std::vector<uint8_t> buffer(static_cast<size_t>(whole) * conversion.len_mult);
+  std::copy(data, data + whole, buffer.begin());
+  conversion.buf = buffer.data();
+  conversion.len = static_cast<int>(whole);
+  if (conversion.needed && SDL_ConvertAudio(&conversion) != 0) return {};
+  const size_t bytes = conversion.needed ? static_cast<size_t>(conversion.len_cvt) : whole;
+  std::vector<float> samples(bytes / sizeof(float));
+  std::memcpy(samples.data(), buffer.data(), samples.size() * sizeof(float));
   return samples;
 }
 

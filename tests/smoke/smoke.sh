@@ -1,0 +1,116 @@
+#!/usr/bin/env bash
+# The game as a player meets it: started from its game folder on a virtual X display, it shows
+# the loading screen and then the map, takes arrow keys, and ends with exit code 0 when its
+# window is closed. Screenshots are left in OUT_DIR.
+#
+#   smoke.sh QUENLIT CLOSE_WINDOW_TOOL OUT_DIR
+set -euo pipefail
+game=$1 closer=$2 out=$3
+mkdir -p "$out"
+rm -f "$out"/*.png
+
+fail() {
+  echo "smoke: $*" >&2
+  [ -s "$out/stderr.txt" ] && sed 's/^/  game: /' "$out/stderr.txt" >&2
+  exit 1
+}
+
+# A display number nobody uses.
+display=""
+for n in $(seq 91 160); do
+  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
+done
+[ -n "$display" ] || fail "no free display number"
+
+Xvfb "$display" -screen 0 1600x1200x24 -nolisten tcp >"$out/xvfb.txt" 2>&1 &
+xvfb=$!
+game_pid=""
+cleanup() {
+  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+  kill "$xvfb" 2>/dev/null || true
+  wait 2>/dev/null || true
+}
+trap cleanup EXIT
+export DISPLAY="$display" SDL_AUDIODRIVER=dummy
+for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb did not start on $display"
+
+cd "$(dirname "$game")"
+
+# Starts the game and sets $window to its window.
+start_game() {
+  "$game" >"$out/stdout.txt" 2>"$out/stderr.txt" &
+  game_pid=$!
+  window=""
+  for _ in $(seq 200); do
+    window=$(xdotool search --onlyvisible --name '^Quenlit$' 2>/dev/null | head -n1 || true)
+    [ -n "$window" ] && return 0
+    kill -0 "$game_pid" 2>/dev/null || fail "the game ended before showing its window"
+    sleep 0.1
+  done
+  fail "no window titled Quenlit"
+}
+
+# Closes the window as its close button does and expects the game to end with exit code 0.
+close_game() {
+  "$closer" "$window"
+  for _ in $(seq 100); do
+    kill -0 "$game_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$game_pid" 2>/dev/null && fail "the game did not end when its window was closed $1"
+  local status=0
+  wait "$game_pid" || status=$?
+  game_pid=""
+  [ "$status" -eq 0 ] || fail "the game ended with exit code $status when closed $1"
+}
+
+# Closed while still loading, the game ends cleanly.
+start_game
+sleep 0.3
+close_game "during loading"
+
+start_game
+shot() { import -window "$window" "$out/$1.png"; }
+# The mean brightness of a screenshot, 0 to 100.
+brightness() { identify -format '%[fx:int(100*mean)]' "$out/$1.png"; }
+colours() { identify -format '%k' "$out/$1.png"; }
+
+# The loading screen is black with its text; the map is not.
+loaded=""
+for i in $(seq 120); do
+  shot "frame"
+  if [ "$(brightness frame)" -ge 15 ]; then loaded=yes; break; fi
+  [ "$i" -eq 3 ] && cp "$out/frame.png" "$out/loading.png"
+  kill -0 "$game_pid" 2>/dev/null || fail "the game ended during loading"
+  sleep 0.25
+done
+[ -n "$loaded" ] || fail "the map never showed (still the loading screen after 30 s)"
+sleep 0.5
+shot "map"
+
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+for key in Left Up Right Down Up; do
+  xdotool key --delay 120 "$key"
+  sleep 0.3
+done
+shot "walked"
+kill -0 "$game_pid" 2>/dev/null || fail "the game ended while walking"
+
+walked_colours=$(colours walked)
+echo "smoke: map $(brightness map)% bright, $(colours map) colours; after walking $walked_colours colours"
+# The map view with its pictures, the status panel and their texts: thousands of colours, where
+# a blank screen or a bare grey one with text has a few hundred.
+[ "$walked_colours" -ge "${SMOKE_MIN_COLOURS:-2000}" ] || fail "the game window looks blank"
+
+# F8 moves the window to the top left corner with the next size.
+xdotool key F8
+sleep 0.5
+geometry=$(xdotool getwindowgeometry "$window")
+echo "smoke: after F8: $(echo "$geometry" | tr '\n' ' ')"
+echo "$geometry" | grep -q 'Position: 0,0' || fail "F8 did not move the window to (0, 0)"
+echo "$geometry" | grep -q 'Geometry: 973x768' || fail "F8 did not give the window 973 x 768"
+shot "resized"
+
+close_game "on the map"
+echo "smoke: passed"

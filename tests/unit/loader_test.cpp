@@ -1,0 +1,110 @@
+// The loading sequence beside a drawing main thread: the 43 checkpoints, each published while
+// the loader does not hold the render lock, and a frame drawn at each of them.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <filesystem>
+#include <thread>
+#include <vector>
+
+#include "app/loader.h"
+#include "app/loading_thread.h"
+#include "game_folder.h"
+#include "world.h"
+
+namespace quenlit {
+namespace {
+
+const std::vector<int32_t> kCheckpoints = {
+    3,  5,  7,  9,  11, 12, 15, 17, 18, 20, 22, 24, 25, 26, 28, 31, 33, 35, 38, 40, 41, 43,
+    45, 46, 51, 54, 56, 57, 60, 63, 67, 69, 71, 73, 75, 77, 79, 81, 90, 93, 95, 98, 100};
+
+// A sealed game folder that is the working directory while the fixture lives.
+class Loading : public testing::Test {
+ protected:
+  Loading() : previous_(std::filesystem::current_path()) {
+    folder_.Write();
+    std::filesystem::current_path(folder_.Path());
+    world.game.screen = GameScreen::Loading;
+    world.game.floors.clear();
+  }
+  ~Loading() override { std::filesystem::current_path(previous_); }
+
+  // Draws frames as the main loop does, the clock moving a frame's length each turn, until
+  // the loader is done.
+  void DrawUntil(const std::atomic<bool>& done) {
+    float now = 1.0f;
+    while (!done) {
+      now += 0.02f;
+      world.game.Frame(now);
+    }
+  }
+
+  void ExpectLoaded() {
+    EXPECT_EQ(world.game.screen, GameScreen::Map);
+    EXPECT_EQ(world.game.loadProgress, 100);
+    EXPECT_EQ(world.game.shopPrice, 20);
+    EXPECT_EQ(world.game.displayModeIndex, 0);
+    EXPECT_EQ(
+        world.game.displayModes,
+        (std::vector<Vector>{{735, 580}, {973, 768}, {1242, 980}, {1366, 1078}, {1700, 1331}}));
+    EXPECT_EQ(world.game.floors.size(), 21u);
+    EXPECT_TRUE(world.game.renderLock.try_acquire()) << "the lock is free after loading";
+  }
+
+  test::GameFolder folder_;
+  std::filesystem::path previous_;
+  test::World world;
+};
+
+TEST_F(Loading, PublishesTheCheckpointsInOrderWithTheLockFree) {
+  std::vector<int32_t> published;
+  std::vector<int32_t> lockHeld;
+  world.game.onCheckpoint = [&](int32_t value) {
+    published.push_back(world.game.loadProgress);
+    if (world.game.renderLock.try_acquire()) {
+      world.game.renderLock.release();
+    } else {
+      lockHeld.push_back(value);
+    }
+    EXPECT_EQ(world.game.loadProgress, value);
+  };
+  RunLoader(world.game);
+  EXPECT_EQ(published, kCheckpoints);
+  EXPECT_TRUE(lockHeld.empty()) << "held at " << lockHeld.size() << " publications";
+  ExpectLoaded();
+}
+
+TEST_F(Loading, TheMainThreadDrawsAtEveryCheckpoint) {
+  std::vector<int32_t> published;
+  std::vector<int32_t> withoutFrame;
+  world.game.onCheckpoint = [&](int32_t value) {
+    published.push_back(value);
+    if (value == 100) return;  // the last hands nothing over
+    const uint32_t before = world.game.framesDrawn;
+    AwaitDrawnFrame(world.game, std::chrono::seconds(10));
+    if (world.game.framesDrawn == before) withoutFrame.push_back(value);
+  };
+  std::atomic<bool> done{false};
+  std::thread loader([&] {
+    RunLoader(world.game);
+    done = true;
+  });
+  DrawUntil(done);
+  loader.join();
+  EXPECT_EQ(published, kCheckpoints);
+  EXPECT_TRUE(withoutFrame.empty()) << withoutFrame.size() << " checkpoints without a frame";
+  ExpectLoaded();
+}
+
+TEST_F(Loading, TheLoadingThreadRunsToTheMapBesideTheMainLoop) {
+  LoadingThread loader(world.game);
+  float now = 1.0f;
+  while (!loader.Finished()) world.game.Frame(now += 0.02f);
+  loader.Join();
+  EXPECT_GE(world.game.framesDrawn, kCheckpoints.size() - 1) << "a frame at each hand-over";
+  ExpectLoaded();
+}
+
+}  // namespace
+}  // namespace quenlit

@@ -1,0 +1,117 @@
+// The game's font families resolve to real fonts, drawn glyphs are real Chinese glyphs, and a
+// font in the game folder wins over the installed ones.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+
+#include "app/game_fonts.h"
+#include "platform/sdl/software_canvas.h"
+#include "temp_folder.h"
+
+namespace quenlit::platform {
+namespace {
+
+const char* const kFamilies[] = {"微软雅黑",     "宋体",           "汉仪雁翎体简",
+                                 "迷你简娃娃篆", "迷你简中特广告", "Scrivane"};
+
+// The pixels of one text drawn white on black, as a set of lit positions.
+std::set<std::pair<int, int>> Glyphs(FontLocator& fonts, const std::string& family,
+                                     const std::string& text) {
+  SoftwareCanvas canvas(120, 60, fonts);
+  canvas.BeginDraw();
+  canvas.Clear(0);
+  EXPECT_TRUE(canvas.DrawText(family, 32, {4, 4, 116, 56}, text, {0xFFFFFF, 1}, false));
+  std::set<std::pair<int, int>> lit;
+  for (int y = 0; y < 60; ++y)
+    for (int x = 0; x < 120; ++x)
+      if ((canvas.PixelAt(x, y) & 0xFFFFFF) > 0x808080) lit.emplace(x, y);
+  return lit;
+}
+
+TEST(Fonts, EveryFamilyDrawsRealChineseGlyphs) {
+  FontLocator fonts = MakeGameFontLocator();
+  for (const char* family : kFamilies) {
+    // Missing glyphs would all be the same empty box; real ones differ from each other.
+    const auto hero = Glyphs(fonts, family, "勇者");
+    const auto tower = Glyphs(fonts, family, "魔塔");
+    const auto box = Glyphs(fonts, family, "\uE000\uE001");  // private use: no font has them
+    EXPECT_GT(hero.size(), 60u) << family;
+    EXPECT_GT(tower.size(), 60u) << family;
+    EXPECT_NE(hero, tower) << family;
+    EXPECT_NE(hero, box) << family;
+  }
+}
+
+TEST(Fonts, FamiliesResolveToTheirStandIns) {
+  FontLocator fonts = MakeGameFontLocator();
+  const std::pair<const char*, const char*> expected[] = {
+      {"微软雅黑", "wqy-microhei"},     {"宋体", "gbsn00lp"},
+      {"汉仪雁翎体简", "gkai00mp"},     {"迷你简娃娃篆", "LXGWWenKai"},
+      {"迷你简中特广告", "SmileySans"}, {"Scrivane", "DancingScript"}};
+  for (const auto& [family, file] : expected) {
+    EXPECT_NE(fonts.Resolve(family).file.find(file), std::string::npos)
+        << family << " -> " << fonts.Resolve(family).file;
+  }
+}
+
+class FontFolder : public testing::Test {
+ protected:
+  FontFolder() {
+    std::filesystem::create_directories(folder.Path() / "Fonts");
+    kai = FindInstalledFamily("AR PL KaitiM GB").value_or(FontFace{}).file;
+    EXPECT_FALSE(kai.empty()) << "the test needs fonts-arphic-gkai00mp";
+  }
+  void Put(const std::string& name) const {
+    std::filesystem::copy_file(kai, folder.Path() / "Fonts" / name);
+  }
+  FontLocator Locator() const {
+    return FontLocator((folder.Path() / "Fonts").string(), {{"宋体", "AR PL SungtiL GB"}});
+  }
+  test::WorkingFolder folder;
+  std::string kai;
+};
+
+TEST_F(FontFolder, AFileNamedAfterTheFamilyWins) {
+  Put("宋体.TTF");
+  FontLocator fonts = Locator();
+  EXPECT_EQ(fonts.Resolve("宋体").file, (folder.Path() / "Fonts" / "宋体.TTF").string());
+}
+
+TEST_F(FontFolder, TheFolderListNamesFilesForFamilies) {
+  Put("kai.ttf");
+  folder.Write("Fonts/fonts.txt", "汉仪雁翎体简\tkai.ttf\r\n宋体\tgone.ttf\n");
+  FontLocator fonts = Locator();
+  EXPECT_EQ(fonts.Resolve("汉仪雁翎体简").file, (folder.Path() / "Fonts" / "kai.ttf").string());
+  // A listed file that is not there: the installed stand-in takes over.
+  EXPECT_NE(fonts.Resolve("宋体").file.find("gbsn00lp"), std::string::npos);
+}
+
+TEST_F(FontFolder, AnUnknownFamilyFallsBackOnceWithOneLine) {
+  FontLocator fonts = Locator();
+  testing::internal::CaptureStderr();
+  const FontFace first = fonts.Resolve("没有这种字体");
+  const FontFace again = fonts.Resolve("没有这种字体");
+  const std::string said = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(first, fonts.Fallback());
+  EXPECT_EQ(again, first);
+  EXPECT_FALSE(first.file.empty());
+  EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+  EXPECT_NE(said.find("没有这种字体"), std::string::npos) << said;
+}
+
+TEST_F(FontFolder, TheEmptyFamilyTakesTheFallbackSilently) {
+  FontLocator fonts = Locator();
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(fonts.Resolve(""), fonts.Fallback());
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+}
+
+TEST_F(FontFolder, RegisteringAMissingFolderChangesNothing) {
+  FontLocator fonts((folder.Path() / "NoFonts").string(), {});
+  fonts.RegisterFolder();
+  EXPECT_FALSE(std::filesystem::exists(folder.Path() / "NoFonts"));
+}
+
+}  // namespace
+}  // namespace quenlit::platform
