@@ -261,4 +261,12 @@ RouteResult RunRoute(Game& game, const std::vector<PlanStep>& plan) {
   return RouteRunner(game).Run(plan);
 }
 
+std::string ScriptText(const RouteResult& route) {
+  std::string text =
+      "# The winning route, played by quenlit-sim from a new game. It is written by\n"
+      "# \"quenlit-tower check --sim\" from the route plan: change the plan, not this file.\n";
+  for (const std::string& line : route.script) text += line + "\n";
+  return text;
+}
+
 }  // namespace quenlit::tower

@@ -60,4 +60,7 @@ HeroNumbers NumbersOf(Hero& hero);
 // game time.
 RouteResult RunRoute(Game& game, const std::vector<PlanStep>& plan);
 
+// The route's script as quenlit-sim reads it, with a header that says where it comes from.
+std::string ScriptText(const RouteResult& route);
+
 }  // namespace quenlit::tower

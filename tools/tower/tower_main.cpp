@@ -43,11 +43,9 @@ int Build(const std::string& towerFolder, const std::string& dataFolder) {
   return 0;
 }
 
-bool WriteScript(const std::string& path, const std::vector<std::string>& script) {
-  std::ofstream out(path, std::ios::trunc);
-  out << "# The winning route, played by quenlit-sim from a new game. It is written by\n"
-         "# \"quenlit-tower check --sim\" from the route plan: change the plan, not this file.\n";
-  for (const std::string& line : script) out << line << "\n";
+bool WriteScript(const std::string& path, const RouteResult& route) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << ScriptText(route);
   return static_cast<bool>(out.flush());
 }
 
@@ -60,7 +58,7 @@ int Check(const std::string& gameFolder, const std::string& simPath, const std::
   const TowerSurvey survey = SurveyTower(surveyed.game());
   const RouteResult route = RunRoute(played.game(), *steps);
   PrintReport(std::cout, survey, route);
-  if (!simPath.empty() && !WriteScript(simPath, route.script))
+  if (!simPath.empty() && !WriteScript(simPath, route))
     return Fail(simPath + ": cannot be written");
   return TowerWon(survey, route) ? 0 : kLost;
 }

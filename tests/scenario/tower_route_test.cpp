@@ -1,0 +1,63 @@
+// The winning route played by quenlit-sim on the built game, with real dodges and critical
+// strikes, from a new game to the victory.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+
+#include "game_folder.h"
+#include "json.h"
+
+namespace quenlit::test {
+namespace {
+
+class TowerRoute : public ::testing::TestWithParam<int> {};
+
+// The built game folder with a small window: the rules and the data are the same, and the
+// route's 150 seconds of game time are drawn four times faster.
+void LinkBuiltGame(const GameFolder& scratch) {
+  namespace fs = std::filesystem;
+  fs::create_directories(fs::path(scratch.Path()) / "game");
+  for (const auto& entry : fs::directory_iterator(QUENLIT_GAME_DIR)) {
+    if (entry.path().filename() == "config.ini") continue;
+    fs::create_symlink(entry.path(), fs::path(scratch.Path()) / "game" / entry.path().filename());
+  }
+  scratch.WriteFile("game/config.ini", "[Resolution14]\nWidth=320\nHeight=240\n");
+}
+
+TEST_P(TowerRoute, ReachesVictoryInGameTime) {
+  GameFolder scratch;
+  LinkBuiltGame(scratch);
+  std::ifstream route(QUENLIT_TOWER_SOURCES "/route.sim", std::ios::binary);
+  ASSERT_TRUE(route) << "tower/route.sim is missing";
+  const std::string script((std::istreambuf_iterator<char>(route)),
+                           std::istreambuf_iterator<char>());
+  scratch.WriteFile("route.sim", script + "dump\n");
+  const std::string command = "'" QUENLIT_SIM "' --seed " + std::to_string(GetParam()) +
+                              " --root '" + scratch.Path() + "/game' < '" + scratch.Path() +
+                              "/route.sim' > '" + scratch.Path() + "/out' 2> '" + scratch.Path() +
+                              "/err'";
+  const int status = std::system(command.c_str());
+  ASSERT_TRUE(WIFEXITED(status));
+  ASSERT_EQ(WEXITSTATUS(status), 0) << scratch.ReadFile("err");
+  std::istringstream lines(scratch.ReadFile("out"));
+  std::string last;
+  for (std::string line; std::getline(lines, line);)
+    if (!line.empty()) last = line;
+  const Json state = Json::Parse(last);
+  EXPECT_EQ(state["screen"].text, "Victory");
+  EXPECT_EQ(state["hero"]["floor"].Int(), 9);
+  EXPECT_GT(state["hero"]["hp"].Int(), 0);
+  EXPECT_EQ(state["cells"].Ints()[5 * 14 + 7], 0);  // the demon king's cell is empty
+}
+
+INSTANTIATE_TEST_SUITE_P(TwentySeeds, TowerRoute, ::testing::Range(1, 21));
+
+}  // namespace
+}  // namespace quenlit::test
