@@ -2,7 +2,8 @@
 //
 //   quenlit-sim [--seed N] [--root DIR] < script
 //
-// Commands: key NAME, down NAME, up NAME, wait SECONDS, until SCREEN [SECONDS], dump.
+// Commands: key NAME, down NAME, up NAME, wait SECONDS, until SCREEN [SECONDS], dump,
+// shot FILE.
 #include <unistd.h>
 
 #include <cmath>
@@ -13,13 +14,14 @@
 #include <vector>
 
 #include "app/config.h"
+#include "app/embedded_resources.h"
+#include "app/game_fonts.h"
 #include "app/loader.h"
 #include "game/game.h"
-#include "platform/headless/null_canvas.h"
 #include "platform/headless/stderr_shell.h"
 #include "platform/headless/virtual_audio.h"
 #include "platform/headless/virtual_clock.h"
-#include "app/embedded_resources.h"
+#include "platform/sdl/software_canvas.h"
 #include "state_dump.h"
 
 namespace quenlit::sim {
@@ -27,6 +29,7 @@ namespace {
 
 constexpr int kMalformed = 2;
 constexpr int kTimedOut = 3;
+constexpr int kShotFailed = 4;
 
 // A key name as the script writes it: Enter, Left, Up, Right, Down, F8, A-Z or a code.
 bool ParseKey(const std::string& name, uint32_t& key) {
@@ -65,8 +68,11 @@ class Driver {
 
   void Start(bool seeded, uint32_t seed) {
     if (seeded) game_.random.Seed(seed);
+    InstallFonts(fonts_);
     ReadConfig(game_);
-    canvas_ = std::make_unique<platform::NullCanvas>(game_.windowWidth, game_.windowHeight);
+    canvas_ =
+        std::make_unique<platform::SoftwareCanvas>(game_.windowWidth, game_.windowHeight, fonts_);
+    canvas_->SetPainting(false);  // only the frames of "shot" are painted
     graphics_.Initialize(canvas_.get());
     sound_.SetDevice(&audio_);
     RunLoader(game_);
@@ -108,6 +114,10 @@ class Driver {
       }
       return true;
     }
+    if (command == "shot" && !argument.empty() && !hasExtra) {
+      Shot(argument);
+      return true;
+    }
     if (command == "dump" && argument.empty()) {
       std::cout << DumpState(game_, played_, started_) << std::endl;
       played_.clear();
@@ -118,6 +128,18 @@ class Driver {
   }
 
  private:
+  // Draws one frame with the clock 0 (no frame cap, no sprite clock) into a PNG of the render
+  // target's size. A picture that cannot be written ends the run with its reason.
+  void Shot(const std::string& file) {
+    canvas_->SetPainting(true);
+    game_.Render(0);
+    canvas_->SetPainting(false);
+    if (!canvas_->SavePng(file)) {
+      std::cerr << "shot " << file << ": cannot write the picture: " << SDL_GetError() << std::endl;
+      std::exit(kShotFailed);
+    }
+  }
+
   // Steps the clock 1 ms at a time as the main loop does when no message waits. With a
   // target screen, stops as soon as it shows; false when it never did.
   bool Wait(double seconds, const GameScreen* target) {
@@ -133,7 +155,8 @@ class Driver {
   platform::VirtualWallClock wallClock_;
   platform::StderrShell shell_;
   platform::VirtualAudioDevice audio_;
-  std::unique_ptr<platform::NullCanvas> canvas_;
+  platform::FontLocator fonts_ = MakeGameFontLocator();
+  std::unique_ptr<platform::SoftwareCanvas> canvas_;
   Hero hero_;
   CD2DGraphics graphics_;
   DSound sound_;
@@ -179,4 +202,6 @@ int Main(int argc, char** argv) {
 }  // namespace
 }  // namespace quenlit::sim
 
-int main(int argc, char** argv) { return quenlit::sim::Main(argc, argv); }
+int main(int argc, char** argv) {
+  return quenlit::sim::Main(argc, argv);
+}
