@@ -67,17 +67,21 @@ int Main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   if (args.size() == 3 && args[0] == "build") return Build(args[1], args[2]);
   if (args.empty() || args[0] != "check") return Usage();
-  std::string root = ".", sim;
-  for (size_t i = 1; i + 1 < args.size(); i += 2) {
-    if (args[i] == "--root")
-      root = args[i + 1];
-    else if (args[i] == "--sim")
-      sim = args[i + 1];
-    else
+  std::string root = ".", sim, plan;
+  for (size_t i = 1; i < args.size(); ++i) {
+    const bool hasValue = i + 1 < args.size();
+    if (args[i] == "--root" && hasValue) {
+      root = args[++i];
+    } else if (args[i] == "--sim" && hasValue) {
+      sim = args[++i];
+    } else if (args[i].rfind("--", 0) != 0 && plan.empty()) {
+      plan = args[i];
+    } else {
       return Usage();
+    }
   }
-  if (args.size() % 2 != 0) return Usage();
-  return Check(root, sim, args.back());
+  if (plan.empty()) return Usage();
+  return Check(root, sim, plan);
 }
 
 }  // namespace
