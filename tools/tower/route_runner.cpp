@@ -167,30 +167,32 @@ class RouteRunner {
     Settle();
   }
 
+  // What the screen after a press asks for: Enter on a notice or a speech box, the battle
+  // settled at its estimate, the floor change completed. Each of them ends in another press
+  // or on the map.
   void Settle() {
-    while (failure_.empty()) {
-      switch (game_.screen.load()) {
-        case GameScreen::Message:
-        case GameScreen::Dialogue:
-          acted_ = true;
-          Press({vk::kEnter, "Enter"});
-          return;
-        case GameScreen::Battle:
-          acted_ = true;
-          if (!SettleBattle()) return;
-          result_.script.push_back("until BattleWon " + std::to_string(battleTimeout_));
-          Press({vk::kEnter, "Enter"});
-          return;
-        case GameScreen::FloorChange:
-          result_.visits.back().departure = NumbersOf(hero_);
-          hero_.SetFloor(game_.targetFloor);
-          game_.screen = GameScreen::Map;
-          result_.script.push_back("until Map");
-          Arrive();
-          return;
-        default:
-          return;
-      }
+    if (!failure_.empty()) return;
+    switch (game_.screen.load()) {
+      case GameScreen::Message:
+      case GameScreen::Dialogue:
+        acted_ = true;
+        Press({vk::kEnter, "Enter"});
+        break;
+      case GameScreen::Battle:
+        acted_ = true;
+        if (!SettleBattle()) break;
+        result_.script.push_back("until BattleWon " + std::to_string(battleTimeout_));
+        Press({vk::kEnter, "Enter"});
+        break;
+      case GameScreen::FloorChange:
+        result_.visits.back().departure = NumbersOf(hero_);
+        hero_.SetFloor(game_.targetFloor);
+        game_.screen = GameScreen::Map;
+        result_.script.push_back("until Map");
+        Arrive();
+        break;
+      default:
+        break;
     }
   }
 
