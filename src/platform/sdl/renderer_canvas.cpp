@@ -15,6 +15,9 @@ Uint8 ToByte(float fraction) {
 RendererCanvas::RendererCanvas(SDL_Renderer* renderer, int width, int height, FontLocator& fonts)
     : renderer_(renderer), width_(width), height_(height), text_(renderer, fonts) {
   SDL_SetRenderDrawBlendMode(renderer_, SDL_BLENDMODE_BLEND);
+  SDL_RendererInfo info{};
+  software_ = renderer_ && SDL_GetRendererInfo(renderer_, &info) == 0 &&
+              (info.flags & SDL_RENDERER_SOFTWARE) != 0;
 }
 
 RendererCanvas::~RendererCanvas() {
@@ -100,6 +103,18 @@ void RendererCanvas::DrawBitmap(const Bitmap& bitmap, const RectF& destination, 
   const SDL_FRect to{destination.left, destination.top, destination.right - destination.left,
                      destination.bottom - destination.top};
   if (from.w <= 0 || from.h <= 0 || to.w <= 0 || to.h <= 0) return;
+  // On the processor a stretched draw converts and stretches the whole source every time; a
+  // copy stretched once makes the large battle effects a plain blend.
+  const int width = static_cast<int>(std::lround(to.w));
+  const int height = static_cast<int>(std::lround(to.h));
+  if (software_ && (width != from.w || height != from.h)) {
+    if (SDL_Texture* stretched = picture->StretchedTextureFor(renderer_, from, width, height)) {
+      SDL_SetTextureAlphaMod(stretched, ToByte(opacity));
+      const SDL_FRect at{to.x, to.y, static_cast<float>(width), static_cast<float>(height)};
+      SDL_RenderCopyF(renderer_, stretched, nullptr, &at);
+      return;
+    }
+  }
   SDL_SetTextureAlphaMod(texture, ToByte(opacity));
   SDL_RenderCopyF(renderer_, texture, &from, &to);
 }

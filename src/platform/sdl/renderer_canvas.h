@@ -55,6 +55,7 @@ class RendererCanvas : public Canvas {
   std::shared_ptr<TextureGraveyard> graveyard_ = std::make_shared<TextureGraveyard>();
   TextPainter text_;
   bool painting_ = true;
+  bool software_ = false;  // the renderer draws with the processor
 };
 
 }  // namespace quenlit::platform

@@ -26,6 +26,8 @@ SurfaceBitmap::SurfaceBitmap(SDL_Surface* surface, std::shared_ptr<TextureGravey
 
 SurfaceBitmap::~SurfaceBitmap() {
   if (texture_) graveyard_->Bury(texture_);
+  for (const auto& [key, stretched] : stretched_)
+    if (stretched) graveyard_->Bury(stretched);
   SDL_FreeSurface(surface_);
 }
 
@@ -38,6 +40,24 @@ SDL_Texture* SurfaceBitmap::TextureFor(SDL_Renderer* renderer) const {
   SDL_SetTextureBlendMode(texture_, SDL_BLENDMODE_BLEND);
   SDL_SetTextureScaleMode(texture_, SDL_ScaleModeLinear);
   return texture_;
+}
+
+SDL_Texture* SurfaceBitmap::StretchedTextureFor(SDL_Renderer* renderer, const SDL_Rect& part,
+                                                int width, int height) const {
+  const std::array<int, 6> key{part.x, part.y, part.w, part.h, width, height};
+  const auto found = stretched_.find(key);
+  if (found != stretched_.end()) return found->second;
+  SDL_Texture* texture = nullptr;
+  if (SDL_Surface* stretched =
+          SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, surface_->format->format)) {
+    SDL_Rect from = part;
+    if (SDL_SoftStretchLinear(surface_, &from, stretched, nullptr) == 0)
+      texture = SDL_CreateTextureFromSurface(renderer, stretched);
+    SDL_FreeSurface(stretched);
+  }
+  if (texture) SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
+  stretched_[key] = texture;  // a failure is remembered too: the plain draw takes over
+  return texture;
 }
 
 namespace {

@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include <array>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -39,11 +41,18 @@ class SurfaceBitmap : public Bitmap {
   int Height() const override { return surface_->h; }
   // The texture on the renderer, made on first use; nullptr when it cannot be made.
   SDL_Texture* TextureFor(SDL_Renderer* renderer) const;
+  // The part of the picture stretched once to width x height and kept for the frames after; a
+  // software renderer would otherwise convert and stretch the whole part on every draw.
+  // nullptr when it cannot be made.
+  SDL_Texture* StretchedTextureFor(SDL_Renderer* renderer, const SDL_Rect& part, int width,
+                                   int height) const;
 
  private:
   SDL_Surface* surface_;
   std::shared_ptr<TextureGraveyard> graveyard_;
   mutable SDL_Texture* texture_ = nullptr;
+  // Stretched copies by part (x, y, w, h) and size (w, h).
+  mutable std::map<std::array<int, 6>, SDL_Texture*> stretched_;
 };
 
 // Decodes PNG bytes or a PNG file into a 32-bit RGBA surface; nullptr when it is no picture.
