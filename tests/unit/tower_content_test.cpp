@@ -133,6 +133,17 @@ TEST_F(ShippedTower, IsWonByItsRoute) {
   EXPECT_GE(route.finalHp, 200);
 }
 
+TEST_F(ShippedTower, IsAlsoWonAnotherWay) {
+  const RouteResult route = Follow("other_ways/past_the_orc.txt");
+  EXPECT_TRUE(route.won) << route.failure;
+  // The orc on floor 4 is a fight the route does without.
+  bool orcFought = false;
+  for (const FloorVisit& visit : route.visits)
+    for (const Fight& fight : visit.fights)
+      orcFought = orcFought || (fight.floor == 4 && fight.cell == Vector{1, 4});
+  EXPECT_TRUE(orcFought);
+}
+
 TEST_F(ShippedTower, RouteScriptIsWhatThePlanSays) {
   const RouteResult route = Follow("route.txt");
   std::ifstream in(kSources + "/route.sim", std::ios::binary);
