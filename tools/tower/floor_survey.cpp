@@ -4,17 +4,13 @@
 
 #include "data/floor.h"
 #include "game/tiles.h"
+#include "pathing.h"
 
 namespace quenlit::tower {
 namespace {
 
-constexpr Vector kStartCell{12, 7};
-constexpr int kBossFloor = 9;
-constexpr Vector kBossCell{5, 7};
-
 std::string At(int floor, Vector cell) {
-  return "floor " + std::to_string(floor) + " (" + std::to_string(cell.a) + ", " +
-         std::to_string(cell.b) + ")";
+  return "floor " + std::to_string(floor) + " " + CellText(cell);
 }
 
 // A cell the hero can stand on after a floor change: plain floor or stairs.

@@ -43,6 +43,10 @@ Vector Neighbour(Vector cell, Direction direction) {
   return cell;
 }
 
+std::string CellText(Vector cell) {
+  return "(" + std::to_string(cell.a) + ", " + std::to_string(cell.b) + ")";
+}
+
 std::optional<std::vector<Direction>> PathTo(const Floor& floor, Vector from, Vector target) {
   if (from == target) return std::vector<Direction>{};
   constexpr Direction kPresses[] = {Direction::Up, Direction::Down, Direction::Left,

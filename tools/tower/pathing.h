@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "data/floor.h"
@@ -16,5 +17,8 @@ std::optional<std::vector<Direction>> PathTo(const Floor& floor, Vector from, Ve
 
 // The cell one press in the direction leads to (it may lie outside the floor).
 Vector Neighbour(Vector cell, Direction direction);
+
+// A cell as the checker's messages write it: "(row, column)".
+std::string CellText(Vector cell);
 
 }  // namespace quenlit::tower

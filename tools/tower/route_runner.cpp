@@ -33,10 +33,6 @@ KeyName ArrowFor(Direction direction) {
   return kArrows[0];
 }
 
-std::string CellText(Vector cell) {
-  return "(" + std::to_string(cell.a) + ", " + std::to_string(cell.b) + ")";
-}
-
 const char* DoorColour(uint8_t code) {
   switch (code) {
     case tile::kYellowDoor:

@@ -2,19 +2,14 @@
 
 #include <string>
 
+#include "pathing.h"
+
 namespace quenlit::tower {
 namespace {
 
-// The last floor the player can reach: the game ends with the boss there.
-constexpr int kBossFloor = 9;
-
-std::string Cell(Vector cell) {
-  return "(" + std::to_string(cell.a) + ", " + std::to_string(cell.b) + ")";
-}
-
 std::string Cells(const std::vector<Vector>& cells) {
   std::string text;
-  for (Vector cell : cells) text += (text.empty() ? "" : " ") + Cell(cell);
+  for (Vector cell : cells) text += (text.empty() ? "" : " ") + CellText(cell);
   return text.empty() ? "none" : text;
 }
 
@@ -49,7 +44,7 @@ void PrintVisit(std::ostream& out, const FloorVisit& visit) {
     out << "\n";
   }
   for (const Fight& fight : visit.fights)
-    out << "    fights " << fight.name << " at " << Cell(fight.cell) << ": estimate "
+    out << "    fights " << fight.name << " at " << CellText(fight.cell) << ": estimate "
         << fight.estimate << ", health " << fight.hpBefore << " -> "
         << fight.hpBefore - fight.estimate << "\n";
   out << "  route leaves: " << Numbers(visit.departure) << "\n";
@@ -77,7 +72,7 @@ void PrintReport(std::ostream& out, const TowerSurvey& survey, const RouteResult
   for (const std::string& problem : survey.problems) out << "Problem: " << problem << "\n";
   if (route.won && route.lastFight) {
     const Fight& boss = *route.lastFight;
-    out << "Boss " << boss.name << " at floor " << boss.floor << " " << Cell(boss.cell)
+    out << "Boss " << boss.name << " at floor " << boss.floor << " " << CellText(boss.cell)
         << ": costs " << boss.estimate << " of " << boss.hpBefore << " health; margin "
         << route.finalHp << "\n";
   } else {
