@@ -4,12 +4,15 @@
 
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <vector>
 
+#include "assets/catalogue.h"
 #include "game_folder.h"
 #include "json.h"
 
@@ -17,6 +20,22 @@ namespace quenlit::test {
 namespace {
 
 class TowerRoute : public ::testing::TestWithParam<int> {};
+
+// The wave the game plays when a strike is dodged.
+std::string MissSound() {
+  for (const catalogue::SoundEntry& sound : catalogue::Sounds())
+    if (sound.name == "miss") return sound.file;
+  return "";
+}
+
+// Critical strikes start their weapon's sequence with a "b" added ("sword" becomes "swordb");
+// no other sequence a battle or a door starts ends in "b".
+int CriticalStrikes(const std::vector<std::string>& started) {
+  int count = 0;
+  for (const std::string& name : started)
+    if (name.size() > 1 && name.back() == 'b') ++count;
+  return count;
+}
 
 TEST_P(TowerRoute, ReachesVictoryInGameTime) {
   GameFolder scratch;
@@ -41,6 +60,10 @@ TEST_P(TowerRoute, ReachesVictoryInGameTime) {
   EXPECT_EQ(state["hero"]["floor"].Int(), 9);
   EXPECT_GT(state["hero"]["hp"].Int(), 0);
   EXPECT_EQ(state["cells"].Ints()[5 * 14 + 7], 0);  // the demon king's cell is empty
+  // The way up was not free of chance: strikes were dodged and some landed critically.
+  const std::vector<std::string> played = state["played"].Strings();
+  EXPECT_GT(std::count(played.begin(), played.end(), MissSound()), 0);
+  EXPECT_GT(CriticalStrikes(state["started"].Strings()), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(TwentySeeds, TowerRoute, ::testing::Range(1, 21));
