@@ -8,10 +8,6 @@ namespace {
 constexpr uint32_t kA = 'A', kD = 'D', kE = 'E', kF = 'F', kG = 'G', kL = 'L', kP = 'P',
                    kQ = 'Q', kS = 'S';
 
-// The boss stands on floor 9 at row 5, column 7: beating it wins the game.
-constexpr int32_t kBossFloor = 9;
-constexpr Vector kBossCell{5, 7};
-
 }  // namespace
 
 bool Game::HandleInput(uint32_t message, uint32_t key) {
@@ -139,7 +135,8 @@ void Game::CollectReward() {
   hero.Items(tile::kGold) += rewardGold;
   screen = GameScreen::Map;
   HideStrikeEffects();
-  if (hero.floor == kBossFloor && Vector{monsterRow, monsterColumn} == kBossCell) {
+  if (hero.floor == tile::kBossFloor && monsterRow == tile::kBossRow &&
+      monsterColumn == tile::kBossColumn) {
     screen = GameScreen::Victory;
     victoryShown = true;
     victoryTime = clock;

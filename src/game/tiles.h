@@ -14,6 +14,10 @@ constexpr uint8_t kYellowDoor = 241, kBlueDoor = 242, kRedDoor = 243, kJail = 24
 constexpr uint8_t kStairsDown = 246, kStairsUp = 247;
 constexpr uint8_t kWall = 255;
 
+// The boss stands on floor 9 at row 5, column 7: beating it wins the game.
+constexpr int32_t kBossFloor = 9;
+constexpr int32_t kBossRow = 5, kBossColumn = 7;
+
 constexpr bool IsMonster(uint8_t code) { return code >= kFirstMonster && code <= kLastMonster; }
 constexpr bool IsCharacter(uint8_t code) { return code >= kMerchant && code <= kFairy; }
 

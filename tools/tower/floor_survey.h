@@ -5,14 +5,15 @@
 #include <vector>
 
 #include "game/game.h"
+#include "game/tiles.h"
 
 namespace quenlit::tower {
 
 // Fixed points of the game that the tower must fit: where a new game starts, and the floor
 // and cell of the boss whose defeat ends the game (nothing above that floor is reached).
 constexpr Vector kStartCell{12, 7};
-constexpr int kBossFloor = 9;
-constexpr Vector kBossCell{5, 7};
+constexpr int kBossFloor = tile::kBossFloor;
+constexpr Vector kBossCell{tile::kBossRow, tile::kBossColumn};
 
 // What one floor holds and what of it can be reached, read without playing.
 struct FloorSurvey {
