@@ -11,6 +11,7 @@ packages=(
   fonts-wqy-microhei fonts-arphic-gbsn00lp fonts-arphic-gkai00mp
   fonts-lxgw-wenkai fonts-smiley-sans fonts-dancingscript fonts-noto-cjk
   xvfb xdotool x11-apps imagemagick xauth
+  xfonts-base x11-utils
 )
 
 missing=()

@@ -103,6 +103,26 @@ echo "smoke: map $(brightness map)% bright, $(colours map) colours; after walkin
 # a blank screen or a bare grey one with text has a few hundred.
 [ "$walked_colours" -ge "${SMOKE_MIN_COLOURS:-2000}" ] || fail "the game window looks blank"
 
+# Alt+"/" opens the About box (a window of its own) and its OK button, Return, closes it.
+about_box() { xwininfo -root -tree | awk '/"关于 Quenlit"/ { print $1; exit }'; }
+xdotool key alt+slash
+about=""
+for _ in $(seq 50); do
+  about=$(about_box)
+  [ -n "$about" ] && break
+  sleep 0.1
+done
+[ -n "$about" ] || fail "Alt+/ did not open the About box"
+import -window root "$out/about.png"
+xdotool windowfocus --sync "$about" 2>/dev/null || true
+xdotool key Return
+for _ in $(seq 50); do
+  [ -z "$(about_box)" ] && break
+  sleep 0.1
+done
+[ -z "$(about_box)" ] || fail "Return did not close the About box"
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+
 # F8 moves the window to the top left corner with the next size.
 xdotool key F8
 sleep 0.5
