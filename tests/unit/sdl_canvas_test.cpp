@@ -6,8 +6,11 @@
 
 #include <fstream>
 #include <iterator>
+#include <map>
 
 #include "app/game_fonts.h"
+#include "gfx/d2d_graphics.h"
+#include "gfx/d2d_image.h"
 #include "platform/sdl/software_canvas.h"
 #include "temp_folder.h"
 
@@ -187,6 +190,33 @@ TEST_F(SoftwareDrawing, WithPaintingOffNothingIsDrawnYetTextStillSucceeds) {
   canvas.SetPainting(true);
   canvas.Clear(kBlue);
   EXPECT_EQ(canvas.PixelAt(5, 5), Opaque(kBlue));
+}
+
+TEST_F(SoftwareDrawing, EmbeddedPicturesDecodeFromTheProgramsBytes) {
+  const std::string png = HalfTransparentPng(6, 4);
+  CD2DImage reward;
+  EXPECT_TRUE(
+      reward.LoadFromResource(&canvas, reinterpret_cast<const uint8_t*>(png.data()), png.size()));
+  ASSERT_NE(reward.bitmap, nullptr);
+  EXPECT_EQ(reward.bitmap->Width(), 6);
+  CD2DImage broken;
+  const uint8_t junk[] = {1, 2, 3};
+  EXPECT_TRUE(broken.LoadFromResource(&canvas, junk, sizeof junk));
+  EXPECT_EQ(broken.bitmap, nullptr);
+  EXPECT_FALSE(broken.LoadFromResource(nullptr, junk, sizeof junk)) << "nothing to decode with";
+}
+
+TEST_F(SoftwareDrawing, AMissingNameInTheRegistryIsAnEmptyPictureThatDrawsNothing) {
+  test::WorkingFolder folder;
+  CD2DGraphics graphics;
+  ASSERT_TRUE(graphics.Initialize(&canvas));
+  std::map<std::string, CD2DImage> images;
+  images["gone"].LoadFromFile(&canvas, "Images/Image 9999.png");
+  canvas.Clear(kRed);
+  EXPECT_TRUE(graphics.DrawImage(images["gone"], 0, 0, 100, 100, 1));
+  EXPECT_TRUE(graphics.DrawImage(images["never loaded"], 0, 0, 100, 100, 1));
+  EXPECT_EQ(images.size(), 2u) << "looking a name up adds it";
+  EXPECT_LE(Ink(0, 0, 200, 120, Opaque(kRed)).w, 0);
 }
 
 TEST_F(SoftwareDrawing, SavesThePictureAsPng) {
