@@ -87,11 +87,16 @@ class Program {
       FatalError(shell_, "无法全屏游戏，请使用窗口模式", true);
     }
 
+    // Text fails only when no font at all can be had; the box would come back with every
+    // frame, so the player sees it once.
     graphics_.SetInfoBox(
-        [](void* shell, const std::string& text) {
-          ShowInfo(*static_cast<platform::Shell*>(shell), text);
+        [](void* self, const std::string& text) {
+          auto* program = static_cast<Program*>(self);
+          if (program->textFailureShown_) return;
+          program->textFailureShown_ = true;
+          ShowInfo(program->shell_, text);
         },
-        &shell_);
+        this);
     canvas_ = platform::CreateWindowCanvas(
         window_.get(), {game_.hardwareAcceleration != 0, game_.verticalSync != 0}, fonts_);
     if (!canvas_) {
@@ -175,6 +180,7 @@ class Program {
   DSound sound_;
   Game game_;
   std::unique_ptr<LoadingThread> loader_;
+  bool textFailureShown_ = false;
 };
 
 }  // namespace

@@ -15,14 +15,8 @@ fail() {
   exit 1
 }
 
-# A display number nobody uses.
-display=""
-for n in $(seq 91 160); do
-  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || fail "no free display number"
-
-Xvfb "$display" -screen 0 1600x1200x24 -nolisten tcp >"$out/xvfb.txt" 2>&1 &
+# Xvfb picks a display number nobody uses and tells it on the descriptor given.
+Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$out/display.txt" >"$out/xvfb.txt" 2>&1 &
 xvfb=$!
 game_pid=""
 cleanup() {
@@ -31,9 +25,9 @@ cleanup() {
   wait 2>/dev/null || true
 }
 trap cleanup EXIT
-export DISPLAY="$display" SDL_AUDIODRIVER=dummy
-for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
-xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb did not start on $display"
+for _ in $(seq 100); do [ -s "$out/display.txt" ] && break; sleep 0.1; done
+[ -s "$out/display.txt" ] || fail "Xvfb did not start: $(cat "$out/xvfb.txt")"
+export DISPLAY=":$(head -n1 "$out/display.txt")" SDL_AUDIODRIVER=dummy
 
 cd "$(dirname "$game")"
 
