@@ -16,7 +16,7 @@ fail() {
 }
 
 # Xvfb picks a display number nobody uses and tells it on the descriptor given.
-Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$out/display.txt" >"$out/xvfb.txt" 2>&1 &
+Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$out/display.txt" >"$out/xvfb.txt" 2>&1 &
 xvfb=$!
 game_pid=""
 cleanup() {
@@ -65,6 +65,11 @@ sleep 0.3
 close_game "during loading"
 
 start_game
+# Centred as if it were 800 x 600: on a 1920 x 1080 desktop the 1366 x 768 window is at
+# (560, 240).
+geometry=$(xdotool getwindowgeometry "$window")
+echo "$geometry" | grep -q 'Position: 560,240' || fail "the window is not placed at (560, 240): $geometry"
+echo "$geometry" | grep -q 'Geometry: 1366x768' || fail "the window is not 1366 x 768: $geometry"
 shot() { import -window "$window" "$out/$1.png"; }
 # The mean brightness of a screenshot, 0 to 100.
 brightness() { identify -format '%[fx:int(100*mean)]' "$out/$1.png"; }
