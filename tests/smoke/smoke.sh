@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
-# The game as a player meets it: started from its game folder on a virtual X display, it shows
-# the loading screen and then the map, takes arrow keys, and ends with exit code 0 when its
-# window is closed. Screenshots are left in OUT_DIR.
+# The game as a player meets it, started from its game folder on a virtual X display:
+#  - without a sound device it says so in a box and runs silent;
+#  - closed during loading, or later on the map, it ends with exit code 0;
+#  - its window starts centred as if it were 800 x 600, shows the loading screen, then the
+#    map, and takes arrow keys;
+#  - Alt+"/" opens the About box, and F8 moves the window to (0, 0) with the next size.
+# Screenshots are left in OUT_DIR.
 #
 #   smoke.sh QUENLIT CLOSE_WINDOW_TOOL OUT_DIR
 set -euo pipefail
@@ -35,6 +39,31 @@ cd "$(dirname "$game")"
 start_game() {
   "$game" >"$out/stdout.txt" 2>"$out/stderr.txt" &
   game_pid=$!
+  await_window
+}
+
+# The id of the first window whose title is the text, or nothing.
+titled() { xwininfo -root -tree | awk -v title="\"$1\"" 'index($0, title) { print $1; exit }'; }
+
+# Presses Return in the message box with this title, once it shows.
+answer_box() {
+  local box=""
+  for _ in $(seq 100); do
+    box=$(titled "$1")
+    [ -n "$box" ] && break
+    sleep 0.1
+  done
+  [ -n "$box" ] || fail "no \"$1\" box $2"
+  xdotool windowfocus --sync "$box" 2>/dev/null || true
+  xdotool key Return
+  for _ in $(seq 50); do
+    [ -z "$(titled "$1")" ] && return 0
+    sleep 0.1
+  done
+  fail "Return did not close the \"$1\" box"
+}
+
+await_window() {
   window=""
   for _ in $(seq 200); do
     window=$(xdotool search --onlyvisible --name '^Quenlit$' 2>/dev/null | head -n1 || true)
@@ -58,6 +87,13 @@ close_game() {
   game_pid=""
   [ "$status" -eq 0 ] || fail "the game ended with exit code $status when closed $1"
 }
+
+# Without a sound device the game says so and runs silent.
+SDL_AUDIODRIVER=nosuchdevice "$game" >"$out/stdout.txt" 2>"$out/stderr.txt" &
+game_pid=$!
+answer_box "DirectSound" "without a sound device"
+await_window
+close_game "without sound"
 
 # Closed while still loading, the game ends cleanly.
 start_game
@@ -102,24 +138,9 @@ echo "smoke: map $(brightness map)% bright, $(colours map) colours; after walkin
 # a blank screen or a bare grey one with text has a few hundred.
 [ "$walked_colours" -ge "${SMOKE_MIN_COLOURS:-2000}" ] || fail "the game window looks blank"
 
-# Alt+"/" opens the About box (a window of its own) and its OK button, Return, closes it.
-about_box() { xwininfo -root -tree | awk '/"关于 Quenlit"/ { print $1; exit }'; }
+# Alt+"/" opens the About box, a window of its own; its OK button, Return, closes it.
 xdotool key alt+slash
-about=""
-for _ in $(seq 50); do
-  about=$(about_box)
-  [ -n "$about" ] && break
-  sleep 0.1
-done
-[ -n "$about" ] || fail "Alt+/ did not open the About box"
-import -window root "$out/about.png"
-xdotool windowfocus --sync "$about" 2>/dev/null || true
-xdotool key Return
-for _ in $(seq 50); do
-  [ -z "$(about_box)" ] && break
-  sleep 0.1
-done
-[ -z "$(about_box)" ] || fail "Return did not close the About box"
+answer_box "关于 Quenlit" "after Alt+/"
 xdotool windowfocus --sync "$window" 2>/dev/null || true
 
 # F8 moves the window to the top left corner with the next size.
