@@ -37,7 +37,7 @@ struct World {
   // Draws on the given canvas, or on a canvas that draws nothing.
   explicit World(platform::Canvas* drawOn = nullptr)
       : audio(wallClock), game(hero, graphics, sound, wallClock, shell) {
-    graphics.Initialize(drawOn ? drawOn : &canvas);
+    graphics.Initialize(drawOn ? drawOn : &nullCanvas);
     sound.SetDevice(&audio);
     sound.onPlay = [this](const std::string& file) { played.push_back(file); };
     game.onSequenceStart = [this](const std::string& name) { started.push_back(name); };
@@ -61,7 +61,7 @@ struct World {
   }
 
   platform::VirtualWallClock wallClock;
-  platform::NullCanvas canvas{981, 621};
+  platform::NullCanvas nullCanvas{981, 621};
   RecordingShell shell;
   platform::VirtualAudioDevice audio;
   Hero hero;

@@ -7,50 +7,10 @@
 #include <vector>
 
 #include "gfx/d2d_image.h"
+#include "recording_canvas.h"
 
-namespace quenlit {
+namespace quenlit::test {
 namespace {
-
-class SizedBitmap : public platform::Bitmap {
- public:
-  int Width() const override { return 64; }
-  int Height() const override { return 64; }
-};
-
-struct Call {
-  platform::RectF box;
-  platform::RectF source;
-  uint32_t rgb = 0;
-  float alpha = 0;
-  bool trailing = false;
-};
-
-class RecordingCanvas : public platform::Canvas {
- public:
-  int Width() const override { return 981; }
-  int Height() const override { return 621; }
-  std::shared_ptr<platform::Bitmap> LoadPng(const std::string&) override { return nullptr; }
-  std::shared_ptr<platform::Bitmap> DecodePng(const uint8_t*, size_t) override { return nullptr; }
-  void BeginDraw() override {}
-  void EndDraw() override {}
-  void Clear(uint32_t rgb) override { clears.push_back(rgb); }
-  bool DrawText(const std::string&, float, const platform::RectF& box, const std::string&,
-                platform::Colour colour, bool trailing) override {
-    texts.push_back({box, {}, colour.rgb, colour.alpha, trailing});
-    return textWorks;
-  }
-  void DrawRectangle(const platform::RectF& rect, float stroke, platform::Colour colour) override {
-    rectangles.push_back({rect, {stroke, 0, 0, 0}, colour.rgb, colour.alpha, false});
-  }
-  void DrawBitmap(const platform::Bitmap&, const platform::RectF& destination,
-                  const platform::RectF& source, float opacity) override {
-    bitmaps.push_back({destination, source, 0, opacity, false});
-  }
-
-  bool textWorks = true;
-  std::vector<uint32_t> clears;
-  std::vector<Call> texts, rectangles, bitmaps;
-};
 
 void ExpectRect(const platform::RectF& actual, const platform::RectF& expected) {
   EXPECT_FLOAT_EQ(actual.left, expected.left);
@@ -62,6 +22,9 @@ void ExpectRect(const platform::RectF& actual, const platform::RectF& expected) 
 class Graphics : public testing::Test {
  protected:
   Graphics() { graphics.Initialize(&canvas); }
+  std::vector<DrawCall> Texts() const { return canvas.Of(DrawCall::Kind::Text); }
+  std::vector<DrawCall> Rectangles() const { return canvas.Of(DrawCall::Kind::Rectangle); }
+  std::vector<DrawCall> Pictures() const { return canvas.Of(DrawCall::Kind::Bitmap); }
   RecordingCanvas canvas;
   CD2DGraphics graphics;
 };
@@ -89,11 +52,11 @@ TEST_P(ColorTextBoxes, FillMissingEdgesInOrder) {
   const platform::RectF& box = GetParam().given;
   ASSERT_TRUE(graphics.DrawColorText("宋体", 20, box.left, box.top, box.right, box.bottom, "字",
                                      0x123456, 0.5f, true));
-  ASSERT_EQ(canvas.texts.size(), 1u);
-  ExpectRect(canvas.texts[0].box, GetParam().drawn);
-  EXPECT_EQ(canvas.texts[0].rgb, 0x123456u);
-  EXPECT_FLOAT_EQ(canvas.texts[0].alpha, 0.5f);
-  EXPECT_TRUE(canvas.texts[0].trailing);
+  ASSERT_EQ(Texts().size(), 1u);
+  ExpectRect(Texts()[0].box, GetParam().drawn);
+  EXPECT_EQ(Texts()[0].rgb, 0x123456u);
+  EXPECT_FLOAT_EQ(Texts()[0].alpha, 0.5f);
+  EXPECT_TRUE(Texts()[0].trailing);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -124,28 +87,31 @@ TEST_F(Graphics, DrawColorTextFailsQuietlyWhenNoFontCanBeHad) {
 TEST_F(Graphics, DrawTextUsesThePaletteBrushesAndLeavesTheirOpacity) {
   ASSERT_TRUE(graphics.DrawText("微软雅黑", 16, 1, 2, 300, 400, "勇者", false, true, 0.5f));
   ASSERT_TRUE(graphics.DrawText("微软雅黑", 16, 1, 2, 300, 400, "勇者", true, false, 0.25f));
-  ASSERT_EQ(canvas.texts.size(), 2u);
-  EXPECT_EQ(canvas.texts[0].rgb, CD2DGraphics::kYellow);
-  EXPECT_FLOAT_EQ(canvas.texts[0].alpha, 0.5f);
-  EXPECT_EQ(canvas.texts[1].rgb, CD2DGraphics::kWhite);
-  EXPECT_TRUE(canvas.texts[1].trailing);
+  ASSERT_EQ(Texts().size(), 2u);
+  EXPECT_EQ(Texts()[0].rgb, CD2DGraphics::kYellow);
+  EXPECT_FLOAT_EQ(Texts()[0].alpha, 0.5f);
+  EXPECT_EQ(Texts()[1].rgb, CD2DGraphics::kWhite);
+  EXPECT_TRUE(Texts()[1].trailing);
   EXPECT_FLOAT_EQ(graphics.YellowOpacity(), 0.5f) << "kept until the next highlighted text";
   EXPECT_FLOAT_EQ(graphics.WhiteOpacity(), 0.25f);
 }
 
 TEST_F(Graphics, RectanglesAreOutlinedInTheAccentColour) {
   EXPECT_TRUE(graphics.DrawRectangle(10, 20, 110, 70, 3));
-  ASSERT_EQ(canvas.rectangles.size(), 1u);
-  ExpectRect(canvas.rectangles[0].box, {10, 20, 110, 70});
-  EXPECT_FLOAT_EQ(canvas.rectangles[0].source.left, 3) << "stroke width";
-  EXPECT_EQ(canvas.rectangles[0].rgb, 0x0099CCu);
-  EXPECT_FLOAT_EQ(canvas.rectangles[0].alpha, 1);
+  ASSERT_EQ(Rectangles().size(), 1u);
+  ExpectRect(Rectangles()[0].box, {10, 20, 110, 70});
+  EXPECT_FLOAT_EQ(Rectangles()[0].size, 3) << "stroke width";
+  EXPECT_EQ(Rectangles()[0].rgb, 0x0099CCu);
+  EXPECT_FLOAT_EQ(Rectangles()[0].alpha, 1);
 }
 
 TEST_F(Graphics, ClearPassesTheColour) {
   graphics.Clear(0x000000);
   graphics.Clear(RGB(0x180, 0x80, 0x7F));
-  EXPECT_EQ(canvas.clears, (std::vector<uint32_t>{0x000000, 0x80807F}));
+  const auto clears = canvas.Of(DrawCall::Kind::Clear);
+  ASSERT_EQ(clears.size(), 2u);
+  EXPECT_EQ(clears[0].rgb, 0x000000u);
+  EXPECT_EQ(clears[1].rgb, 0x80807Fu);
 }
 
 struct ImageCase {
@@ -164,13 +130,13 @@ class ImageSources : public Graphics, public testing::WithParamInterface<ImageCa
 TEST_P(ImageSources, MapTheSourceOntoTheDestination) {
   const ImageCase& c = GetParam();
   CD2DImage image;
-  image.bitmap = std::make_shared<SizedBitmap>();
+  image.bitmap = std::make_shared<NamedBitmap>("picture", 64, 64);
   EXPECT_TRUE(graphics.DrawImage(image, c.x, c.y, c.width, c.height, 0.75f, c.srcX, c.srcY,
                                  c.srcWidth, c.srcHeight));
-  ASSERT_EQ(canvas.bitmaps.size(), 1u);
-  ExpectRect(canvas.bitmaps[0].box, {c.x, c.y, c.x + c.width, c.y + c.height});
-  ExpectRect(canvas.bitmaps[0].source, c.source);
-  EXPECT_FLOAT_EQ(canvas.bitmaps[0].alpha, 0.75f);
+  ASSERT_EQ(Pictures().size(), 1u);
+  ExpectRect(Pictures()[0].box, {c.x, c.y, c.x + c.width, c.y + c.height});
+  ExpectRect(Pictures()[0].source, c.source);
+  EXPECT_FLOAT_EQ(Pictures()[0].alpha, 0.75f);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -187,7 +153,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Graphics, AnImageWithoutBitmapDrawsNothing) {
   EXPECT_TRUE(graphics.DrawImage(CD2DImage{}, 1, 2, 3, 4, 1));
-  EXPECT_TRUE(canvas.bitmaps.empty());
+  EXPECT_TRUE(Pictures().empty());
 }
 
 TEST(GraphicsWithoutCanvas, DrawsNothingAndReportsTextAsFailed) {
@@ -199,4 +165,4 @@ TEST(GraphicsWithoutCanvas, DrawsNothingAndReportsTextAsFailed) {
 }
 
 }  // namespace
-}  // namespace quenlit
+}  // namespace quenlit::test
