@@ -7,9 +7,12 @@
 #  - Alt+"/" opens the About box, and F8 moves the window to (0, 0) with the next size.
 # Screenshots are left in OUT_DIR.
 #
-#   smoke.sh QUENLIT CLOSE_WINDOW_TOOL OUT_DIR
+# The map it shows, as it is and scaled by F8, matches the golden picture that quenlit-sim's
+# shot draws of the same new game.
+#
+#   smoke.sh QUENLIT CLOSE_WINDOW_TOOL OUT_DIR GOLDEN_MAP_PNG
 set -euo pipefail
-game=$1 closer=$2 out=$3
+game=$1 closer=$2 out=$3 golden=$4
 mkdir -p "$out"
 rm -f "$out"/*.png
 
@@ -124,6 +127,45 @@ done
 sleep 0.5
 shot "map"
 
+# How far a screenshot is from the golden map, as a root-mean-square difference of 0 to 1.
+# "scaled": the screenshot is stretched back to the golden's size; otherwise it is compared with
+# the same part of the golden (the screen's edge may cut the window off). The limit leaves room
+# for monsters showing their other blink picture.
+difference() {
+  local size
+  size=$(identify -format '%wx%h' "$out/$1.png")
+  if [ "$2" = scaled ]; then
+    convert "$out/$1.png" -resize "$(identify -format '%wx%h' "$golden")!" "$out/$1-compared.png"
+    cp "$golden" "$out/golden-compared.png"
+  else
+    cp "$out/$1.png" "$out/$1-compared.png"
+    convert "$golden" -crop "$size+0+0" +repage "$out/golden-compared.png"
+  fi
+  # compare exits 1 when the pictures differ at all; the figure is what counts.
+  { compare -metric RMSE "$out/$1-compared.png" "$out/golden-compared.png" null: 2>&1 || true; } |
+    sed -E 's/.*\(([0-9.e-]+)\).*/\1/'
+}
+# The limits sit well below what another screen gives (the loading screen differs by 0.39).
+close_to_golden() {
+  local d
+  d=$(difference "$1" "$2")
+  echo "smoke: $1 differs from the golden map by $d (at most $3)"
+  awk -v d="$d" -v limit="$3" 'BEGIN { exit !(d <= limit) }' ||
+    fail "the $1 screenshot differs from the golden map by $d, more than $3"
+}
+close_to_golden map unscaled 0.04
+
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+# F8 moves the window to the top left corner with the next size.
+xdotool key F8
+sleep 0.5
+geometry=$(xdotool getwindowgeometry "$window")
+echo "smoke: after F8: $(echo "$geometry" | tr '\n' ' ')"
+echo "$geometry" | grep -q 'Position: 0,0' || fail "F8 did not move the window to (0, 0)"
+echo "$geometry" | grep -q 'Geometry: 973x768' || fail "F8 did not give the window 973 x 768"
+shot "resized"
+close_to_golden resized scaled 0.06
+
 xdotool windowfocus --sync "$window" 2>/dev/null || true
 for key in Left Up Right Down Up; do
   xdotool key --delay 120 "$key"
@@ -143,14 +185,6 @@ xdotool key alt+slash
 answer_box "关于 Quenlit" "after Alt+/"
 xdotool windowfocus --sync "$window" 2>/dev/null || true
 
-# F8 moves the window to the top left corner with the next size.
-xdotool key F8
-sleep 0.5
-geometry=$(xdotool getwindowgeometry "$window")
-echo "smoke: after F8: $(echo "$geometry" | tr '\n' ' ')"
-echo "$geometry" | grep -q 'Position: 0,0' || fail "F8 did not move the window to (0, 0)"
-echo "$geometry" | grep -q 'Geometry: 973x768' || fail "F8 did not give the window 973 x 768"
-shot "resized"
 
 close_game "on the map"
 echo "smoke: passed"
