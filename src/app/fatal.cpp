@@ -7,6 +7,8 @@ void FatalError(platform::Shell& shell, const std::string& text, bool exitProces
   if (exitProcess) shell.Exit(1);
 }
 
-void ShowInfo(platform::Shell& shell, const std::string& text) { shell.ShowMessage("Info", text); }
+void ShowInfo(platform::Shell& shell, const std::string& text) {
+  shell.ShowMessage("Info", text);
+}
 
 }  // namespace quenlit

@@ -27,8 +27,8 @@ bool Game::Load() {
   for (const CheckedFile& file : CheckedDataFiles()) {
     const FileCheck check = CheckFile(file);
     if (check == FileCheck::Intact) continue;
-    shell.ShowMessage("", check == FileCheck::Missing ? "文件损坏"
-                                                      : "童鞋 想拿flag是不可以乱改游戏文件的哟~");
+    shell.ShowMessage(
+        "", check == FileCheck::Missing ? "文件损坏" : "童鞋 想拿flag是不可以乱改游戏文件的哟~");
     shell.Exit(1);
   }
 
@@ -39,8 +39,7 @@ bool Game::Load() {
   renderLock.acquire();
   platform::Canvas* canvas = graphics.GetRenderTarget();
   for (const catalogue::ImageEntry& entry : catalogue::LoadingImages()) {
-    images[entry.name].LoadFromFile(canvas,
-                                    "Images/Image " + std::to_string(entry.file) + ".png");
+    images[entry.name].LoadFromFile(canvas, "Images/Image " + std::to_string(entry.file) + ".png");
   }
   CD2DGif& loading = sequences["loading"];
   for (int n = 1; n <= 13; ++n) loading.AddFrame(images["load" + std::to_string(n)], 206, 60);

@@ -32,12 +32,9 @@ std::vector<ImageGroup> MakeImageGroups() {
                              {"battleendback", 11},
                              {"transition", 12},
                              {"caption", 13}}));
-  groups.push_back(Group(5, {{"back", 15},
-                             {"floor", 27},
-                             {"wall", 686},
-                             {"star", 689},
-                             {"magma", 693},
-                             {"dirt", 697}}));
+  groups.push_back(Group(
+      5,
+      {{"back", 15}, {"floor", 27}, {"wall", 686}, {"star", 689}, {"magma", 693}, {"dirt", 697}}));
   groups.push_back(Group(7, {{"hero1d", 161},
                              {"hero1l", 282},
                              {"hero1r", 309},
@@ -66,16 +63,11 @@ std::vector<ImageGroup> MakeImageGroups() {
   groups.push_back(Group(18, {{"door4", 590}, {"gem1", 597}, {"gem2", 600}}));
   groups.push_back(
       Group(20, {{"potion1", 603}, {"potion2", 606}, {"potion3", 609}, {"potion4", 612}}));
-  groups.push_back(Group(22, {{"sword1", 615},
-                              {"sword2", 618},
-                              {"sword3", 621},
-                              {"sword4", 624},
-                              {"sword5", 627}}));
-  groups.push_back(Group(24, {{"shield1", 630},
-                              {"shield2", 633},
-                              {"shield3", 636},
-                              {"shield4", 639},
-                              {"shield5", 642}}));
+  groups.push_back(Group(
+      22, {{"sword1", 615}, {"sword2", 618}, {"sword3", 621}, {"sword4", 624}, {"sword5", 627}}));
+  groups.push_back(Group(
+      24,
+      {{"shield1", 630}, {"shield2", 633}, {"shield3", 636}, {"shield4", 639}, {"shield5", 642}}));
   groups.push_back(Group(25, {{"key4", 645}}));
   groups.push_back(Group(26, {{"pickax1", 648}, {"pickax2", 651}}));
   groups.push_back(Group(28, {{"snow", 654},
@@ -116,21 +108,12 @@ std::vector<ImageGroup> MakeImageGroups() {
                               {"fist3", 1068},
                               {"fist4", 1070},
                               {"fist5", 1072}}));
-  groups.push_back(Group(40, {{"fistb1", 905},
-                              {"fistb2", 908},
-                              {"fistb3", 910},
-                              {"fistb4", 912},
-                              {"fistb5", 914}}));
-  groups.push_back(Group(41, {{"suck1", 1074},
-                              {"suck2", 1077},
-                              {"suck3", 1079},
-                              {"suck4", 1081},
-                              {"suck5", 1083}}));
-  groups.push_back(Group(43, {{"suckb1", 916},
-                              {"suckb2", 919},
-                              {"suckb3", 921},
-                              {"suckb4", 923},
-                              {"suckb5", 925}}));
+  groups.push_back(Group(
+      40, {{"fistb1", 905}, {"fistb2", 908}, {"fistb3", 910}, {"fistb4", 912}, {"fistb5", 914}}));
+  groups.push_back(Group(
+      41, {{"suck1", 1074}, {"suck2", 1077}, {"suck3", 1079}, {"suck4", 1081}, {"suck5", 1083}}));
+  groups.push_back(Group(
+      43, {{"suckb1", 916}, {"suckb2", 919}, {"suckb3", 921}, {"suckb4", 923}, {"suckb5", 925}}));
   groups.push_back(Group(45, {{"slash1", 1086},
                               {"slash2", 1089},
                               {"slash3", 1091},

@@ -9,10 +9,10 @@ constexpr float kLongWait = 0.35f;  // after a change of side, and always for th
 constexpr int8_t kSlowMonster = 34;
 
 const char* const kStrikeEffects[] = {
-    "slash", "slashb", "fist",      "fistb",      "sword", "swordb", "water",
-    "suck",  "suckb",  "flash",     "explode",    "poision", "nuclear", "greenlaser",
-    "laser", "magic",  "fire",      "fireb",      "firesword", "fireswordb", "ice",
-    "iceb",  "curse",  "curseb",    "barrage",    "barrageb",
+    "slash", "slashb", "fist",   "fistb",   "sword",     "swordb",     "water",
+    "suck",  "suckb",  "flash",  "explode", "poision",   "nuclear",    "greenlaser",
+    "laser", "magic",  "fire",   "fireb",   "firesword", "fireswordb", "ice",
+    "iceb",  "curse",  "curseb", "barrage", "barrageb",
 };
 
 }  // namespace

@@ -31,7 +31,9 @@ bool Game::BeginBattle(int row, int column) {
   return true;
 }
 
-void Game::HeroStrikeDamage() { monsterHp -= std::abs(hero.attack - monsterDefend); }
+void Game::HeroStrikeDamage() {
+  monsterHp -= std::abs(hero.attack - monsterDefend);
+}
 
 void Game::MonsterStrikeDamage(bool critical) {
   const bool mage = monsterAbility == kMageAbility;
@@ -53,8 +55,8 @@ int32_t Game::EstimateDamage(int32_t id) const {
   const bool mage = m.ability == kMageAbility;
   const int32_t monsterDamage = m.attack - hero.defence;
   if (!mage && monsterDamage <= 0) return 0;
-  const int32_t strikes = static_cast<int32_t>(
-      std::ceil(static_cast<float>(m.hp) / static_cast<float>(heroDamage)));
+  const int32_t strikes =
+      static_cast<int32_t>(std::ceil(static_cast<float>(m.hp) / static_cast<float>(heroDamage)));
   return (strikes - 1) * m.combo * (mage ? m.attack : monsterDamage);
 }
 

@@ -45,9 +45,8 @@ IniFile IniFile::Parse(const std::string& text) {
     if (trimmed.empty() || trimmed[0] == ';') continue;
     if (trimmed[0] == '[') {
       const auto close = trimmed.find(']');
-      const std::string name = Lower(Trim(trimmed.substr(1, close == std::string::npos
-                                                                ? std::string::npos
-                                                                : close - 1)));
+      const std::string name = Lower(
+          Trim(trimmed.substr(1, close == std::string::npos ? std::string::npos : close - 1)));
       section = &file.sections_[name];  // a repeated section adds to the first
       continue;
     }
@@ -71,7 +70,8 @@ int32_t IniFile::GetInt(const std::string& section, const std::string& key,
   if (!value) return fallback;
   size_t i = 0;
   bool negative = false;
-  if (i < value->size() && ((*value)[i] == '-' || (*value)[i] == '+')) negative = (*value)[i++] == '-';
+  if (i < value->size() && ((*value)[i] == '-' || (*value)[i] == '+'))
+    negative = (*value)[i++] == '-';
   int64_t number = 0;
   for (; i < value->size() && std::isdigit(static_cast<unsigned char>((*value)[i])); ++i) {
     number = number * 10 + ((*value)[i] - '0');

@@ -21,14 +21,15 @@ constexpr size_t kItemsOffset = 3972;
 constexpr size_t kReservedOffset = 4112;
 constexpr uint8_t kFirstSavedItem = 206, kLastSavedItem = 240;
 
-std::string SlotPath(int slot) { return "./sav/" + std::to_string(slot) + ".sav"; }
+std::string SlotPath(int slot) {
+  return "./sav/" + std::to_string(slot) + ".sav";
+}
 
 // The hero's numbers in file order.
 std::array<int32_t*, 13> HeroNumbers(Hero& hero) {
-  return {&hero.floor,     &hero.position.a, &hero.position.b, &hero.hp,
-          &hero.attack,    &hero.defence,    &hero.agility,    &hero.reserved1,
-          &hero.reserved2, &hero.reserved3,  &hero.reserved4,  &hero.level,
-          &hero.exp};
+  return {&hero.floor,     &hero.position.a, &hero.position.b, &hero.hp,        &hero.attack,
+          &hero.defence,   &hero.agility,    &hero.reserved1,  &hero.reserved2, &hero.reserved3,
+          &hero.reserved4, &hero.level,      &hero.exp};
 }
 
 void Put32(std::vector<uint8_t>& buffer, size_t at, int32_t value) {

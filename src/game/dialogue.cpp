@@ -16,8 +16,10 @@ struct Line {
 
 // What each character of the tower says, by floor and cell. A character elsewhere is silent.
 constexpr Line kDialogue[] = {
-    {1, 6, 1, "老人", "欢迎来到OstrelleCTF比赛！\n打败%d层的魔王获取flag\n按D可以查看怪物的能力~\n"},
-    {8, 1, 1, "学长", "楼上就是BOSS了哦！\n打败它就能轻松拿到flag\n按S/A可以存档/读档\n打不过可以多打几次~(滑稽脸)"},
+    {1, 6, 1, "老人",
+     "欢迎来到OstrelleCTF比赛！\n打败%d层的魔王获取flag\n按D可以查看怪物的能力~\n"},
+    {8, 1, 1, "学长",
+     "楼上就是BOSS了哦！\n打败它就能轻松拿到flag\n按S/A可以存档/读档\n打不过可以多打几次~(滑稽脸)"},
     {1, 12, 9, "商人", "给你这个\n按F8能更改分辨率"},
     {2, 12, 6, "小偷", "和商人对话可以交易物品\n和老人对话会给你一些\n有用的信息"},
     {2, 12, 12, "商人", "在3L的商人那里可以买到\n你需要的东西"},
@@ -31,7 +33,8 @@ constexpr Line kDialogue[] = {
     {6, 12, 5, "老人", "听出题人说\n设计这个游戏真的太难了"},
     {6, 11, 9, "商人", "我手上有大量的钥匙\n你需要什么钥匙?\n什么,绿钥匙吗？\n绿钥匙￥9999999999"},
     {1, 0, 7, "", "你知道吗\n预览版一共只有三层\n击败骷髅队长就赢了\n嘿嘿嘿"},
-    {2, 3, 2, "", "既然你都找到我了\n那就给你20攻击10防御\n祝你早日打过骷髅队长~\n正式版是要收费的哦~"},
+    {2, 3, 2, "",
+     "既然你都找到我了\n那就给你20攻击10防御\n祝你早日打过骷髅队长~\n正式版是要收费的哦~"},
     {3, 13, 0, "", "谢谢你来解救我\n我这里有大量的钥匙\n全都给你了~\n正式版是要收费的哦~"},
     {1, 9, 2, "老大爷", "哎呦，小伙子\n我摔倒了\n快扶我一把"},
     {1, 9, 5, "", "我手上有大量的钥匙\n你需要什么钥匙?\n什么,蓝钥匙吗？\n蓝钥匙￥9999999999"},
@@ -44,11 +47,16 @@ constexpr Vector kKeysGiftCell{13, 0};     // floor 3, behind the jail gate: key
 
 const char* DefaultSpeaker(uint8_t code) {
   switch (code) {
-    case tile::kMerchant: return "商人";
-    case tile::kOldMan: return "老人";
-    case tile::kThief: return "盗贼";
-    case tile::kFairy: return "精灵";
-    default: return "";
+    case tile::kMerchant:
+      return "商人";
+    case tile::kOldMan:
+      return "老人";
+    case tile::kThief:
+      return "盗贼";
+    case tile::kFairy:
+      return "精灵";
+    default:
+      return "";
   }
 }
 
@@ -125,8 +133,12 @@ bool Buy(Game& game, int32_t& stat, int32_t amount, const char* boughtMessage) {
 
 }  // namespace
 
-bool Game::BuyAttack() { return Buy(*this, hero.attack, 3, "3点攻击力,花费%d金币"); }
+bool Game::BuyAttack() {
+  return Buy(*this, hero.attack, 3, "3点攻击力,花费%d金币");
+}
 
-bool Game::BuyDefence() { return Buy(*this, hero.defence, 4, "4点防御力,花费%d金币"); }
+bool Game::BuyDefence() {
+  return Buy(*this, hero.defence, 4, "4点防御力,花费%d金币");
+}
 
 }  // namespace quenlit

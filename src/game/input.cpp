@@ -5,8 +5,8 @@
 namespace quenlit {
 namespace {
 
-constexpr uint32_t kA = 'A', kD = 'D', kE = 'E', kF = 'F', kG = 'G', kL = 'L', kP = 'P',
-                   kQ = 'Q', kS = 'S';
+constexpr uint32_t kA = 'A', kD = 'D', kE = 'E', kF = 'F', kG = 'G', kL = 'L', kP = 'P', kQ = 'Q',
+                   kS = 'S';
 
 }  // namespace
 
@@ -31,10 +31,18 @@ bool Game::HandleInput(uint32_t message, uint32_t key) {
   switch (current) {
     case GameScreen::Map:
       switch (key) {
-        case vk::kLeft: TryStep(Direction::Left); break;
-        case vk::kUp: TryStep(Direction::Up); break;
-        case vk::kRight: TryStep(Direction::Right); break;
-        case vk::kDown: TryStep(Direction::Down); break;
+        case vk::kLeft:
+          TryStep(Direction::Left);
+          break;
+        case vk::kUp:
+          TryStep(Direction::Up);
+          break;
+        case vk::kRight:
+          TryStep(Direction::Right);
+          break;
+        case vk::kDown:
+          TryStep(Direction::Down);
+          break;
         case kA:
         case kL:
           if (LoadGame(1)) {
@@ -43,28 +51,46 @@ bool Game::HandleInput(uint32_t message, uint32_t key) {
             ShowMessage("读取游戏失败：存档不存在或已损坏");
           }
           break;
-        case kD: OpenManual(); break;
+        case kD:
+          OpenManual();
+          break;
         case kE:
         case kS:
           ShowMessage(SaveGame(1) ? "保存游戏成功" : "保存游戏失败：无法写入存档");
           break;
-        case kF: BuyDefence(); break;
-        case kG: BuyAttack(); break;
-        case kP: screen = GameScreen::Paused; break;
-        default: break;
+        case kF:
+          BuyDefence();
+          break;
+        case kG:
+          BuyAttack();
+          break;
+        case kP:
+          screen = GameScreen::Paused;
+          break;
+        default:
+          break;
       }
       break;
     case GameScreen::Battle:
       switch (key) {
-        case vk::kLeft: battleNudgeX -= 1; break;
-        case vk::kRight: battleNudgeX += 1; break;
-        case vk::kUp: battleNudgeY -= 1; break;
-        case vk::kDown: battleNudgeY += 1; break;
+        case vk::kLeft:
+          battleNudgeX -= 1;
+          break;
+        case vk::kRight:
+          battleNudgeX += 1;
+          break;
+        case vk::kUp:
+          battleNudgeY -= 1;
+          break;
+        case vk::kDown:
+          battleNudgeY += 1;
+          break;
         case kQ:
           screen = GameScreen::Map;
           HideStrikeEffects();
           break;
-        default: break;
+        default:
+          break;
       }
       break;
     case GameScreen::BattleWon:
@@ -93,7 +119,8 @@ bool Game::HandleInput(uint32_t message, uint32_t key) {
     case GameScreen::Message:
       if (key == vk::kEnter) screen = GameScreen::Map;
       break;
-    default: break;
+    default:
+      break;
   }
   return true;
 }

@@ -11,11 +11,16 @@ namespace {
 
 Vector Target(Vector from, Direction direction) {
   switch (direction) {
-    case Direction::Up: return {from.a - 1, from.b};
-    case Direction::Down: return {from.a + 1, from.b};
-    case Direction::Left: return {from.a, from.b - 1};
-    case Direction::Right: return {from.a, from.b + 1};
-    case Direction::None: break;
+    case Direction::Up:
+      return {from.a - 1, from.b};
+    case Direction::Down:
+      return {from.a + 1, from.b};
+    case Direction::Left:
+      return {from.a, from.b - 1};
+    case Direction::Right:
+      return {from.a, from.b + 1};
+    case Direction::None:
+      break;
   }
   return from;
 }
@@ -115,15 +120,26 @@ bool Game::PickUpItem(uint8_t code) {
   for (const Pickup& item : kPickups) {
     if (item.code != code) continue;
     switch (item.stat) {
-      case Pickup::Attack: hero.attack += item.amount; break;
-      case Pickup::Defence: hero.defence += item.amount; break;
-      case Pickup::Health: hero.hp += item.amount; break;
-      case Pickup::Agility: hero.agility += item.amount; break;
-      case Pickup::Counter: hero.Items(code) += item.amount; break;
+      case Pickup::Attack:
+        hero.attack += item.amount;
+        break;
+      case Pickup::Defence:
+        hero.defence += item.amount;
+        break;
+      case Pickup::Health:
+        hero.hp += item.amount;
+        break;
+      case Pickup::Agility:
+        hero.agility += item.amount;
+        break;
+      case Pickup::Counter:
+        hero.Items(code) += item.amount;
+        break;
       case Pickup::MasterKey:
         for (uint8_t key : {tile::kYellowKey, tile::kBlueKey, tile::kRedKey}) hero.Items(key) += 1;
         break;
-      case Pickup::Nothing: return true;
+      case Pickup::Nothing:
+        return true;
     }
     char text[96];
     std::snprintf(text, sizeof text, item.message, item.amount);
@@ -159,6 +175,8 @@ bool Game::IsMonster(int row, int column) {
   return true;
 }
 
-bool Game::IsCharacter(uint8_t code) { return tile::IsCharacter(code); }
+bool Game::IsCharacter(uint8_t code) {
+  return tile::IsCharacter(code);
+}
 
 }  // namespace quenlit

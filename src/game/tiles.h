@@ -18,7 +18,11 @@ constexpr uint8_t kWall = 255;
 constexpr int32_t kBossFloor = 9;
 constexpr int32_t kBossRow = 5, kBossColumn = 7;
 
-constexpr bool IsMonster(uint8_t code) { return code >= kFirstMonster && code <= kLastMonster; }
-constexpr bool IsCharacter(uint8_t code) { return code >= kMerchant && code <= kFairy; }
+constexpr bool IsMonster(uint8_t code) {
+  return code >= kFirstMonster && code <= kLastMonster;
+}
+constexpr bool IsCharacter(uint8_t code) {
+  return code >= kMerchant && code <= kFairy;
+}
 
 }  // namespace quenlit::tile

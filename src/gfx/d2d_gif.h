@@ -23,7 +23,7 @@ class CD2DGif {
   std::vector<GifFrame> frames;
   std::pair<int32_t, int32_t> anchor{0, 0};  // carried for the user (door openings: row, column)
   int32_t fps = 23;
-  float lastTime = 0;  // clock of the last frame change; 0 = never drawn
+  float lastTime = 0;    // clock of the last frame change; 0 = never drawn
   int32_t loopMode = 0;  // -1 loops forever; anything else plays once
   int32_t current = -1;  // frame on show; -1 = stopped
 

@@ -39,8 +39,8 @@ class CD2DGraphics {
                      float right, float bottom, const std::string& text, uint32_t rgb, float alpha,
                      bool rightAlign);
   bool DrawRectangle(float left, float top, float right, float bottom, float strokeWidth);
-  bool DrawImage(const CD2DImage& image, float x, float y, float width, float height,
-                 float opacity, int srcX = 0, int srcY = 0, int srcWidth = 0, int srcHeight = 0);
+  bool DrawImage(const CD2DImage& image, float x, float y, float width, float height, float opacity,
+                 int srcX = 0, int srcY = 0, int srcWidth = 0, int srcHeight = 0);
 
   // The palette brushes keep the opacity of the last DrawText that used them.
   float WhiteOpacity() const { return whiteOpacity_; }

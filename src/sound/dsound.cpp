@@ -60,6 +60,8 @@ bool DSound::Play(const std::string& fileName, float now) {
   return true;
 }
 
-bool DSound::PlayByName(const std::string& name, float now) { return Play(names_[name], now); }
+bool DSound::PlayByName(const std::string& name, float now) {
+  return Play(names_[name], now);
+}
 
 }  // namespace quenlit

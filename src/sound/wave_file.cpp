@@ -7,8 +7,12 @@
 namespace quenlit {
 namespace {
 
-uint32_t Read32(const uint8_t* p) { return p[0] | p[1] << 8 | p[2] << 16 | uint32_t(p[3]) << 24; }
-uint16_t Read16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
+uint32_t Read32(const uint8_t* p) {
+  return p[0] | p[1] << 8 | p[2] << 16 | uint32_t(p[3]) << 24;
+}
+uint16_t Read16(const uint8_t* p) {
+  return static_cast<uint16_t>(p[0] | p[1] << 8);
+}
 
 }  // namespace
 
@@ -31,8 +35,13 @@ bool ParseWave(const std::vector<uint8_t>& bytes, WaveData& wave) {
     if (std::memcmp(header, "fmt ", 4) == 0 && !haveFormat) {
       if (size < 16) return false;
       const uint8_t* f = bytes.data() + body;
-      result.format = {Read16(f),      Read16(f + 2),  Read32(f + 4), Read32(f + 8),
-                       Read16(f + 12), Read16(f + 14), static_cast<uint16_t>(size >= 18 ? Read16(f + 16) : 0)};
+      result.format = {Read16(f),
+                       Read16(f + 2),
+                       Read32(f + 4),
+                       Read32(f + 8),
+                       Read16(f + 12),
+                       Read16(f + 14),
+                       static_cast<uint16_t>(size >= 18 ? Read16(f + 16) : 0)};
       haveFormat = true;
     } else if (std::memcmp(header, "data", 4) == 0 && !haveData) {
       result.samples.assign(bytes.begin() + body, bytes.begin() + body + size);
