@@ -1,10 +1,11 @@
 // The game program's start-up failures, where no display is needed to see them: the message
-// on stderr ("CAPTION: TEXT") and exit code 1.
+// on stderr ("CAPTION: TEXT") and exit code 1. Its command line answers before any of that.
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -15,20 +16,27 @@ namespace {
 
 struct Outcome {
   int exitCode = -1;
+  std::string output;
   std::string errors;
 };
 
+std::string ReadAll(const std::filesystem::path& path) {
+  std::ifstream in(path);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
 // Runs the game in the working folder without a display.
-Outcome RunGame(const test::WorkingFolder& folder) {
-  const std::string errors = (folder.Path() / "stderr.txt").string();
+Outcome RunGame(const test::WorkingFolder& folder, const std::string& arguments = "") {
+  const auto output = folder.Path() / "stdout.txt";
+  const auto errors = folder.Path() / "stderr.txt";
   const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY SDL_AUDIODRIVER=dummy '" +
-                              std::string(QUENLIT_GAME_DIR) +
-                              "/quenlit' </dev/null >/dev/null 2>'" + errors + "'";
+                              std::string(QUENLIT_GAME_DIR) + "/quenlit' " + arguments +
+                              " </dev/null >'" + output.string() + "' 2>'" + errors.string() + "'";
   const int status = std::system(command.c_str());
   Outcome outcome;
   outcome.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  std::ifstream in(errors);
-  outcome.errors.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  outcome.output = ReadAll(output);
+  outcome.errors = ReadAll(errors);
   return outcome;
 }
 
@@ -55,6 +63,27 @@ TEST(Program, AFullScreenSizeTheDisplayLacksIsRefused) {
   EXPECT_EQ(outcome.exitCode, 1);
   EXPECT_NE(outcome.errors.find("ERROR: 无法全屏游戏，请使用窗口模式\n"), std::string::npos)
       << outcome.errors;
+}
+
+TEST(Program, AnswersHelpAndVersionWithoutStarting) {
+  test::WorkingFolder folder;  // no configuration: starting would fail
+  const Outcome version = RunGame(folder, "--version");
+  EXPECT_EQ(version.exitCode, 0);
+  EXPECT_EQ(version.output.rfind("Quenlit ", 0), 0u) << version.output;
+  EXPECT_EQ(version.errors, "");
+  const Outcome help = RunGame(folder, "--help");
+  EXPECT_EQ(help.exitCode, 0);
+  EXPECT_NE(help.output.find("--version"), std::string::npos) << help.output;
+}
+
+TEST(Program, AnUnknownOptionEndsWithTwo) {
+  test::WorkingFolder folder;
+  folder.Write("config.ini", "[Video]\nFps=3\n");
+  const Outcome outcome = RunGame(folder, "--fly");
+  EXPECT_EQ(outcome.exitCode, 2);
+  EXPECT_EQ(outcome.output, "");
+  EXPECT_EQ(outcome.errors,
+            "quenlit: unknown option '--fly'\nTry 'quenlit --help' for more information.\n");
 }
 
 }  // namespace

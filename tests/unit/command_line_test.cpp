@@ -1,0 +1,82 @@
+// The command line: --help and --version answer and end the program; a mistake says what is
+// wrong and ends it with exit code 2; no arguments start the game.
+#include "app/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <vector>
+
+namespace quenlit {
+namespace {
+
+bool Has(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
+CommandLine Parse(std::vector<const char*> arguments) {
+  arguments.insert(arguments.begin(), "quenlit");
+  return ParseCommandLine(static_cast<int>(arguments.size()), arguments.data());
+}
+
+TEST(CommandLine, WithoutArgumentsTheGameStarts) {
+  const CommandLine line = Parse({});
+  EXPECT_FALSE(line.exitCode);
+  EXPECT_EQ(line.output, "");
+  EXPECT_EQ(line.errors, "");
+}
+
+TEST(CommandLine, HelpListsTheOptionsAndTheKeys) {
+  for (const char* spelling : {"--help", "-h"}) {
+    const CommandLine line = Parse({spelling});
+    EXPECT_EQ(line.exitCode, 0) << spelling;
+    EXPECT_EQ(line.errors, "");
+    EXPECT_EQ(line.output, HelpText());
+  }
+  const std::string help = HelpText();
+  EXPECT_TRUE(Has(help, "Usage: quenlit [OPTION]...")) << help;
+  EXPECT_TRUE(Has(help, "  -h, --help ")) << help;
+  EXPECT_TRUE(Has(help, "  -V, --version ")) << help;
+  EXPECT_TRUE(Has(help, "  S or E ")) << help;
+  EXPECT_TRUE(Has(help, "  F8 ")) << help;
+}
+
+TEST(CommandLine, VersionPrintsTheProjectVersion) {
+  for (const char* spelling : {"--version", "-V"}) {
+    const CommandLine line = Parse({spelling});
+    EXPECT_EQ(line.exitCode, 0) << spelling;
+    EXPECT_TRUE(std::regex_match(line.output, std::regex("Quenlit [0-9]+\\.[0-9]+\\.[0-9]+\n")))
+        << line.output;
+    EXPECT_EQ(line.errors, "");
+  }
+}
+
+TEST(CommandLine, MistakesEndWithTwoAndSayWhatIsWrong) {
+  const struct {
+    std::vector<const char*> arguments;
+    const char* complaint;
+  } cases[] = {
+      {{"--fly"}, "quenlit: unknown option '--fly'\n"},
+      {{"-x"}, "quenlit: unknown option '-x'\n"},
+      {{"tower"}, "quenlit: unexpected argument 'tower'\n"},
+      {{"--help=all"}, "quenlit: option '--help' takes no value\n"},
+      {{"--fly", "--help"}, "quenlit: unknown option '--fly'\n"},
+  };
+  for (const auto& c : cases) {
+    const CommandLine line = Parse(c.arguments);
+    EXPECT_EQ(line.exitCode, 2) << c.complaint;
+    EXPECT_EQ(line.output, "");
+    EXPECT_EQ(line.errors,
+              std::string(c.complaint) + "Try 'quenlit --help' for more information.\n");
+  }
+}
+
+TEST(CommandLine, TheFirstAnswerEndsTheReading) {
+  const CommandLine line = Parse({"--version", "--fly"});
+  EXPECT_EQ(line.exitCode, 0);
+  EXPECT_TRUE(Has(line.output, "Quenlit ")) << line.output;
+  EXPECT_EQ(line.errors, "");
+}
+
+}  // namespace
+}  // namespace quenlit
