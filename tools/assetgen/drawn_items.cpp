@@ -1,5 +1,6 @@
-// Items the tile sheet lacks, drawn in its style: the four keys, the holy cross, the snow
-// crystal and the starry sky. Pixel art on the 32 x 32 grid with an ink outline.
+// Items the tile sheet lacks or draws too small, drawn in its style: the four keys, the iron
+// sword, the round shield, the holy cross, the snow crystal and the starry sky. Pixel art on the 32
+// x 32 grid with an ink outline.
 #include <cmath>
 #include <numbers>
 
@@ -126,6 +127,50 @@ Picture DrawStar() {
   return tile;
 }
 
+// The iron sword, long enough to read at a glance: a bright blade from the bottom left to the
+// top right, a gold guard and a leather grip.
+Picture DrawIronSword() {
+  Picture tile(kTile, kTile);
+  cairo_t* cr = tile.Cairo();
+  cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+  for (int i = 0; i < 17; ++i) {  // the blade, one diagonal step a pixel
+    Px(cr, 10 + i, 20 - i, 3, 2, colour::kSilver);
+    Px(cr, 10 + i, 20 - i, 1, 1, colour::kWhite);
+  }
+  Px(cr, 27, 3, 2, 2, colour::kWhite);                                       // the point
+  for (int i = -3; i <= 3; ++i) Px(cr, 9 + i, 19 + i, 2, 2, colour::kGold);  // the guard
+  Px(cr, 6, 16, 1, 1, colour::kGoldLight);
+  for (int i = 0; i < 4; ++i) Px(cr, 7 - i, 23 + i, 2, 2, colour::kWood);  // the grip
+  Px(cr, 2, 27, 3, 3, colour::kGold);                                      // the pommel
+  AddOutline(tile, colour::kInk);
+  return tile;
+}
+
+// The round wooden shield: planks inside an iron rim, with a bright iron boss.
+Picture DrawRoundShield() {
+  Picture tile(kTile, kTile);
+  cairo_t* cr = tile.Cairo();
+  cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+  SetColour(cr, colour::kSilver);
+  cairo_arc(cr, 16, 16, 13, 0, 2 * std::numbers::pi);
+  cairo_fill(cr);
+  SetColour(cr, colour::kWood);
+  cairo_arc(cr, 16, 16, 10.5, 0, 2 * std::numbers::pi);
+  cairo_fill(cr);
+  for (int x = 9; x <= 23; x += 5) Px(cr, x, 6, 1, 21, colour::kWoodDark);  // plank joints
+  Px(cr, 8, 9, 3, 2, Mix(colour::kWood, colour::kWhite, 0.3));              // light, top left
+  SetColour(cr, 0x6a6e80);
+  cairo_arc(cr, 16, 16, 4.5, 0, 2 * std::numbers::pi);
+  cairo_fill(cr);
+  SetColour(cr, colour::kSilver);
+  cairo_arc(cr, 16, 16, 3, 0, 2 * std::numbers::pi);
+  cairo_fill(cr);
+  Px(cr, 14, 14, 2, 2, colour::kWhite);
+  Px(cr, 6, 8, 2, 2, colour::kWhite);  // the rim catches the light
+  AddOutline(tile, colour::kInk);
+  return tile;
+}
+
 Painter Fixed(Picture (*draw)()) {
   return [draw](const TileSheet&, int width, int height) { return Enlarge(draw(), width, height); };
 }
@@ -143,6 +188,8 @@ void AddDrawnItems(PainterTable& table) {
   table["key2"] = Key({colour::kBlue, colour::kBlueLight, 0x1c3470, 0});
   table["key3"] = Key({colour::kRed, colour::kRedLight, 0x6a1010, 0});
   table["key4"] = Key({colour::kSilver, colour::kWhite, 0x5a5e70, 0x9b3fd6});  // master key
+  table["sword1"] = Fixed(DrawIronSword);
+  table["shield1"] = Fixed(DrawRoundShield);
   table["cross"] = Fixed(DrawCross);
   table["snow"] = Fixed(DrawSnow);
   table["star"] = Fixed(DrawStar);

@@ -16,12 +16,6 @@ constexpr uint32_t kCape = 0xb82a2a;
 constexpr uint32_t kCapeFold = 0x821c22;
 constexpr uint32_t kClothLight = 0x5a8ae8;
 
-void Px(cairo_t* cr, double x, double y, double w, double h, uint32_t rgb) {
-  SetColour(cr, rgb);
-  cairo_rectangle(cr, x, y, w, h);
-  cairo_fill(cr);
-}
-
 // Legs for a stride of -1, 0 or +1: one foot forward and the other lifted while walking.
 void Legs(cairo_t* cr, int leftX, int rightX, int stride) {
   const int liftLeft = stride > 0 ? 2 : 0, liftRight = stride < 0 ? 2 : 0;

@@ -1,11 +1,13 @@
 // The 44 monster kinds: which figure of the tile sheet each one is, its colouring, its crown
 // if it rules, and how it moves between its two beats (see monster_looks.md).
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "painters.h"
 #include "palette.h"
 #include "pixel_ops.h"
+#include "slimes.h"
 #include "sprite_motion.h"
 
 namespace quenlit::assetgen {
@@ -16,16 +18,18 @@ struct MonsterLook {
   int column;
   Motion motion;
   Recolour recolour{};
-  int crownBase = 0;  // the row the crown's band rests on; 0: no crown
+  int crownBase = 0;                    // the row the crown's band rests on; 0: no crown
+  std::optional<SlimeColours> slime{};  // drawn as a slime of these colours instead
+  bool large = false;
 };
 
 // Kind n is entry n - 1.
 const std::vector<MonsterLook>& Looks() {
   static const std::vector<MonsterLook> looks = {
-      {19, 4, Motion::Squash},                    // 1 green slime
-      {19, 1, Motion::Squash, {-15, 1.1, 0.9}},   // 2 red slime
-      {19, 5, Motion::Squash},                    // 3 blue slime
-      {19, 6, Motion::Squash, {}, 13},            // 4 slime king
+      {0, 0, Motion::Squash, {}, 0, SlimeColours{0x3fae4a, 0x9be87a, 0x1f6a2a}},  // 1 green slime
+      {0, 0, Motion::Squash, {}, 0, SlimeColours{0xd6362e, 0xff8a6a, 0x7a1818}},  // 2 red slime
+      {0, 0, Motion::Squash, {}, 0, SlimeColours{0x3a78e0, 0x8fc4ff, 0x1c3470}},  // 3 blue slime
+      {0, 0, Motion::Squash, {}, 8, SlimeColours{0x9ad62a, 0xe4ff9a, 0x3f7a14}, true},  // 4 king
       {16, 0, Motion::Flap},                      // 5 small bat
       {16, 2, Motion::Flap},                      // 6 big bat
       {16, 4, Motion::Flap},                      // 7 vampire bat
@@ -96,7 +100,7 @@ void DrawCrown(Picture& tile, double base) {
 }
 
 Picture FirstBeat(const TileSheet& sheet, const MonsterLook& look) {
-  Picture tile = sheet.Cut(look.row, look.column);
+  Picture tile = look.slime ? DrawSlime(*look.slime, look.large) : sheet.Cut(look.row, look.column);
   ApplyRecolour(tile, look.recolour);
   if (look.crownBase > 0) DrawCrown(tile, look.crownBase);
   return tile;

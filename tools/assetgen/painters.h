@@ -15,8 +15,10 @@ using Painter = std::function<Picture(const TileSheet& sheet, int width, int hei
 using PainterTable = std::map<std::string, Painter>;
 
 // Each part of the art adds the painters of its pictures.
+void AddTerrain(PainterTable& table);        // the floor and the walls
 void AddSheetTiles(PainterTable& table);     // tiles, items and characters cut from the sheet
 void AddDrawnItems(PainterTable& table);     // keys, cross, snow crystal, starry sky
+void AddStairs(PainterTable& table);         // the stairs up and down
 void AddDoors(PainterTable& table);          // doors and gate with their opening frames
 void AddHero(PainterTable& table);           // the hero standing and walking, four facings
 void AddMonsters(PainterTable& table);       // the 44 monster kinds, two beats each
@@ -30,6 +32,12 @@ const PainterTable& AllPainters();
 
 // The reward picture shown on victory, embedded in the program.
 Picture PaintReward();
+
+// Whether the picture is a character or a monster (not an item, a door or the hero).
+bool IsFigure(const std::string& name);
+
+// The floor's 32 x 32 tile, which every figure and item stands on.
+Picture FloorTile();
 
 // A tile scaled up without blurring to fill width x height.
 Picture Enlarge(const Picture& tile, int width, int height);

@@ -10,6 +10,12 @@ void SetColour(cairo_t* cairo, uint32_t rgb, double alpha) {
                         (rgb & 0xff) / 255.0, alpha);
 }
 
+void Px(cairo_t* cairo, double x, double y, double w, double h, uint32_t rgb) {
+  SetColour(cairo, rgb);
+  cairo_rectangle(cairo, x, y, w, h);
+  cairo_fill(cairo);
+}
+
 uint32_t Mix(uint32_t a, uint32_t b, double t) {
   t = std::clamp(t, 0.0, 1.0);
   uint32_t out = 0;

@@ -31,10 +31,20 @@ inline constexpr uint32_t kCloth = 0x2f5fc0;
 inline constexpr uint32_t kWood = 0x8a5530;
 inline constexpr uint32_t kWoodDark = 0x5a3318;
 inline constexpr uint32_t kParchment = 0xf0dcaa;
+// The tower's ground: light flagstones that every figure stands on, and darker, bluer walls.
+inline constexpr uint32_t kFloor = 0x7c768c;
+inline constexpr uint32_t kFloorJoint = 0x55506a;
+inline constexpr uint32_t kWallDark = 0x2a2540;
+inline constexpr uint32_t kWallLight = 0x8a84b0;
+// The pale rim that lifts a dark figure off the floor.
+inline constexpr uint32_t kRim = 0xd8d0f4;
 }  // namespace colour
 
 // Sets the cairo source to the colour 0xRRGGBB with the given opacity.
 void SetColour(cairo_t* cairo, uint32_t rgb, double alpha = 1.0);
+
+// Fills the rectangle with the colour: one block of pixel art.
+void Px(cairo_t* cairo, double x, double y, double w, double h, uint32_t rgb);
 
 // Mixes two colours: t = 0 gives a, t = 1 gives b.
 uint32_t Mix(uint32_t a, uint32_t b, double t);

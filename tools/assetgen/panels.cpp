@@ -5,6 +5,7 @@
 
 #include "painters.h"
 #include "palette.h"
+#include "pixel_ops.h"
 
 namespace quenlit::assetgen {
 namespace {
@@ -196,7 +197,8 @@ Picture Transition(int w, int h) {
   return p;
 }
 
-// The pause picture, laid at 60 % over the whole screen: a moon and two pause bars.
+// The pause picture, laid at 60 % over the map and the panel: a moon and two pause bars on a
+// dark veil.
 Picture Pause(int w, int h) {
   Picture p(w, h);
   cairo_t* cr = p.Cairo();
@@ -212,6 +214,9 @@ Picture Pause(int w, int h) {
   RoundedRect(cr, w * 0.36, h * 0.62, 40, 130, 10);
   RoundedRect(cr, w * 0.36 + 70, h * 0.62, 40, 130, 10);
   cairo_fill(cr);
+  // The veil melts into the screen instead of ending in a hard edge; the map it covers lies
+  // well inside the faded margin.
+  FadeBorder(p, 36);
   return p;
 }
 

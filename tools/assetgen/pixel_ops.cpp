@@ -4,6 +4,8 @@
 #include <cmath>
 #include <vector>
 
+#include "palette.h"
+
 namespace quenlit::assetgen {
 namespace {
 
@@ -75,6 +77,41 @@ void ApplyRecolour(Picture& picture, const Recolour& recolour) {
   picture.MarkDirty();
 }
 
+void MapToRamp(Picture& picture, uint32_t dark, uint32_t light) {
+  picture.Flush();
+  for (int y = 0; y < picture.Height(); ++y) {
+    uint32_t* row = picture.Row(y);
+    for (int x = 0; x < picture.Width(); ++x) {
+      const uint32_t a = row[x] >> 24;
+      if (a == 0) continue;
+      const double l =
+          (0.3 * ((row[x] >> 16) & 0xff) + 0.59 * ((row[x] >> 8) & 0xff) + 0.11 * (row[x] & 0xff)) /
+          a;
+      const uint32_t rgb = Mix(dark, light, l);
+      auto channel = [a](uint32_t v) { return (v * a + 127) / 255; };
+      row[x] = a << 24 | channel((rgb >> 16) & 0xff) << 16 | channel((rgb >> 8) & 0xff) << 8 |
+               channel(rgb & 0xff);
+    }
+  }
+  picture.MarkDirty();
+}
+
+double MeanLightness(Picture& picture) {
+  picture.Flush();
+  double sum = 0;
+  int count = 0;
+  for (int y = 0; y < picture.Height(); ++y) {
+    for (int x = 0; x < picture.Width(); ++x) {
+      const uint32_t p = picture.At(x, y);
+      const uint32_t a = p >> 24;
+      if (a < 128) continue;
+      sum += (0.3 * ((p >> 16) & 0xff) + 0.59 * ((p >> 8) & 0xff) + 0.11 * (p & 0xff)) / a;
+      ++count;
+    }
+  }
+  return count ? sum / count : 0;
+}
+
 void AddOutline(Picture& picture, uint32_t rgb) {
   picture.Flush();
   const int w = picture.Width(), h = picture.Height();
@@ -91,6 +128,46 @@ void AddOutline(Picture& picture, uint32_t rgb) {
     }
   }
   picture.MarkDirty();
+}
+
+namespace {
+
+double SmoothStep(double t) {
+  t = std::clamp(t, 0.0, 1.0);
+  return t * t * (3 - 2 * t);
+}
+
+// Scales every pixel (premultiplied, so all four channels) by strength(x, y).
+template <typename Strength>
+void ScaleAlpha(Picture& picture, Strength strength) {
+  picture.Flush();
+  for (int y = 0; y < picture.Height(); ++y) {
+    uint32_t* row = picture.Row(y);
+    for (int x = 0; x < picture.Width(); ++x) {
+      const double k = strength(x + 0.5, y + 0.5);
+      uint32_t out = 0;
+      for (int shift = 0; shift <= 24; shift += 8) {
+        out |= static_cast<uint32_t>(std::lround(((row[x] >> shift) & 0xff) * k)) << shift;
+      }
+      row[x] = out;
+    }
+  }
+  picture.MarkDirty();
+}
+
+}  // namespace
+
+void FadeBorder(Picture& picture, double margin) {
+  const double w = picture.Width(), h = picture.Height();
+  ScaleAlpha(picture, [&](double x, double y) {
+    return SmoothStep(std::min({x, w - x, y, h - y}) / margin);
+  });
+}
+
+void FadeRadially(Picture& picture, double cx, double cy, double inner, double outer) {
+  ScaleAlpha(picture, [&](double x, double y) {
+    return 1 - SmoothStep((std::hypot(x - cx, y - cy) - inner) / (outer - inner));
+  });
 }
 
 void Shift(Picture& picture, int dx, int dy) {

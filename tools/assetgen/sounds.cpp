@@ -334,6 +334,25 @@ const std::map<std::string, SoundRecipe>& Recipes() {
   return recipes;
 }
 
+// Every sound plays at one loudness (RMS of full scale, about -17 dB), so that none drowns
+// another; a critical strike comes a decibel louder than its ordinary one, on top of being
+// longer and lower.
+constexpr double kLoudness = 0.141;
+constexpr double kCriticalLoudness = 0.158;
+
+// The file of a critical strike: its short name is an ordinary strike's name followed by "b".
+bool IsCriticalStrike(const std::string& file) {
+  std::set<std::string> names;
+  for (const catalogue::SoundEntry& entry : catalogue::Sounds()) names.insert(entry.name);
+  for (const catalogue::SoundEntry& entry : catalogue::Sounds()) {
+    if (entry.file == file && entry.name.ends_with("b") &&
+        names.count(entry.name.substr(0, entry.name.size() - 1))) {
+      return true;
+    }
+  }
+  return false;
+}
+
 uint32_t SeedOf(const std::string& file) {
   uint32_t seed = 2166136261u;  // FNV-1a: every sound its own fixed noise
   for (unsigned char c : file) seed = (seed ^ c) * 16777619u;
@@ -356,7 +375,7 @@ std::vector<int16_t> MakeSound(const std::string& file) {
   if (found == Recipes().end()) return {};
   Track track(found->second.seconds, SeedOf(file));
   found->second.recipe(track);
-  return track.ToPcm();
+  return track.ToPcm(IsCriticalStrike(file) ? kCriticalLoudness : kLoudness);
 }
 
 }  // namespace quenlit::assetgen

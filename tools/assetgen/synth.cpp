@@ -87,17 +87,41 @@ void Track::Tremolo(double rate, double depth) {
   }
 }
 
-std::vector<int16_t> Track::ToPcm(double peak) const {
-  double loudest = 1e-9;
-  for (double s : samples_) loudest = std::max(loudest, std::abs(s));
+namespace {
+
+// Above the knee, samples bend smoothly towards (never onto) the ceiling.
+double SoftLimit(double s) {
+  constexpr double kKnee = 0.75, kCeiling = 0.98;
+  const double magnitude = std::abs(s);
+  if (magnitude <= kKnee) return s;
+  const double bent =
+      kKnee + (kCeiling - kKnee) * std::tanh((magnitude - kKnee) / (kCeiling - kKnee));
+  return std::copysign(bent, s);
+}
+
+double Rms(const std::vector<double>& samples) {
+  double sum = 0;
+  for (double s : samples) sum += s * s;
+  return samples.empty() ? 0 : std::sqrt(sum / samples.size());
+}
+
+}  // namespace
+
+std::vector<int16_t> Track::ToPcm(double rms) const {
   const size_t fade = std::min<size_t>(samples_.size(), kSampleRate / 100);
-  std::vector<int16_t> pcm(samples_.size());
-  for (size_t i = 0; i < samples_.size(); ++i) {
-    double s = samples_[i] / loudest * peak;
-    const size_t left = samples_.size() - i;
-    if (left < fade) s *= double(left) / fade;
-    pcm[i] = static_cast<int16_t>(std::lround(std::clamp(s, -1.0, 1.0) * 32767));
+  std::vector<double> out(samples_.size());
+  double gain = rms / std::max(Rms(samples_), 1e-9);
+  // The knee takes a little loudness off the peakiest sounds: measure and make it up again.
+  for (int pass = 0; pass < 4; ++pass) {
+    for (size_t i = 0; i < samples_.size(); ++i) {
+      const size_t left = samples_.size() - i;
+      out[i] = SoftLimit(samples_[i] * gain) * (left < fade ? double(left) / fade : 1.0);
+    }
+    gain *= rms / std::max(Rms(out), 1e-9);
   }
+  std::vector<int16_t> pcm(out.size());
+  for (size_t i = 0; i < out.size(); ++i)
+    pcm[i] = static_cast<int16_t>(std::lround(out[i] * 32767));
   return pcm;
 }
 

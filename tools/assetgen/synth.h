@@ -39,9 +39,10 @@ class Track {
   // Amplitude wobble over the whole track.
   void Tremolo(double rate, double depth);
 
-  // Scaled so that the loudest sample reaches peak (of full scale), with a short fade at the
-  // end so that no sound stops with a click.
-  std::vector<int16_t> ToPcm(double peak = 0.85) const;
+  // Scaled to the given loudness (RMS, of full scale), with a soft knee that rounds off the
+  // rare peaks that would pass full scale, and a short fade at the end so that it stops
+  // without a click.
+  std::vector<int16_t> ToPcm(double rms) const;
 
   double Random();  // 0..1, deterministic for a given seed
 

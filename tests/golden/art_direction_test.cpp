@@ -1,0 +1,57 @@
+// What the game's art promises beyond matching its golden pictures: nothing stands on a black
+// hole in the floor, and the pause veil melts into the screen at its border.
+#include <gtest/gtest.h>
+
+#include "golden_picture.h"
+
+namespace quenlit::test {
+namespace {
+
+double Lightness(uint32_t argb) {
+  return 0.299 * ((argb >> 16) & 0xFF) + 0.587 * ((argb >> 8) & 0xFF) + 0.114 * (argb & 0xFF);
+}
+
+// The new game's first floor (its golden picture, which the built game is checked against):
+// a cell whose picture is mostly near-black reads as a hole, and at most two may.
+TEST(ArtDirection, TheFirstFloorHasNoBlackHoles) {
+  Picture map;
+  ASSERT_TRUE(ReadPicture(GoldenPath("new_game_map"), map));
+  int holes = 0;
+  for (int row = 0; row < 14; ++row) {
+    for (int column = 0; column < 14; ++column) {
+      int dark = 0;
+      for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
+          dark +=
+              Lightness(map.pixels[(35 + 32 * row + y) * map.width + 230 + 32 * column + x]) < 24;
+      if (dark > 0.35 * 32 * 32) {
+        ++holes;
+        ADD_FAILURE() << "cell " << row << ", " << column << " is " << dark * 100 / 1024
+                      << " % near-black";
+      }
+    }
+  }
+  EXPECT_LE(holes, 2);
+}
+
+// The pause picture is laid over the screen: its outer eight pixels are all but transparent.
+TEST(ArtDirection, ThePauseVeilFadesOutAtItsBorder) {
+  Picture pause;
+  ASSERT_TRUE(ReadPicture(QUENLIT_GAME_DIR "/Images/Image 3.png", pause));
+  ASSERT_GE(pause.width, 16);
+  ASSERT_GE(pause.height, 16);
+  double alpha = 0;
+  int count = 0;
+  for (int y = 0; y < pause.height; ++y) {
+    for (int x = 0; x < pause.width; ++x) {
+      const int edge = std::min({x, y, pause.width - 1 - x, pause.height - 1 - y});
+      if (edge >= 8) continue;
+      alpha += (pause.pixels[y * pause.width + x] >> 24) / 255.0;
+      ++count;
+    }
+  }
+  EXPECT_LE(alpha / count, 0.1);
+}
+
+}  // namespace
+}  // namespace quenlit::test
