@@ -1,54 +1,59 @@
-// Loads every picture, frame sequence and sound of the catalogue, with the monster table and
-// the floors at their fixed points, handing the render lock over at each checkpoint.
-#include <string>
+// Loads the catalogue's pictures, frame sequences and sounds into the maps it is given, so
+// that the loader can build them apart from the running game.
+#include "assets/catalogue_loader.h"
 
-#include "assets/catalogue.h"
-#include "game/game.h"
+namespace quenlit::catalogue {
 
-namespace quenlit {
-
-bool Game::LoadCatalogue() {
-  platform::Canvas* canvas = graphics.GetRenderTarget();
-  for (const catalogue::ImageGroup& group : catalogue::ImageGroups()) {
-    for (const catalogue::ImageEntry& entry : group.images) {
-      CD2DImage& image = images[entry.name];
-      if (entry.embedded) {
-        image.LoadFromResource(canvas, resources.rewardPng, resources.rewardPngSize);
-      } else {
-        image.LoadFromFile(canvas, "Images/Image " + std::to_string(entry.file) + ".png");
-      }
+void LoadImages(platform::Canvas* canvas, const std::vector<ImageEntry>& entries,
+                const EmbeddedResources& resources, ImageMap& images) {
+  for (const ImageEntry& entry : entries) {
+    CD2DImage& image = images[entry.name];
+    if (entry.embedded) {
+      image.LoadFromResource(canvas, resources.rewardPng, resources.rewardPngSize);
+    } else {
+      image.LoadFromFile(canvas, "Images/Image " + std::to_string(entry.file) + ".png");
     }
-    Checkpoint(group.checkpoint);
   }
+}
 
-  for (const catalogue::SequenceEntry& entry : catalogue::Sequences()) {
+void BuildLoadingSequence(ImageMap& images, SequenceMap& sequences) {
+  CD2DGif& loading = sequences["loading"];
+  for (int n = 1; n <= 13; ++n) loading.AddFrame(images["load" + std::to_string(n)], 206, 60);
+  loading.SetFps(48);
+  loading.SetLoop(-1);
+  loading.Start();
+}
+
+void BuildSequences(ImageMap& images, SequenceMap& sequences) {
+  for (const SequenceEntry& entry : Sequences()) {
     if (!entry.copyOf.empty()) {
       sequences[entry.name] = sequences[entry.copyOf];
       continue;
     }
     CD2DGif& sequence = sequences.emplace(entry.name, CD2DGif(entry.fps)).first->second;
-    for (const catalogue::FrameEntry& frame : entry.frames) {
+    for (const FrameEntry& frame : entry.frames) {
       sequence.AddFrame(images[frame.image], frame.width, frame.height);
     }
   }
-  Checkpoint(93);
-
-  if (!LoadMonsters()) return false;
-  Checkpoint(95);
-
-  sound.SetBasePath("./wav/");
-  for (const catalogue::SoundEntry& entry : catalogue::Sounds()) {
-    if (entry.name.empty()) {
-      sound.LoadWave(entry.file);
-    } else {
-      sound.AddSound(entry.name, entry.file);
-    }
-  }
-  Checkpoint(98);
-
-  if (!LoadFloors()) return false;
-  Checkpoint(100);
-  return true;
 }
 
-}  // namespace quenlit
+void LoadMonsterPictures(platform::Canvas* canvas, const std::map<int32_t, Monster>& monsters,
+                         ImageMap& images) {
+  for (const auto& [id, monster] : monsters) {
+    images[monster.keyName + "_1"].LoadFromFile(canvas, "Images/" + monster.image1);
+    images[monster.keyName + "_2"].LoadFromFile(canvas, "Images/" + monster.image2);
+  }
+}
+
+void LoadSounds(DSound::Bank& bank) {
+  const std::string base = "./wav/";
+  for (const SoundEntry& entry : Sounds()) {
+    if (entry.name.empty()) {
+      bank.LoadWave(base, entry.file);
+    } else {
+      bank.AddSound(entry.name, base, entry.file);
+    }
+  }
+}
+
+}  // namespace quenlit::catalogue

@@ -1,13 +1,12 @@
-// Reads the 44 monster kinds of "./data/monster.dat" and their two map pictures each.
-#include <string>
+// Reads the 44 monster kinds of the monster table ("./data/monster.dat").
+#include "data/monster_loader.h"
 
-#include "data/ini_file.h"
-#include "game/game.h"
+#include <string>
 
 namespace quenlit {
 
-bool Game::LoadMonsters() {
-  const IniFile file = IniFile::Load("./data/monster.dat");
+std::map<int32_t, Monster> ReadMonsterTable(const IniFile& file) {
+  std::map<int32_t, Monster> monsters;
   for (int n = 1; n <= kMonsterKinds; ++n) {
     const Monster defaults;
     Monster m;
@@ -28,12 +27,9 @@ bool Game::LoadMonsters() {
     m.criticalRatio = file.GetInt(s, "CriticalRatio", 0);
     m.exp = file.GetInt(s, "Exp", 0);
     m.gold = file.GetInt(s, "Gold", 0);
-
-    images[m.keyName + "_1"].LoadFromFile(graphics.GetRenderTarget(), "Images/" + m.image1);
-    images[m.keyName + "_2"].LoadFromFile(graphics.GetRenderTarget(), "Images/" + m.image2);
     monsters.emplace(n, m);
   }
-  return true;
+  return monsters;
 }
 
 }  // namespace quenlit

@@ -146,7 +146,7 @@ class Game {
   std::binary_semaphore renderLock{1};
   // Frames drawn so far; the loading thread watches it to hand the lock over for real.
   std::atomic<uint32_t> framesDrawn{0};
-  // Called by the loading thread at each checkpoint with the lock free and the new progress
+  // Called by the loader at each checkpoint with the lock free and the new progress
   // published; the program waits there for the renderer to draw a frame.
   std::function<void(int32_t)> onCheckpoint;
 
@@ -163,13 +163,6 @@ class Game {
   std::optional<uint8_t> CellAt(int row, int column) const;
   void SetCell(int row, int column, uint8_t code);
   void StartSequence(const std::string& name);
-
-  // --- Loading ---
-  bool Load();
-  bool LoadCatalogue();
-  void Checkpoint(int32_t value);
-  bool LoadFloors();
-  bool LoadMonsters();
 
   // --- Movement, tiles, doors and pickups ---
   void TryStep(Direction direction);

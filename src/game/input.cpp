@@ -126,7 +126,9 @@ bool Game::HandleInput(uint32_t message, uint32_t key) {
 }
 
 void Game::CycleWindowSize() {
-  if (displayModes.empty()) return;  // before loading has listed the sizes
+  // The loader publishes the sizes with everything else it loads and only then leaves
+  // Loading; until that moment the list belongs to it.
+  if (screen == GameScreen::Loading || displayModes.empty()) return;
   displayModeIndex += 1;
   if (displayModeIndex >= static_cast<int32_t>(displayModes.size())) displayModeIndex = 0;
   const Vector size = displayModes[displayModeIndex];

@@ -13,10 +13,10 @@ DSound::~DSound() {
   }
 }
 
-void DSound::LoadWave(const std::string& fileName) {
-  SOUND_LOADBUFF& entry = buffers_[fileName];
+void DSound::Bank::LoadWave(const std::string& basePath, const std::string& fileName) {
+  SOUND_LOADBUFF& entry = buffers[fileName];
   WaveData wave;
-  if (!ReadWaveFile(ResolveGamePath(basePath_ + fileName), wave)) {
+  if (!ReadWaveFile(ResolveGamePath(basePath + fileName), wave)) {
     entry = SOUND_LOADBUFF{};
     return;
   }
@@ -25,9 +25,15 @@ void DSound::LoadWave(const std::string& fileName) {
   entry.data = std::move(wave.samples);
 }
 
-void DSound::AddSound(const std::string& name, const std::string& fileName) {
-  LoadWave(fileName);
-  names_[name] = fileName;
+void DSound::Bank::AddSound(const std::string& name, const std::string& basePath,
+                            const std::string& fileName) {
+  LoadWave(basePath, fileName);
+  names[name] = fileName;
+}
+
+void DSound::Adopt(Bank&& bank) {
+  for (auto& [file, buffer] : bank.buffers) bank_.buffers.insert_or_assign(file, std::move(buffer));
+  for (auto& [name, file] : bank.names) bank_.names.insert_or_assign(name, std::move(file));
 }
 
 int DSound::FindFreeSlot() {
@@ -52,7 +58,7 @@ bool DSound::Play(const std::string& fileName, float now) {
     device_->ReleaseVoice(slots_[slot]);
     slots_[slot] = -1;
   }
-  const SOUND_LOADBUFF& entry = buffers_[fileName];
+  const SOUND_LOADBUFF& entry = bank_.buffers[fileName];
   if (entry.size == 0) return false;
   slots_[slot] = device_->StartVoice(entry.format, entry.data.data(), entry.size);
   if (slots_[slot] < 0) return false;
@@ -61,7 +67,7 @@ bool DSound::Play(const std::string& fileName, float now) {
 }
 
 bool DSound::PlayByName(const std::string& name, float now) {
-  return Play(names_[name], now);
+  return Play(bank_.names[name], now);
 }
 
 }  // namespace quenlit

@@ -21,6 +21,18 @@ class DSound {
     uint32_t size = 0;
   };
 
+  // Sounds in memory by file name, with the short effect names that point at them. The
+  // loader fills a bank of its own and hands it over whole when loading ends.
+  struct Bank {
+    std::map<std::string, SOUND_LOADBUFF> buffers;
+    std::map<std::string, std::string> names;
+
+    // Loads basePath + fileName; a missing or broken file leaves an empty entry.
+    void LoadWave(const std::string& basePath, const std::string& fileName);
+    void AddSound(const std::string& name, const std::string& basePath,
+                  const std::string& fileName);
+  };
+
   static constexpr int kSlots = 40;
 
   // Binds the output; without an open device the game runs silent.
@@ -32,8 +44,12 @@ class DSound {
     return true;
   }
   // Loads basePath + fileName; a missing or broken file leaves an empty entry.
-  void LoadWave(const std::string& fileName);
-  void AddSound(const std::string& name, const std::string& fileName);
+  void LoadWave(const std::string& fileName) { bank_.LoadWave(basePath_, fileName); }
+  void AddSound(const std::string& name, const std::string& fileName) {
+    bank_.AddSound(name, basePath_, fileName);
+  }
+  // Takes every sound of a loaded bank, replacing those of the same names.
+  void Adopt(Bank&& bank);
   // Plays a loaded file once at the game clock now; false when nothing was started.
   bool Play(const std::string& fileName, float now);
   bool PlayByName(const std::string& name, float now);
@@ -41,8 +57,8 @@ class DSound {
   // Called with the file name of every play that starts.
   std::function<void(const std::string&)> onPlay;
 
-  const std::map<std::string, SOUND_LOADBUFF>& Buffers() const { return buffers_; }
-  const std::map<std::string, std::string>& Names() const { return names_; }
+  const std::map<std::string, SOUND_LOADBUFF>& Buffers() const { return bank_.buffers; }
+  const std::map<std::string, std::string>& Names() const { return bank_.names; }
 
   ~DSound();
 
@@ -56,8 +72,7 @@ class DSound {
     return empty;
   }();  // voice handles; index 0 unused, 1..40 form the ring
   std::map<std::string, float> lastPlayed_;
-  std::map<std::string, std::string> names_;
-  std::map<std::string, SOUND_LOADBUFF> buffers_;
+  Bank bank_;
   std::string basePath_;
   int cursor_ = 1;
 };

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/loader.h"
 #include "assets/catalogue.h"
 #include "game_folder.h"
 #include "world.h"
@@ -54,7 +55,7 @@ class AssetsCatalogue : public ::testing::Test {
     world_.game.images.clear();
     world_.game.sequences.clear();
     Inside inside(folder_.Path());
-    loaded_ = world_.game.Load();
+    loaded_ = LoadAll(world_.game);
   }
 
   GameFolder folder_;

@@ -86,7 +86,7 @@ TEST(Input, F8CyclesWindowSizesOnEveryScreenAndWraps) {
   EXPECT_EQ(world.game.displayModeIndex, 0);
 
   world.game.displayModes = {{735, 580}, {973, 768}, {1242, 980}, {1366, 1078}, {1700, 1331}};
-  const GameScreen screens[] = {GameScreen::Loading, GameScreen::FloorChange, GameScreen::Victory,
+  const GameScreen screens[] = {GameScreen::Paused, GameScreen::FloorChange, GameScreen::Victory,
                                 GameScreen::GameOver, GameScreen::Map};
   for (GameScreen screen : screens) {
     world.game.screen = screen;

@@ -97,6 +97,50 @@ TEST_F(Loading, TheMainThreadDrawsAtEveryCheckpoint) {
   ExpectLoaded();
 }
 
+// The player pressing every key the screens know while the game loads: on Loading none of
+// them does anything, and none of them touches what the loader is still building. The loader
+// waits at its last checkpoint until the presses have stopped, so that every press falls on
+// the screen Loading.
+TEST_F(Loading, KeysPressedThroughoutLoadingDoNothing) {
+  const std::vector<uint32_t> keys = {vk::kF8, vk::kLeft, vk::kUp, vk::kRight, vk::kDown,
+                                      'S',     'A',       'D',     'P',        vk::kEnter,
+                                      'E',     'L',       'G',     'F',        'Q'};
+  std::atomic<bool> stopPressing{false};
+  std::atomic<bool> pressingStopped{false};
+  world.game.onCheckpoint = [&](int32_t value) {
+    if (value != 100) {
+      AwaitDrawnFrame(world.game, std::chrono::seconds(10));
+      return;
+    }
+    stopPressing = true;
+    while (!pressingStopped) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  };
+  std::atomic<bool> done{false};
+  std::thread loader([&] {
+    RunLoader(world.game);
+    done = true;
+  });
+  size_t presses = 0;
+  float now = 1.0f;
+  while (!done) {
+    if (!stopPressing) {
+      EXPECT_EQ(world.game.screen, GameScreen::Loading);
+      world.Press(keys[presses++ % keys.size()]);
+    } else {
+      pressingStopped = true;
+    }
+    world.game.Frame(now += 0.02f);
+  }
+  loader.join();
+  EXPECT_GE(presses, keys.size()) << "every key pressed at least once";
+  EXPECT_TRUE(world.shell.moves.empty()) << "F8 moved the window while loading";
+  EXPECT_TRUE(world.shell.messages.empty());
+  EXPECT_EQ(world.hero.floor, 1);
+  EXPECT_EQ(world.hero.position, (Vector{12, 7}));
+  EXPECT_FALSE(std::filesystem::exists("sav")) << "a save was written while loading";
+  ExpectLoaded();
+}
+
 TEST_F(Loading, TheLoadingThreadRunsToTheMapBesideTheMainLoop) {
   LoadingThread loader(world.game);
   float now = 1.0f;

@@ -21,6 +21,7 @@
 #include "app/config.h"
 #include "app/embedded_resources.h"
 #include "app/game_fonts.h"
+#include "app/loader.h"
 #include "assets/catalogue.h"
 #include "game/game.h"
 #include "platform/headless/stderr_shell.h"
@@ -136,7 +137,7 @@ int Main(int argc, char** argv) {
   for (int run = 0; run < runs; ++run) {
     World world(fonts);
     const auto start = Clock::now();
-    if (!world.game.Load() || world.game.screen != GameScreen::Map) {
+    if (!LoadAll(world.game) || world.game.screen != GameScreen::Map) {
       std::fprintf(stderr, "quenlit-bench-load: the game folder did not load\n");
       return 1;
     }

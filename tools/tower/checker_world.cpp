@@ -2,7 +2,9 @@
 
 #include <filesystem>
 
+#include "data/floor_loader.h"
 #include "data/integrity.h"
+#include "data/monster_loader.h"
 
 namespace quenlit::tower {
 namespace {
@@ -46,11 +48,11 @@ bool CheckerWorld::Load(const std::string& gameFolder, std::string& error) {
     if (check == FileCheck::Altered) error = file.path + " fails the integrity check";
     if (check != FileCheck::Intact) return false;
   }
-  if (!game_.LoadFloors()) {
+  if (!ReadFloors(game_.floors)) {
     error = "a floor file of " + gameFolder + "/data is missing or short";
     return false;
   }
-  game_.LoadMonsters();
+  game_.monsters = ReadMonsterTable(IniFile::Load("./data/monster.dat"));
   game_.StartNewGame();
   game_.shopPrice = 20;
   game_.screen = GameScreen::Map;

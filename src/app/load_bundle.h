@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "data/floor.h"
+#include "data/monster.h"
+#include "game/types.h"
+#include "gfx/d2d_gif.h"
+#include "gfx/d2d_image.h"
+#include "sound/dsound.h"
+
+namespace quenlit {
+
+// Everything the loader builds, kept apart from the running game until it is complete.
+struct LoadBundle {
+  std::map<std::string, CD2DImage> images;
+  std::map<std::string, CD2DGif> sequences;
+  DSound::Bank sounds;
+  std::map<int32_t, Monster> monsters;
+  std::vector<Floor> floors;
+  std::vector<Vector> displayModes;
+};
+
+}  // namespace quenlit

@@ -1,0 +1,122 @@
+#include "app/loading_sequence.h"
+
+#include <chrono>
+#include <thread>
+#include <utility>
+
+#include "assets/catalogue_loader.h"
+#include "data/floor_loader.h"
+#include "data/integrity.h"
+#include "data/monster_loader.h"
+#include "game/game.h"
+
+namespace quenlit {
+
+LoadingSequence::LoadingSequence(Game& game) : game_(game) {
+  platform::Canvas* canvas = game.graphics.GetRenderTarget();
+  // A missing or edited data file ends the game before anything is loaded.
+  Add(0, [this] { return CheckDataFiles(); });
+  Add(0, [this] {
+    bundle_.displayModes = {{735, 580}, {973, 768}, {1242, 980}, {1366, 1078}, {1700, 1331}};
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    return true;
+  });
+  Add(0, [this] {
+    PublishLoadingScreen();
+    return true;
+  });
+  for (const catalogue::ImageGroup& group : catalogue::ImageGroups()) {
+    Add(group.checkpoint, [this, canvas, &group] {
+      UnderRenderLock(
+          [&] { catalogue::LoadImages(canvas, group.images, game_.resources, bundle_.images); });
+      return true;
+    });
+  }
+  Add(93, [this] {
+    catalogue::BuildSequences(bundle_.images, bundle_.sequences);
+    return true;
+  });
+  Add(95, [this, canvas] {
+    bundle_.monsters = ReadMonsterTable(IniFile::Load("./data/monster.dat"));
+    UnderRenderLock(
+        [&] { catalogue::LoadMonsterPictures(canvas, bundle_.monsters, bundle_.images); });
+    return true;
+  });
+  Add(98, [this] {
+    catalogue::LoadSounds(bundle_.sounds);
+    return true;
+  });
+  Add(100, [this] { return ReadFloors(bundle_.floors); });
+  Add(0, [this] {
+    Publish();
+    return true;
+  });
+}
+
+void LoadingSequence::Add(int32_t checkpoint, std::function<bool()> run) {
+  steps_.push_back({checkpoint, std::move(run)});
+}
+
+bool LoadingSequence::RunNextStep() {
+  if (Finished()) return true;
+  const Step& step = steps_[next_];
+  lastCheckpoint_ = 0;
+  if (!step.run()) return false;
+  ++next_;
+  if (step.checkpoint != 0) {
+    game_.loadProgress = step.checkpoint;
+    lastCheckpoint_ = step.checkpoint;
+  }
+  return true;
+}
+
+void LoadingSequence::UnderRenderLock(const std::function<void()>& work) {
+  game_.renderLock.acquire();
+  work();
+  game_.renderLock.release();
+}
+
+bool LoadingSequence::CheckDataFiles() {
+  for (const CheckedFile& file : CheckedDataFiles()) {
+    const FileCheck check = CheckFile(file);
+    if (check == FileCheck::Intact) continue;
+    game_.shell.ShowMessage(
+        "", check == FileCheck::Missing ? "文件损坏" : "童鞋 想拿flag是不可以乱改游戏文件的哟~");
+    game_.shell.Exit(1);
+  }
+  return true;
+}
+
+void LoadingSequence::PublishLoadingScreen() {
+  platform::Canvas* canvas = game_.graphics.GetRenderTarget();
+  catalogue::ImageMap images;
+  catalogue::SequenceMap sequences;
+  UnderRenderLock([&] {
+    catalogue::LoadImages(canvas, catalogue::LoadingImages(), game_.resources, images);
+    catalogue::BuildLoadingSequence(images, sequences);
+    for (auto& [name, image] : images) game_.images.insert_or_assign(name, std::move(image));
+    for (auto& [name, sequence] : sequences)
+      game_.sequences.insert_or_assign(name, std::move(sequence));
+  });
+}
+
+void LoadingSequence::Publish() {
+  // The renderer looks pictures and sequences up under the lock; everything else waits for
+  // the screen to leave Loading, which happens after the whole bundle is in place.
+  UnderRenderLock([&] {
+    for (auto& [name, image] : bundle_.images)
+      game_.images.insert_or_assign(name, std::move(image));
+    for (auto& [name, sequence] : bundle_.sequences)
+      game_.sequences.insert_or_assign(name, std::move(sequence));
+    game_.sound.Adopt(std::move(bundle_.sounds));
+    game_.monsters = std::move(bundle_.monsters);
+    game_.floors = std::move(bundle_.floors);
+    game_.displayModes = std::move(bundle_.displayModes);
+    game_.displayModeIndex = 0;
+  });
+  game_.StartNewGame();
+  game_.shopPrice = 20;
+  game_.screen = GameScreen::Map;
+}
+
+}  // namespace quenlit

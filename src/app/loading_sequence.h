@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "app/load_bundle.h"
+
+namespace quenlit {
+
+class Game;
+
+// The loading sequence as a list of steps, one per progress checkpoint (with a few quiet steps
+// before the first). Each step builds into a bundle of its own; the game sees none of it until
+// the last step publishes the whole bundle at once, under the render lock, and then leaves the
+// screen Loading. Only the loading screen's own pictures are handed over earlier, so that it
+// can show them while the rest loads.
+//
+// Nothing here waits for the main thread: the loading thread runs the steps one after the
+// other and hands the lock over between them, and a program without threads can run a few
+// steps per frame from its main loop.
+class LoadingSequence {
+ public:
+  explicit LoadingSequence(Game& game);
+  LoadingSequence(const LoadingSequence&) = delete;
+  LoadingSequence& operator=(const LoadingSequence&) = delete;
+
+  // Runs the next step. False when it failed: the game cannot start.
+  bool RunNextStep();
+  bool Finished() const { return next_ == steps_.size(); }
+  // The progress value the last step published, 0 when it published none.
+  int32_t LastCheckpoint() const { return lastCheckpoint_; }
+
+ private:
+  struct Step {
+    int32_t checkpoint = 0;  // published once the step is done; 0 for none
+    std::function<bool()> run;
+  };
+
+  void Add(int32_t checkpoint, std::function<bool()> run);
+  // Runs work while the renderer cannot draw: it creates bitmaps on the shared canvas.
+  void UnderRenderLock(const std::function<void()>& work);
+  bool CheckDataFiles();
+  void PublishLoadingScreen();
+  void Publish();
+
+  Game& game_;
+  LoadBundle bundle_;
+  std::vector<Step> steps_;
+  size_t next_ = 0;
+  int32_t lastCheckpoint_ = 0;
+};
+
+}  // namespace quenlit

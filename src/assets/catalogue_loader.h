@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "assets/catalogue.h"
+#include "data/monster.h"
+#include "game/game.h"
+
+namespace quenlit::catalogue {
+
+using ImageMap = std::map<std::string, CD2DImage>;
+using SequenceMap = std::map<std::string, CD2DGif>;
+
+// Decodes the pictures into the map under their names (the reward picture from the program's
+// own bytes). A picture that cannot be read stays without a bitmap.
+void LoadImages(platform::Canvas* canvas, const std::vector<ImageEntry>& entries,
+                const EmbeddedResources& resources, ImageMap& images);
+// The loading screen's own animation, "loading", from the pictures "load1" to "load13".
+void BuildLoadingSequence(ImageMap& images, SequenceMap& sequences);
+// Every frame sequence of the catalogue, from pictures already in the map.
+void BuildSequences(ImageMap& images, SequenceMap& sequences);
+// The two map pictures of every monster kind, as "Monster12_1" and "Monster12_2".
+void LoadMonsterPictures(platform::Canvas* canvas, const std::map<int32_t, Monster>& monsters,
+                         ImageMap& images);
+// Every sound of the catalogue from "./wav/".
+void LoadSounds(DSound::Bank& bank);
+
+}  // namespace quenlit::catalogue
