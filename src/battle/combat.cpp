@@ -2,6 +2,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "game/bounded.h"
 #include "game/game.h"
 
 namespace quenlit {
@@ -32,17 +33,17 @@ bool Game::BeginBattle(int row, int column) {
 }
 
 void Game::HeroStrikeDamage() {
-  monsterHp -= std::abs(hero.attack - monsterDefend);
+  AddBounded(monsterHp, -std::abs(int64_t{hero.attack} - monsterDefend));
 }
 
 void Game::MonsterStrikeDamage(bool critical) {
   const bool mage = monsterAbility == kMageAbility;
-  const int32_t base = mage ? monsterAttack : monsterAttack - hero.defence;
+  const int64_t base = mage ? int64_t{monsterAttack} : int64_t{monsterAttack} - hero.defence;
   if (critical) {
     // Formed in single precision and truncated toward zero: a base of 3 at 150 % takes 4.
-    hero.hp -= static_cast<int32_t>(static_cast<float>(base) * monsterCritical);
+    AddBounded(hero.hp, -int64_t{TruncateToInt32(static_cast<float>(base) * monsterCritical)});
   } else {
-    hero.hp -= mage ? base : std::abs(base);
+    AddBounded(hero.hp, mage ? -base : -std::abs(base));
   }
 }
 
@@ -50,14 +51,15 @@ int32_t Game::EstimateDamage(int32_t id) const {
   const auto found = monsters.find(id);
   if (found == monsters.end()) return -1;
   const Monster& m = found->second;
-  const int32_t heroDamage = hero.attack - m.defend;
+  const int64_t heroDamage = int64_t{hero.attack} - m.defend;
   if (heroDamage <= 0) return -1;
   const bool mage = m.ability == kMageAbility;
-  const int32_t monsterDamage = m.attack - hero.defence;
+  const int64_t monsterDamage = int64_t{m.attack} - hero.defence;
   if (!mage && monsterDamage <= 0) return 0;
-  const int32_t strikes =
-      static_cast<int32_t>(std::ceil(static_cast<float>(m.hp) / static_cast<float>(heroDamage)));
-  return (strikes - 1) * m.combo * (mage ? m.attack : monsterDamage);
+  const int64_t strikes =
+      static_cast<int64_t>(std::ceil(static_cast<float>(m.hp) / static_cast<float>(heroDamage)));
+  const int64_t rounds = SaturatingMultiply(strikes - 1, m.combo);
+  return Clamp32(SaturatingMultiply(rounds, mage ? m.attack : monsterDamage));
 }
 
 }  // namespace quenlit

@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <string>
 
+#include "game/bounded.h"
 #include "game/game.h"
 #include "game/tiles.h"
 
@@ -95,16 +96,16 @@ bool Game::Talk(const std::string& text, int row, int column, const std::string&
 
 bool Game::GiveGift() {
   if (giftPending && hero.floor == 2 && Vector{giftRow, giftColumn} == kStrengthGiftCell) {
-    hero.attack += 20;
-    hero.defence += 10;
+    AddBounded(hero.attack, 20);
+    AddBounded(hero.defence, 10);
     floors[2].At(kStrengthGiftCell.a, kStrengthGiftCell.b) = tile::kFloor;
     ShowMessage("20攻击力,10防御力");
     giftPending = false;
   }
   if (giftPending && hero.floor == 3 && Vector{giftRow, giftColumn} == kKeysGiftCell) {
-    hero.Items(tile::kYellowKey) += 2;
-    hero.Items(tile::kBlueKey) += 3;
-    hero.Items(tile::kRedKey) += 1;
+    AddBounded(hero.Items(tile::kYellowKey), 2);
+    AddBounded(hero.Items(tile::kBlueKey), 3);
+    AddBounded(hero.Items(tile::kRedKey), 1);
     floors[3].At(kKeysGiftCell.a, kKeysGiftCell.b) = tile::kFloor;
     ShowMessage("黄钥匙×2,蓝钥匙×3，红钥匙×1");
     giftPending = false;
@@ -123,11 +124,11 @@ bool Buy(Game& game, int32_t& stat, int32_t amount, const char* boughtMessage) {
     std::snprintf(text, sizeof text, "什么都没有,需要%d金币", price);
     return game.ShowMessage(text);
   }
-  stat += amount;
-  gold -= price;
+  AddBounded(stat, amount);
+  AddBounded(gold, -int64_t{price});
   std::snprintf(text, sizeof text, boughtMessage, price);
   game.ShowMessage(text);
-  game.shopPrice = price + 1;
+  game.shopPrice = Clamp32(int64_t{price} + 1);
   return true;
 }
 

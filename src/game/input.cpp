@@ -1,4 +1,5 @@
 // The keyboard on every screen.
+#include "game/bounded.h"
 #include "game/game.h"
 #include "game/tiles.h"
 
@@ -160,8 +161,8 @@ bool Game::OpenManual() {
 
 void Game::CollectReward() {
   SetCell(monsterRow, monsterColumn, tile::kFloor);
-  hero.exp += rewardExp;
-  hero.Items(tile::kGold) += rewardGold;
+  AddBounded(hero.exp, rewardExp);
+  AddBounded(hero.Items(tile::kGold), rewardGold);
   screen = GameScreen::Map;
   HideStrikeEffects();
   if (hero.floor == tile::kBossFloor && monsterRow == tile::kBossRow &&

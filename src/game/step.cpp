@@ -3,6 +3,7 @@
 #include <string>
 
 #include "data/floor.h"
+#include "game/bounded.h"
 #include "game/game.h"
 #include "game/tiles.h"
 
@@ -121,22 +122,23 @@ bool Game::PickUpItem(uint8_t code) {
     if (item.code != code) continue;
     switch (item.stat) {
       case Pickup::Attack:
-        hero.attack += item.amount;
+        AddBounded(hero.attack, item.amount);
         break;
       case Pickup::Defence:
-        hero.defence += item.amount;
+        AddBounded(hero.defence, item.amount);
         break;
       case Pickup::Health:
-        hero.hp += item.amount;
+        AddBounded(hero.hp, item.amount);
         break;
       case Pickup::Agility:
-        hero.agility += item.amount;
+        AddBounded(hero.agility, item.amount);
         break;
       case Pickup::Counter:
-        hero.Items(code) += item.amount;
+        AddBounded(hero.Items(code), item.amount);
         break;
       case Pickup::MasterKey:
-        for (uint8_t key : {tile::kYellowKey, tile::kBlueKey, tile::kRedKey}) hero.Items(key) += 1;
+        for (uint8_t key : {tile::kYellowKey, tile::kBlueKey, tile::kRedKey})
+          AddBounded(hero.Items(key), 1);
         break;
       case Pickup::Nothing:
         return true;
@@ -156,7 +158,7 @@ bool Game::OpenDoor(int row, int column) {
     if (door.code != *code) continue;
     if (door.key != 0) {
       int32_t& keys = hero.Items(door.key);
-      if (keys == 0) return false;
+      if (keys < 1) return false;  // a door takes one key; none, none opened
       keys -= 1;
     }
     SetCell(row, column, tile::kFloor);
