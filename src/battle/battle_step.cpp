@@ -1,4 +1,7 @@
 // A battle played out one strike at a time, each with its effect and sound.
+#include <set>
+#include <string>
+
 #include "game/game.h"
 
 namespace quenlit {
@@ -7,13 +10,6 @@ namespace {
 constexpr float kWait = 0.25f;
 constexpr float kLongWait = 0.35f;  // after a change of side, and always for the slow kind
 constexpr int8_t kSlowMonster = 34;
-
-const char* const kStrikeEffects[] = {
-    "slash", "slashb", "fist",   "fistb",   "sword",     "swordb",     "water",
-    "suck",  "suckb",  "flash",  "explode", "poision",   "nuclear",    "greenlaser",
-    "laser", "magic",  "fire",   "fireb",   "firesword", "fireswordb", "ice",
-    "iceb",  "curse",  "curseb", "barrage", "barrageb",
-};
 
 }  // namespace
 
@@ -106,7 +102,18 @@ bool Game::BattleStep(float now) {
 }
 
 void Game::HideStrikeEffects() {
-  for (const char* name : kStrikeEffects) sequences[name].Stop();
+  // Every sequence a battle can start: the hero's slash, the impact flash, and the weapon of
+  // each kind in the table (and of the one just fought) with its critical form. Whatever
+  // still runs would otherwise go on into the next battle.
+  std::set<std::string> effects = {"heroslash", "hit", monsterWeapon, monsterWeapon + "b"};
+  for (const auto& [id, kind] : monsters) {
+    effects.insert(kind.weapon);
+    effects.insert(kind.weapon + "b");
+  }
+  for (const std::string& name : effects) {
+    const auto found = sequences.find(name);
+    if (found != sequences.end()) found->second.Stop();
+  }
 }
 
 }  // namespace quenlit

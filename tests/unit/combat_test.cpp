@@ -244,6 +244,32 @@ TEST_F(BattleTest, RetreatKeepsTheHerosHealthAndRestoresTheMonster) {
   EXPECT_EQ(game.monsterHp, 1000);
 }
 
+// Whatever a battle started, the hero's slash, the impact flash and each kind's weapon in
+// both forms, stops on retreat and when the reward is collected: nothing of one battle shows
+// in the next.
+TEST_F(BattleTest, EveryStrikeEffectStopsWhenTheBattleEnds) {
+  Monster fog = Kind(1000, 20, 0, 1);
+  fog.weapon = "fog";
+  game.monsters[2] = fog;
+  Monster water = Kind(1000, 20, 0, 1);
+  water.weapon = "water";
+  const char* const effects[] = {"heroslash", "hit", "fog", "fogb", "water", "waterb"};
+  for (const bool retreat : {true, false}) {
+    SCOPED_TRACE(retreat ? "retreat" : "reward");
+    game.screen = GameScreen::Map;
+    Fight(water, 3);
+    for (const char* name : effects) game.StartSequence(name);
+    if (retreat) {
+      world.Press('Q');
+    } else {
+      game.screen = GameScreen::BattleWon;
+      world.Press(vk::kEnter);
+    }
+    EXPECT_EQ(game.screen, GameScreen::Map);
+    for (const char* name : effects) EXPECT_FALSE(game.sequences[name].IsRunning()) << name;
+  }
+}
+
 TEST_F(BattleTest, AFightNeitherSideCanWinGoesOnUntilRetreat) {
   Fight(Kind(100, 5, 50, 1));
   RunFor(20);
