@@ -5,10 +5,11 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <string>
-#include <system_error>
 #include <vector>
 
+#include "data/atomic_file.h"
 #include "data/paths.h"
 #include "game/game.h"
 
@@ -43,6 +44,22 @@ int32_t Get32(const std::vector<uint8_t>& buffer, size_t at) {
   return static_cast<int32_t>(bits);
 }
 
+// No game ends up with a health of 0 or less, or with negative numbers or counts: a save
+// that holds them was damaged or edited, and loading it would break the rules (a door
+// opened with -5 keys, gold that wraps round).
+bool HoldsPlayableNumbers(const std::vector<uint8_t>& buffer) {
+  const auto number = [&](int index) { return Get32(buffer, kHeroOffset + 4 * index); };
+  constexpr int kHp = 3, kAttack = 4, kDefence = 5, kAgility = 6, kLevel = 11, kExp = 12;
+  if (number(kHp) <= 0) return false;
+  for (int index : {kAttack, kDefence, kAgility, kLevel, kExp}) {
+    if (number(index) < 0) return false;
+  }
+  for (size_t at = kItemsOffset; at < kReservedOffset; at += 4) {
+    if (Get32(buffer, at) < 0) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 bool Game::SaveGame(int slot) {
@@ -62,27 +79,15 @@ bool Game::SaveGame(int slot) {
   }
   std::memcpy(buffer.data() + kReservedOffset, reservedBytes.data(), reservedBytes.size());
 
-  // The previous save survives every failure: the new one is written beside it and only
-  // takes its name once it is complete on disk.
-  namespace fs = std::filesystem;
+  // The previous save survives every failure: the new one only takes its name once it is
+  // complete on disk.
   const std::string path = SlotPath(slot);
-  const fs::path target = ResolveGamePath(path);
-  std::error_code error;
-  fs::create_directories(target.parent_path(), error);
-  const fs::path temporary = target.string() + ".tmp";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(buffer.data()), buffer.size());
-    out.flush();
-    if (!out) {
-      out.close();
-      fs::remove(temporary, error);
-      return false;
-    }
-  }
-  fs::rename(temporary, target, error);
-  if (error) {
-    fs::remove(temporary, error);
+  const std::filesystem::path target = ResolveGamePath(path);
+  std::error_code ignored;
+  std::filesystem::create_directories(target.parent_path(), ignored);
+  std::string error;
+  if (!ReplaceFileAtomically(target.string(), buffer, error)) {
+    std::cerr << "quenlit: saving failed: " << error << std::endl;
     return false;
   }
   return true;
@@ -101,6 +106,7 @@ bool Game::LoadGame(int slot) {
   const int32_t row = Get32(buffer, kHeroOffset + 4);
   const int32_t column = Get32(buffer, kHeroOffset + 8);
   if (floor < 1 || floor > kFloorCount || !InsideFloor(row, column)) return false;
+  if (!HoldsPlayableNumbers(buffer)) return false;
 
   for (int f = 1; f <= kFloorCount; ++f) {
     std::memcpy(floors[f].cells.data(), buffer.data() + (f - 1) * kFloorCells, kFloorCells);

@@ -124,10 +124,26 @@ TEST_F(SaveGameTest, DamagedOrMissingSavesLeaveTheGameUnchanged) {
     const char* what;
     std::string bytes;
   };
+  const auto item = [](uint8_t code) { return 3972 + 4 * size_t{code - 206u}; };
+  // Numbers no game can reach: no health, negative statistics or counts.
   const Case cases[] = {
-      {"short", good.substr(0, 4311)},  {"empty", ""},
-      {"floor 0", withNumber(3920, 0)}, {"floor 21", withNumber(3920, 21)},
-      {"row -1", withNumber(3924, -1)}, {"column 14", withNumber(3928, 14)},
+      {"short", good.substr(0, 4311)},
+      {"empty", ""},
+      {"floor 0", withNumber(3920, 0)},
+      {"floor 21", withNumber(3920, 21)},
+      {"row -1", withNumber(3924, -1)},
+      {"column 14", withNumber(3928, 14)},
+      {"health 0", withNumber(3932, 0)},
+      {"health -3", withNumber(3932, -3)},
+      {"attack -1", withNumber(3936, -1)},
+      {"defence -1", withNumber(3940, -1)},
+      {"agility -1", withNumber(3944, -1)},
+      {"level -1", withNumber(3964, -1)},
+      {"experience -1", withNumber(3968, -1)},
+      {"yellow keys -5", withNumber(item(tile::kYellowKey), -5)},
+      {"red keys at the bottom", withNumber(item(tile::kRedKey), INT32_MIN)},
+      {"gold -1", withNumber(item(tile::kGold), -1)},
+      {"item 240 -1", withNumber(item(240), -1)},
   };
   for (const Case& c : cases) {
     std::ofstream("sav/1.sav", std::ios::binary | std::ios::trunc) << c.bytes;
@@ -141,6 +157,49 @@ TEST_F(SaveGameTest, DamagedOrMissingSavesLeaveTheGameUnchanged) {
   fs::remove("sav/1.sav");
   World world;
   EXPECT_FALSE(world.game.LoadGame(1));
+}
+
+TEST_F(SaveGameTest, TheLargestNumbersLoad) {
+  World source;
+  source.hero.hp = INT32_MAX;
+  source.hero.attack = INT32_MAX;
+  source.hero.Items(tile::kGold) = INT32_MAX;
+  ASSERT_TRUE(source.game.SaveGame(1));
+  World world;
+  ASSERT_TRUE(world.game.LoadGame(1));
+  EXPECT_EQ(world.hero.attack, INT32_MAX);
+  EXPECT_EQ(world.hero.Items(tile::kGold), INT32_MAX);
+}
+
+TEST_F(SaveGameTest, ALinkAtTheTemporaryNameIsReplacedNotFollowed) {
+  std::ofstream("target.txt") << "keep me";
+  fs::create_directories("sav");
+  fs::create_symlink(fs::absolute("target.txt"), "sav/1.sav.tmp");
+  World world;
+  world.hero.hp = 333;
+  ASSERT_TRUE(world.game.SaveGame(1));
+  EXPECT_EQ(Read("target.txt"), "keep me");
+  EXPECT_FALSE(fs::is_symlink("sav/1.sav"));
+  EXPECT_EQ(Read("sav/1.sav").size(), 4312u);
+  EXPECT_FALSE(fs::exists(fs::symlink_status("sav/1.sav.tmp")));
+}
+
+TEST_F(SaveGameTest, AStaleTemporaryFileOfAnInterruptedSaveIsRemoved) {
+  fs::create_directories("sav");
+  std::ofstream("sav/1.sav.tmp") << "half a save";
+  World world;
+  ASSERT_TRUE(world.game.SaveGame(1));
+  EXPECT_FALSE(fs::exists("sav/1.sav.tmp"));
+  World loaded;
+  EXPECT_TRUE(loaded.game.LoadGame(1));
+}
+
+TEST_F(SaveGameTest, ASaveFolderThatCannotBeMadeFailsWithTheNotice) {
+  std::ofstream("sav") << "a file where the folder should be";
+  World world;
+  world.Press('S');
+  EXPECT_EQ(world.game.messageText, "保存游戏失败：无法写入存档");
+  EXPECT_EQ(Read("sav"), "a file where the folder should be");
 }
 
 TEST_F(SaveGameTest, LoadKeyReportsSuccessOrFailure) {
