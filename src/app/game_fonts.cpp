@@ -6,7 +6,7 @@ namespace quenlit {
 
 platform::FontLocator MakeGameFontLocator() {
   return platform::FontLocator(ResolveGamePath("./Fonts"), {
-                                                               {"微软雅黑", "WenQuanYi Micro Hei"},
+                                                               {"微软雅黑", "Smiley Sans"},
                                                                {"宋体", "AR PL SungtiL GB"},
                                                                {"汉仪雁翎体简", "AR PL KaitiM GB"},
                                                                {"迷你简娃娃篆", "LXGW WenKai"},

@@ -46,7 +46,7 @@ TEST(Fonts, EveryFamilyDrawsRealChineseGlyphs) {
 TEST(Fonts, FamiliesResolveToTheirStandIns) {
   FontLocator fonts = MakeGameFontLocator();
   const std::pair<const char*, const char*> expected[] = {
-      {"微软雅黑", "wqy-microhei"},     {"宋体", "gbsn00lp"},
+      {"微软雅黑", "SmileySans"},       {"宋体", "gbsn00lp"},
       {"汉仪雁翎体简", "gkai00mp"},     {"迷你简娃娃篆", "LXGWWenKai"},
       {"迷你简中特广告", "SmileySans"}, {"Scrivane", "DancingScript"}};
   for (const auto& [family, file] : expected) {
@@ -105,6 +105,15 @@ TEST_F(FontFolder, TheEmptyFamilyTakesTheFallbackSilently) {
   testing::internal::CaptureStderr();
   EXPECT_EQ(fonts.Resolve(""), fonts.Fallback());
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+}
+
+TEST_F(FontFolder, TheListMayNameTheDefaultFont) {
+  Put("kai.ttf");
+  folder.Write("Fonts/fonts.txt", "宋体\tgone.ttf\n\tkai.ttf\n");
+  FontLocator fonts = Locator();
+  EXPECT_EQ(fonts.Resolve("").file, (folder.Path() / "Fonts" / "kai.ttf").string());
+  // The default font does not stand in for missing glyphs: that stays the CJK sans.
+  EXPECT_NE(fonts.Fallback().file, fonts.Resolve("").file);
 }
 
 TEST_F(FontFolder, RegisteringAMissingFolderChangesNothing) {

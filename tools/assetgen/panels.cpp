@@ -2,6 +2,7 @@
 // boxes that the status, battle, speech and message screens lay over it.
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 #include "painters.h"
 #include "palette.h"
@@ -125,6 +126,25 @@ Picture InfoBack(int w, int h) {
   // A rule between the numbers and the keys.
   SetColour(cr, colour::kGold, 0.8);
   cairo_rectangle(cr, 14, 205, w - 28, 2);
+  cairo_fill(cr);
+  return p;
+}
+
+// A panel that the game frames itself with an outline: the glassy fill only, with a light
+// top edge where the light falls, so that the text has the whole panel.
+Picture FramedByTheGame(int w, int h, uint32_t top, uint32_t bottom) {
+  Picture p(w, h);
+  cairo_t* cr = p.Cairo();
+  cairo_pattern_t* fill = cairo_pattern_create_linear(0, 0, 0, h);
+  for (const auto& [at, rgb] : {std::pair{0.0, top}, std::pair{1.0, bottom}}) {
+    cairo_pattern_add_color_stop_rgba(fill, at, ((rgb >> 16) & 255) / 255.0,
+                                      ((rgb >> 8) & 255) / 255.0, (rgb & 255) / 255.0, 0.92);
+  }
+  cairo_set_source(cr, fill);
+  cairo_paint(cr);
+  cairo_pattern_destroy(fill);
+  SetColour(cr, colour::kGoldLight, 0.35);
+  cairo_rectangle(cr, 0, 0, w, 1);
   cairo_fill(cr);
   return p;
 }
@@ -276,10 +296,10 @@ void AddPanels(PainterTable& table) {
   table["backbig"] = Sized(BackBig);
   table["infoback"] = Sized(InfoBack);
   table["battleback"] = [](const TileSheet&, int w, int h) {
-    return SimplePanel(w, h, 0x3a1830, 0x140a1c, 8);
+    return FramedByTheGame(w, h, 0x3a1830, 0x140a1c);
   };
   table["battleendback"] = [](const TileSheet&, int w, int h) {
-    return SimplePanel(w, h, 0x5a4010, 0x2a1a06, 4);
+    return FramedByTheGame(w, h, 0x5a4010, 0x2a1a06);
   };
   table["talkback"] = [](const TileSheet&, int w, int h) {
     return SimplePanel(w, h, 0x28305a, 0x10142a, 12);

@@ -91,7 +91,11 @@ std::string FontLocator::ListedInFolder(const std::string& family) const {
 }
 
 FontFace FontLocator::Resolve(const std::string& family) {
-  if (family.empty()) return Fallback();
+  if (family.empty()) {
+    // The folder's list may name the default face (a line with no family before the tab).
+    const std::string file = ListedInFolder("");
+    return file.empty() ? Fallback() : FontFace{file, 0};
+  }
   {
     std::lock_guard lock(mutex_);
     if (const auto known = resolved_.find(family); known != resolved_.end()) return known->second;

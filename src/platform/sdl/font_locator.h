@@ -22,7 +22,8 @@ struct FontFace {
 //   2. the folder's "fonts.txt" list ("family<TAB>file name" lines);
 //   3. an installed family of that name, or of the stand-in family given for it;
 //   4. otherwise a CJK sans, announced once on stderr, so that text is never blank.
-// An empty family name takes the CJK sans silently.
+// An empty family name (the default font) takes the face that the list names for "" (a line
+// that starts with the tab), or else the CJK sans, silently.
 class FontLocator {
  public:
   // folder: the game's font folder; standIns: game family -> installed family to look for.
