@@ -2,11 +2,11 @@
 
 #include <SDL.h>
 
-#include <chrono>
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <iostream>
 #include <memory>
-#include <thread>
 
 #include "app/config.h"
 #include "app/display.h"
@@ -117,17 +117,24 @@ class Program {
   }
 
   // Takes one event per turn; a turn that finds none ticks a frame. With performance
-  // priority off every turn ends with a 1 ms sleep.
+  // priority on the loop never sleeps; off, it waits for the next event, but no longer than
+  // until the game has work to do, so an idle game costs next to nothing.
   int MainLoop() {
     SDL_Event event;
     while (true) {
-      if (SDL_PollEvent(&event)) {
+      if (NextEvent(event)) {
         if (!Dispatch(event)) return 0;
       } else {
         game_.Frame(game_.UpdateClock());
       }
-      if (game_.performancePrior == 0) std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
+  }
+
+  bool NextEvent(SDL_Event& event) {
+    if (game_.performancePrior != 0) return SDL_PollEvent(&event) != 0;
+    const float idle = game_.IdleTime(game_.UpdateClock());
+    const int milliseconds = static_cast<int>(std::ceil(idle * 1000));
+    return SDL_WaitEventTimeout(&event, std::max(milliseconds, 1)) != 0;
   }
 
   // False when the event closes the window.

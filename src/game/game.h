@@ -201,6 +201,10 @@ class Game {
 
   // --- Drawing ---
   bool Render(float now);
+  // Seconds from now until the game next has work to do when no input comes: the next frame
+  // the cap lets through, or on the battle screen the next millisecond (a strike may fall on
+  // any of them).
+  float IdleTime(float now) const;
 
  private:
   void AdvanceCurtain();

@@ -1,5 +1,6 @@
 // The frame: at most 60 drawn a second of game clock, each under the render lock, with the
 // sprite clock and the curtain moving once per drawn frame.
+#include <algorithm>
 #include <cstdio>
 
 #include "game/game.h"
@@ -43,6 +44,11 @@ bool Game::Render(float now) {
   ++framesDrawn;
   renderLock.release();
   return true;
+}
+
+float Game::IdleTime(float now) const {
+  if (screen == GameScreen::Battle) return 0.001f;
+  return std::clamp(lastDrawnTime + kFrameInterval - now, 0.0f, kFrameInterval);
 }
 
 // Moves the curtain one step on the screens that use it; the map is already drawn, so the

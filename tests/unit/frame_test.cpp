@@ -35,6 +35,20 @@ TEST(Frame, DrawsAtMostSixtyFramesASecondOfGameClock) {
   EXPECT_EQ(frame.game.lastDrawnTime, 1.0167f);
 }
 
+TEST(Frame, IdleTimeLastsUntilTheNextFrameTheCapLetsThrough) {
+  FrameWorld frame;
+  frame.game.screen = GameScreen::Map;
+  frame.game.Render(2.0f);
+  EXPECT_NEAR(frame.game.IdleTime(2.0f), 1.0f / 60, 1e-5);
+  EXPECT_NEAR(frame.game.IdleTime(2.01f), 1.0f / 60 - 0.01f, 1e-5);
+  EXPECT_EQ(frame.game.IdleTime(2.5f), 0.0f);  // overdue: draw at once
+  // The clock wrapped below the last frame (a new game clock): never longer than one frame.
+  EXPECT_NEAR(frame.game.IdleTime(0.5f), 1.0f / 60, 1e-5);
+  // A battle strikes on the millisecond its wait ends.
+  frame.game.screen = GameScreen::Battle;
+  EXPECT_EQ(frame.game.IdleTime(2.0f), 0.001f);
+}
+
 TEST(Frame, SpritePhaseFlipsFpsTimesASecondExceptWhilePaused) {
   FrameWorld frame;
   frame.game.fps = 3;
