@@ -9,6 +9,7 @@
 #include "data/integrity.h"
 #include "data/monster_loader.h"
 #include "game/game.h"
+#include "ui/screens.h"
 
 namespace quenlit {
 
@@ -32,8 +33,11 @@ LoadingSequence::LoadingSequence(Game& game) : game_(game) {
       return true;
     });
   }
-  Add(93, [this] {
+  Add(93, [this, canvas] {
     catalogue::BuildSequences(bundle_.images, bundle_.sequences);
+    // Copies of what is always drawn stretched or faded, made before any frame shows them.
+    ui::PrepareStrikeEffects(canvas, bundle_.sequences);
+    ui::PreparePause(canvas, bundle_.images);
     return true;
   });
   Add(95, [this, canvas] {

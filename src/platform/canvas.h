@@ -56,6 +56,11 @@ class Canvas {
   // Draws the source part of the bitmap scaled into the destination, linearly filtered.
   virtual void DrawBitmap(const Bitmap& bitmap, const RectF& destination, const RectF& source,
                           float opacity) = 0;
+  // Says ahead that the bitmap will be drawn from the source part at this size and opacity, so
+  // that whatever such a draw needs is made before the frame that shows it. May be called on
+  // any thread.
+  virtual void Prepare(const Bitmap& /*bitmap*/, const RectF& /*source*/, float /*width*/,
+                       float /*height*/, float /*opacity*/) {}
 };
 
 }  // namespace quenlit::platform

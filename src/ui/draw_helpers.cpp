@@ -7,13 +7,35 @@
 
 namespace quenlit::ui {
 
+namespace {
+
+// The part of the picture a draw shows: the source, or where it is 0 the whole picture.
+platform::RectF SourceOf(const platform::Bitmap& bitmap, Source source) {
+  return {0, 0, static_cast<float>(source.width != 0 ? source.width : bitmap.Width()),
+          static_cast<float>(source.height != 0 ? source.height : bitmap.Height())};
+}
+
+}  // namespace
+
 void DrawPicture(Game& game, const std::string& name, float x, float y, float width, float height,
                  float opacity, Source source) {
   const CD2DImage& image = game.images[name];
   if (!image.bitmap) return;
-  const int sourceWidth = source.width != 0 ? source.width : image.bitmap->Width();
-  const int sourceHeight = source.height != 0 ? source.height : image.bitmap->Height();
-  game.graphics.DrawImage(image, x, y, width, height, opacity, 0, 0, sourceWidth, sourceHeight);
+  const platform::RectF part = SourceOf(*image.bitmap, source);
+  game.graphics.DrawImage(image, x, y, width, height, opacity, 0, 0, static_cast<int>(part.right),
+                          static_cast<int>(part.bottom));
+}
+
+void DrawPicture(Game& game, const PictureDraw& draw) {
+  DrawPicture(game, draw.name, draw.x, draw.y, draw.width, draw.height, draw.opacity, draw.source);
+}
+
+void PreparePicture(platform::Canvas* canvas, const std::map<std::string, CD2DImage>& images,
+                    const PictureDraw& draw) {
+  const auto found = images.find(draw.name);
+  if (found == images.end() || !found->second.bitmap || !canvas) return;
+  const platform::Bitmap& bitmap = *found->second.bitmap;
+  canvas->Prepare(bitmap, SourceOf(bitmap, draw.source), draw.width, draw.height, draw.opacity);
 }
 
 void DrawTextAt(Game& game, const char* family, float size, float x, float y,

@@ -3,7 +3,10 @@
 // Small drawing helpers shared by the screens: pictures by registry name, printf-style texts
 // and the geometry of the map's cells.
 #include <cstdint>
+#include <map>
 #include <string>
+
+#include "gfx/d2d_image.h"
 
 namespace quenlit {
 class Game;
@@ -20,6 +23,18 @@ struct Source {
 // Draws the named picture scaled into the box. A name the registry lacks draws nothing.
 void DrawPicture(Game& game, const std::string& name, float x, float y, float width, float height,
                  float opacity = 1.0f, Source source = {});
+
+// A picture always drawn at one place, size and opacity.
+struct PictureDraw {
+  const char* name;
+  float x, y, width, height;
+  float opacity = 1.0f;
+  Source source = {};
+};
+void DrawPicture(Game& game, const PictureDraw& draw);
+// Tells the canvas ahead how the picture will be drawn.
+void PreparePicture(platform::Canvas* canvas, const std::map<std::string, CD2DImage>& images,
+                    const PictureDraw& draw);
 
 // Draws text whose top-left corner is (x, y), in the default 400 by 200 box.
 void DrawTextAt(Game& game, const char* family, float size, float x, float y,

@@ -19,6 +19,9 @@ std::string SpeakerPicture(const Game& game) {
   return CharacterPicture(*code, game.spritePhase);
 }
 
+// Always at one place, size and opacity: a copy made ahead spares the first pause its making.
+const PictureDraw kPausePicture{"pause", -10, -75, 720.2f, 676, 0.6f, {800, 800}};
+
 }  // namespace
 
 void DrawFloorCurtain(Game& game) {
@@ -34,8 +37,12 @@ void DrawMessageBox(Game& game) {
 }
 
 void DrawPause(Game& game) {
-  DrawPicture(game, "pause", -10, -75, 720.2f, 676, 0.6f, {800, 800});
+  DrawPicture(game, kPausePicture);
   game.graphics.DrawText("微软雅黑", 35, 465, 300, 637, 410, "按P键继续", false, false, 0.8f);
+}
+
+void PreparePause(platform::Canvas* canvas, const std::map<std::string, CD2DImage>& images) {
+  PreparePicture(canvas, images, kPausePicture);
 }
 
 void DrawDialogue(Game& game) {

@@ -8,6 +8,12 @@
 // victory) show. They differ only for a still picture drawn with now 0, which shows the
 // moment the game clock stands at.
 
+#include <map>
+#include <string>
+
+#include "gfx/d2d_gif.h"
+#include "gfx/d2d_image.h"
+
 namespace quenlit {
 class Game;
 }
@@ -31,5 +37,12 @@ void DrawStrikeEffects(Game& game, float now);
 void DrawMissIndicators(Game& game, float shownAt);
 void DrawBattleWon(Game& game);
 void DrawGameOver(Game& game, float shownAt);
+
+// Tell the canvas ahead how the big strike effects and the pause picture are drawn, so that
+// a canvas keeping stretched or faded copies makes them before the first frame that shows
+// them. Called once the pictures and sequences are loaded.
+void PrepareStrikeEffects(platform::Canvas* canvas,
+                          const std::map<std::string, CD2DGif>& sequences);
+void PreparePause(platform::Canvas* canvas, const std::map<std::string, CD2DImage>& images);
 
 }  // namespace quenlit::ui

@@ -34,6 +34,9 @@ constexpr Effect kEffects[] = {
     {"hit", 551, 168, 400, 400},      {"fog", 551, 202, 400, 400},
 };
 
+// The fog of the strongest breath, which the arrow keys nudge around this centre.
+constexpr Effect kNudgedFog{"fogb", 551, 158, 300, 300};
+
 constexpr float kMissShownFor = 0.3f;
 
 // Draws one "MISS!!" while it lasts and clears its flag on the first frame after.
@@ -56,9 +59,20 @@ void DrawStrikeEffects(Game& game, float now) {
   for (const Effect& e : kEffects) {
     game.sequences[e.name].Draw(canvas, now, e.centreX, e.centreY, e.width, e.height, 1);
   }
-  // The arrow keys nudge the fog of the strongest breath around.
-  game.sequences["fogb"].Draw(canvas, now, 551 + static_cast<float>(game.battleNudgeX),
-                              158 + static_cast<float>(game.battleNudgeY), 300, 300, 1);
+  game.sequences[kNudgedFog.name].Draw(canvas, now,
+                                       kNudgedFog.centreX + static_cast<float>(game.battleNudgeX),
+                                       kNudgedFog.centreY + static_cast<float>(game.battleNudgeY),
+                                       kNudgedFog.width, kNudgedFog.height, 1);
+}
+
+void PrepareStrikeEffects(platform::Canvas* canvas,
+                          const std::map<std::string, CD2DGif>& sequences) {
+  const auto prepare = [&](const Effect& e) {
+    const auto found = sequences.find(e.name);
+    if (found != sequences.end()) found->second.Prepare(canvas, e.width, e.height, 1);
+  };
+  for (const Effect& e : kEffects) prepare(e);
+  prepare(kNudgedFog);
 }
 
 void DrawMissIndicators(Game& game, float shownAt) {

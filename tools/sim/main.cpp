@@ -72,7 +72,8 @@ class Driver {
     ReadConfig(game_);
     canvas_ =
         std::make_unique<platform::SoftwareCanvas>(game_.windowWidth, game_.windowHeight, fonts_);
-    canvas_->SetPainting(false);  // only the frames of "shot" are painted
+    canvas_->SetPainting(false);       // only the frames of "shot" are painted
+    canvas_->SetDecodeOnDemand(true);  // and only the pictures they show are decoded
     graphics_.Initialize(canvas_.get());
     sound_.SetDevice(&audio_);
     RunLoader(game_);

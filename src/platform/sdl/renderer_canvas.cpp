@@ -24,20 +24,28 @@ RendererCanvas::~RendererCanvas() {
   // Text textures and buried bitmaps go before the renderer that owns them.
   text_.Clear();
   graveyard_->Close();
+  if (frame_) SDL_DestroyTexture(frame_);
   SDL_DestroyRenderer(renderer_);
 }
 
-std::shared_ptr<Bitmap> RendererCanvas::Wrap(SDL_Surface* surface) {
-  if (!surface) return nullptr;
-  return std::make_shared<SurfaceBitmap>(surface, graveyard_);
+std::shared_ptr<Bitmap> RendererCanvas::Load(PngSource source) {
+  int width = 0, height = 0;
+  if (decodeOnDemand_) {
+    if (!ReadPngSize(source, width, height)) return nullptr;
+    return std::make_shared<SurfaceBitmap>(width, height, nullptr, std::move(source), graveyard_);
+  }
+  SDL_Surface* pixels = DecodePngSurface(source);
+  if (!pixels) return nullptr;
+  return std::make_shared<SurfaceBitmap>(pixels->w, pixels->h, pixels, std::move(source),
+                                         graveyard_);
 }
 
 std::shared_ptr<Bitmap> RendererCanvas::LoadPng(const std::string& path) {
-  return Wrap(LoadPngSurface(path));
+  return Load({path, nullptr, 0});
 }
 
 std::shared_ptr<Bitmap> RendererCanvas::DecodePng(const uint8_t* bytes, size_t size) {
-  return Wrap(DecodePngSurface(bytes, size));
+  return Load({"", bytes, size});
 }
 
 void RendererCanvas::BeginDraw() {
@@ -45,12 +53,32 @@ void RendererCanvas::BeginDraw() {
   graveyard_->Empty();
   int outputWidth = width_, outputHeight = height_;
   SDL_GetRendererOutputSize(renderer_, &outputWidth, &outputHeight);
-  SDL_RenderSetScale(renderer_, static_cast<float>(outputWidth) / static_cast<float>(width_),
-                     static_cast<float>(outputHeight) / static_cast<float>(height_));
+  const bool scaled = outputWidth != width_ || outputHeight != height_;
+  // The software renderer would scale every picture, text and band on its own, leaving seams
+  // between the tiles; the frame is drawn at its own size and scaled once as a whole instead,
+  // as a graphics processor does.
+  if (software_ && scaled && !frame_) {
+    frame_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET,
+                               width_, height_);
+    if (frame_) SDL_SetTextureScaleMode(frame_, SDL_ScaleModeLinear);
+  }
+  drawingToFrame_ = software_ && scaled && frame_ && SDL_SetRenderTarget(renderer_, frame_) == 0;
+  if (drawingToFrame_) {
+    SDL_RenderSetScale(renderer_, 1, 1);
+  } else {
+    SDL_RenderSetScale(renderer_, static_cast<float>(outputWidth) / static_cast<float>(width_),
+                       static_cast<float>(outputHeight) / static_cast<float>(height_));
+  }
 }
 
 void RendererCanvas::EndDraw() {
-  if (painting_) SDL_RenderPresent(renderer_);
+  if (!painting_) return;
+  if (drawingToFrame_) {
+    SDL_SetRenderTarget(renderer_, nullptr);
+    SDL_RenderSetScale(renderer_, 1, 1);
+    SDL_RenderCopy(renderer_, frame_, nullptr, nullptr);
+  }
+  SDL_RenderPresent(renderer_);
 }
 
 void RendererCanvas::Clear(uint32_t rgb) {
@@ -89,13 +117,21 @@ void RendererCanvas::DrawRectangle(const RectF& rect, float strokeWidth, Colour 
     if (band.w > 0 && band.h > 0) SDL_RenderFillRectF(renderer_, &band);
 }
 
+void RendererCanvas::Show(SDL_Texture* texture, const SDL_Rect* part, const SDL_FRect& to,
+                          bool opaque, Uint8 alpha) {
+  // Blending costs the software renderer several times a plain copy; an opaque picture drawn
+  // at full opacity looks the same without it.
+  SDL_SetTextureBlendMode(texture,
+                          opaque && alpha == 255 ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
+  SDL_SetTextureAlphaMod(texture, alpha);
+  SDL_RenderCopyF(renderer_, texture, part, &to);
+}
+
 void RendererCanvas::DrawBitmap(const Bitmap& bitmap, const RectF& destination, const RectF& source,
                                 float opacity) {
   if (!painting_) return;
   const auto* picture = dynamic_cast<const SurfaceBitmap*>(&bitmap);
   if (!picture) return;
-  SDL_Texture* texture = picture->TextureFor(renderer_);
-  if (!texture) return;
   const SDL_Rect from{static_cast<int>(std::lround(source.left)),
                       static_cast<int>(std::lround(source.top)),
                       static_cast<int>(std::lround(source.right - source.left)),
@@ -103,20 +139,48 @@ void RendererCanvas::DrawBitmap(const Bitmap& bitmap, const RectF& destination, 
   const SDL_FRect to{destination.left, destination.top, destination.right - destination.left,
                      destination.bottom - destination.top};
   if (from.w <= 0 || from.h <= 0 || to.w <= 0 || to.h <= 0) return;
-  // On the processor a stretched draw converts and stretches the whole source every time; a
-  // copy stretched once makes the large battle effects a plain blend.
-  const int width = static_cast<int>(std::lround(to.w));
-  const int height = static_cast<int>(std::lround(to.h));
-  if (software_ && (width != from.w || height != from.h)) {
-    if (SDL_Texture* stretched = picture->StretchedTextureFor(renderer_, from, width, height)) {
-      SDL_SetTextureAlphaMod(stretched, ToByte(opacity));
-      const SDL_FRect at{to.x, to.y, static_cast<float>(width), static_cast<float>(height)};
-      SDL_RenderCopyF(renderer_, stretched, nullptr, &at);
-      return;
+  const Uint8 alpha = ToByte(opacity);
+  if (software_) {
+    // On the processor a stretched draw converts and stretches the whole part every time, and
+    // a draw at an opacity blends far slower than a plain one: a copy stretched once, and
+    // faded once when the picture keeps one opacity, makes such draws a plain blend.
+    DrawnForm form{from.x,
+                   from.y,
+                   from.w,
+                   from.h,
+                   static_cast<int>(std::lround(to.w)),
+                   static_cast<int>(std::lround(to.h)),
+                   alpha};
+    const bool faded = alpha != 255 && (picture->RepeatsAlpha(alpha) || picture->HasForm(form));
+    if (!faded) form.alpha = 255;
+    if (faded || form.width != from.w || form.height != from.h) {
+      if (SDL_Texture* copy = picture->FormTextureFor(renderer_, form)) {
+        const SDL_FRect at{to.x, to.y, static_cast<float>(form.width),
+                           static_cast<float>(form.height)};
+        Show(copy, nullptr, at, picture->Opaque() && !faded, faded ? 255 : alpha);
+        return;
+      }
     }
   }
-  SDL_SetTextureAlphaMod(texture, ToByte(opacity));
-  SDL_RenderCopyF(renderer_, texture, &from, &to);
+  if (SDL_Texture* texture = picture->TextureFor(renderer_))
+    Show(texture, &from, to, picture->Opaque(), alpha);
+}
+
+void RendererCanvas::Prepare(const Bitmap& bitmap, const RectF& source, float width, float height,
+                             float opacity) {
+  // Only the software renderer keeps copies; a picture not decoded yet stays so.
+  if (!software_ || decodeOnDemand_) return;
+  const auto* picture = dynamic_cast<const SurfaceBitmap*>(&bitmap);
+  if (!picture) return;
+  const DrawnForm form{static_cast<int>(std::lround(source.left)),
+                       static_cast<int>(std::lround(source.top)),
+                       static_cast<int>(std::lround(source.right - source.left)),
+                       static_cast<int>(std::lround(source.bottom - source.top)),
+                       static_cast<int>(std::lround(width)),
+                       static_cast<int>(std::lround(height)),
+                       ToByte(opacity)};
+  if (form.alpha != 255 || form.width != form.partWidth || form.height != form.partHeight)
+    picture->Prepare(form);
 }
 
 }  // namespace quenlit::platform

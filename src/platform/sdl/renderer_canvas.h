@@ -34,6 +34,8 @@ class RendererCanvas : public Canvas {
   void DrawRectangle(const RectF& rect, float strokeWidth, Colour colour) override;
   void DrawBitmap(const Bitmap& bitmap, const RectF& destination, const RectF& source,
                   float opacity) override;
+  void Prepare(const Bitmap& bitmap, const RectF& source, float width, float height,
+               float opacity) override;
 
   const TextPainter& Text() const { return text_; }
 
@@ -41,13 +43,18 @@ class RendererCanvas : public Canvas {
   // move its sequences and clocks) without their pixels. The headless driver paints only the
   // frames it saves.
   void SetPainting(bool on) { painting_ = on; }
+  // With decoding on demand a picture is only checked to be a PNG when loaded, and decoded the
+  // first time it is drawn: the headless driver then decodes only what its shots show.
+  void SetDecodeOnDemand(bool on) { decodeOnDemand_ = on; }
 
  protected:
   SDL_Renderer* Renderer() const { return renderer_; }
 
  private:
-  std::shared_ptr<Bitmap> Wrap(SDL_Surface* surface);
+  std::shared_ptr<Bitmap> Load(PngSource source);
   void SetDrawColour(Colour colour);
+  void Show(SDL_Texture* texture, const SDL_Rect* part, const SDL_FRect& to, bool opaque,
+            Uint8 alpha);
 
   SDL_Renderer* renderer_;
   int width_;
@@ -55,6 +62,9 @@ class RendererCanvas : public Canvas {
   std::shared_ptr<TextureGraveyard> graveyard_ = std::make_shared<TextureGraveyard>();
   TextPainter text_;
   bool painting_ = true;
+  bool decodeOnDemand_ = false;
+  SDL_Texture* frame_ = nullptr;  // a scaled window's frame, drawn at the canvas's own size
+  bool drawingToFrame_ = false;
   bool software_ = false;  // the renderer draws with the processor
 };
 

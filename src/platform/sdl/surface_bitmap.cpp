@@ -1,6 +1,6 @@
 #include "platform/sdl/surface_bitmap.h"
 
-#include <SDL_image.h>
+#include <cstring>
 
 namespace quenlit::platform {
 
@@ -21,66 +21,156 @@ void TextureGraveyard::Close() {
   open_ = false;
 }
 
-SurfaceBitmap::SurfaceBitmap(SDL_Surface* surface, std::shared_ptr<TextureGraveyard> graveyard)
-    : surface_(surface), graveyard_(std::move(graveyard)) {}
-
-SurfaceBitmap::~SurfaceBitmap() {
-  if (texture_) graveyard_->Bury(texture_);
-  for (const auto& [key, stretched] : stretched_)
-    if (stretched) graveyard_->Bury(stretched);
-  SDL_FreeSurface(surface_);
-}
-
-SDL_Texture* SurfaceBitmap::TextureFor(SDL_Renderer* renderer) const {
-  if (texture_) return texture_;
-  texture_ = SDL_CreateTextureFromSurface(renderer, surface_);
-  if (!texture_) return nullptr;
-  // Straight alpha blended by the renderer gives the same picture as premultiplied alpha:
-  // transparent pixels stay transparent.
-  SDL_SetTextureBlendMode(texture_, SDL_BLENDMODE_BLEND);
-  SDL_SetTextureScaleMode(texture_, SDL_ScaleModeLinear);
-  return texture_;
-}
-
-SDL_Texture* SurfaceBitmap::StretchedTextureFor(SDL_Renderer* renderer, const SDL_Rect& part,
-                                                int width, int height) const {
-  const std::array<int, 6> key{part.x, part.y, part.w, part.h, width, height};
-  const auto found = stretched_.find(key);
-  if (found != stretched_.end()) return found->second;
-  SDL_Texture* texture = nullptr;
-  if (SDL_Surface* stretched =
-          SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, surface_->format->format)) {
-    SDL_Rect from = part;
-    if (SDL_SoftStretchLinear(surface_, &from, stretched, nullptr) == 0)
-      texture = SDL_CreateTextureFromSurface(renderer, stretched);
-    SDL_FreeSurface(stretched);
-  }
-  if (texture) SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
-  stretched_[key] = texture;  // a failure is remembered too: the plain draw takes over
-  return texture;
-}
-
 namespace {
 
-SDL_Surface* ToRgba(SDL_Surface* decoded) {
-  if (!decoded) return nullptr;
-  SDL_Surface* rgba = SDL_ConvertSurfaceFormat(decoded, SDL_PIXELFORMAT_ARGB8888, 0);
-  SDL_FreeSurface(decoded);
-  return rgba;
+// The form's pixels from the picture's: the part cut out, stretched linearly to the form's
+// size, and its alpha scaled as a draw at that opacity would scale it.
+SDL_Surface* BuildForm(SDL_Surface* pixels, const DrawnForm& form) {
+  SDL_Surface* built =
+      SDL_CreateRGBSurfaceWithFormat(0, form.width, form.height, 32, SDL_PIXELFORMAT_ARGB8888);
+  if (!built) return nullptr;
+  SDL_Rect part{form.x, form.y, form.partWidth, form.partHeight};
+  if (part.w == form.width && part.h == form.height) {
+    for (int y = 0; y < part.h; ++y)
+      std::memcpy(
+          static_cast<uint8_t*>(built->pixels) + y * built->pitch,
+          static_cast<const uint8_t*>(pixels->pixels) + (part.y + y) * pixels->pitch + part.x * 4,
+          static_cast<size_t>(part.w) * 4);
+  } else if (SDL_SoftStretchLinear(pixels, &part, built, nullptr) != 0) {
+    SDL_FreeSurface(built);
+    return nullptr;
+  }
+  if (form.alpha != 255) {
+    for (int y = 0; y < built->h; ++y) {
+      auto* row =
+          reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(built->pixels) + y * built->pitch);
+      for (int x = 0; x < built->w; ++x) {
+        const uint32_t alpha = (row[x] >> 24) * form.alpha / 255;
+        row[x] = (row[x] & 0xFFFFFF) | (alpha << 24);
+      }
+    }
+  }
+  return built;
+}
+
+bool Fits(const DrawnForm& form, int width, int height) {
+  return form.x >= 0 && form.y >= 0 && form.partWidth > 0 && form.partHeight > 0 &&
+         form.x + form.partWidth <= width && form.y + form.partHeight <= height && form.width > 0 &&
+         form.height > 0;
 }
 
 }  // namespace
 
-SDL_Surface* DecodePngSurface(const uint8_t* bytes, size_t size) {
-  if (!bytes || size == 0) return nullptr;
-  SDL_RWops* stream = SDL_RWFromConstMem(bytes, static_cast<int>(size));
-  return ToRgba(IMG_LoadTyped_RW(stream, 1, "PNG"));
+SurfaceBitmap::SurfaceBitmap(int width, int height, SDL_Surface* pixels, PngSource source,
+                             std::shared_ptr<TextureGraveyard> graveyard)
+    : width_(width),
+      height_(height),
+      source_(std::move(source)),
+      graveyard_(std::move(graveyard)),
+      pixels_(pixels),
+      opaque_(pixels && IsOpaque(pixels)) {}
+
+SurfaceBitmap::~SurfaceBitmap() {
+  if (texture_) graveyard_->Bury(texture_);
+  for (const auto& [key, form] : forms_) {
+    if (form.texture) graveyard_->Bury(form.texture);
+    SDL_FreeSurface(form.pixels);
+  }
+  SDL_FreeSurface(pixels_);
 }
 
-SDL_Surface* LoadPngSurface(const std::string& path) {
-  SDL_RWops* stream = SDL_RWFromFile(path.c_str(), "rb");
-  if (!stream) return nullptr;
-  return ToRgba(IMG_LoadTyped_RW(stream, 1, "PNG"));
+SDL_Surface* SurfaceBitmap::Pixels() const {
+  if (pixels_) return pixels_;
+  SDL_Surface* decoded = DecodePngSurface(source_);
+  // A file changed under the running game keeps the size the picture was made with.
+  if (decoded && (decoded->w != width_ || decoded->h != height_)) {
+    SDL_FreeSurface(decoded);
+    decoded = nullptr;
+  }
+  if (decoded) {
+    pixels_ = decoded;
+    opaque_ = IsOpaque(decoded);
+  }
+  return pixels_;
+}
+
+void SurfaceBitmap::DropPixels() const {
+  // Without a source the pixels could never come back.
+  if (source_.path.empty() && !source_.bytes) return;
+  SDL_FreeSurface(pixels_);
+  pixels_ = nullptr;
+}
+
+bool SurfaceBitmap::HoldsPixels() const {
+  std::lock_guard lock(mutex_);
+  return pixels_ != nullptr;
+}
+
+SDL_Texture* SurfaceBitmap::MakeTexture(SDL_Renderer* renderer, SDL_Surface* pixels) const {
+  SDL_Texture* texture = SDL_CreateTextureFromSurface(renderer, pixels);
+  if (texture) SDL_SetTextureScaleMode(texture, SDL_ScaleModeLinear);
+  return texture;
+}
+
+SDL_Texture* SurfaceBitmap::TextureFor(SDL_Renderer* renderer) const {
+  std::lock_guard lock(mutex_);
+  if (texture_) return texture_;
+  SDL_Surface* pixels = Pixels();
+  if (!pixels) return nullptr;
+  texture_ = MakeTexture(renderer, pixels);
+  if (texture_) DropPixels();
+  return texture_;
+}
+
+void SurfaceBitmap::Prepare(const DrawnForm& form) const {
+  if (!Fits(form, width_, height_)) return;
+  std::lock_guard lock(mutex_);
+  if (forms_.count(form) != 0) return;
+  SDL_Surface* pixels = Pixels();
+  if (!pixels) return;
+  forms_[form].pixels = BuildForm(pixels, form);
+  // The texture of the whole picture may never be wanted: the pixels go until it is.
+  DropPixels();
+}
+
+void SurfaceBitmap::ForgetOtherFades(const DrawnForm& form) const {
+  for (auto it = forms_.begin(); it != forms_.end();) {
+    DrawnForm other = it->first;
+    other.alpha = form.alpha;
+    if (it->first.alpha == 255 || other != form) {
+      ++it;
+      continue;
+    }
+    if (it->second.texture) graveyard_->Bury(it->second.texture);
+    SDL_FreeSurface(it->second.pixels);
+    it = forms_.erase(it);
+  }
+}
+
+bool SurfaceBitmap::HasForm(const DrawnForm& form) const {
+  std::lock_guard lock(mutex_);
+  return forms_.count(form) != 0;
+}
+
+SDL_Texture* SurfaceBitmap::FormTextureFor(SDL_Renderer* renderer, const DrawnForm& form) const {
+  if (!Fits(form, width_, height_)) return nullptr;
+  std::lock_guard lock(mutex_);
+  auto found = forms_.find(form);
+  if (found == forms_.end()) {
+    SDL_Surface* pixels = Pixels();
+    if (!pixels) return nullptr;
+    if (form.alpha != 255) ForgetOtherFades(form);
+    found = forms_.emplace(form, Form{BuildForm(pixels, form), nullptr}).first;
+    DropPixels();
+  }
+  Form& made = found->second;
+  if (!made.texture && made.pixels) {
+    made.texture = MakeTexture(renderer, made.pixels);
+    SDL_FreeSurface(made.pixels);
+    made.pixels = nullptr;
+  }
+  // A form that could not be made is remembered too: the plain draw takes over.
+  return made.texture;
 }
 
 }  // namespace quenlit::platform

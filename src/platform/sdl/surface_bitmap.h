@@ -2,13 +2,15 @@
 
 #include <SDL.h>
 
-#include <array>
+#include <atomic>
+#include <compare>
 #include <map>
 #include <memory>
 #include <mutex>
 #include <vector>
 
 #include "platform/canvas.h"
+#include "platform/sdl/png_decoding.h"
 
 namespace quenlit::platform {
 
@@ -28,35 +30,74 @@ class TextureGraveyard {
   bool open_ = true;
 };
 
-// A decoded picture: an RGBA surface made on any thread, turned into a texture the first
-// time the drawing thread draws it.
+// One way a picture is shown: a part of it, at a size, faded to an opacity (255 = as it is).
+struct DrawnForm {
+  int x = 0, y = 0, partWidth = 0, partHeight = 0;
+  int width = 0, height = 0;
+  Uint8 alpha = 255;
+  auto operator<=>(const DrawnForm&) const = default;
+};
+
+// A decoded picture, 32-bit ARGB with straight alpha. Its pixels become a texture the first
+// time the drawing thread draws it, and then go: a texture is all that drawing needs, and the
+// source gives the pixels back should another form of the picture be wanted later. A picture
+// made without pixels decodes them the first time it is drawn.
 class SurfaceBitmap : public Bitmap {
  public:
-  SurfaceBitmap(SDL_Surface* surface, std::shared_ptr<TextureGraveyard> graveyard);
+  // pixels: the decoded picture (owned from now on), or nullptr to decode it when needed.
+  SurfaceBitmap(int width, int height, SDL_Surface* pixels, PngSource source,
+                std::shared_ptr<TextureGraveyard> graveyard);
   ~SurfaceBitmap() override;
   SurfaceBitmap(const SurfaceBitmap&) = delete;
   SurfaceBitmap& operator=(const SurfaceBitmap&) = delete;
 
-  int Width() const override { return surface_->w; }
-  int Height() const override { return surface_->h; }
-  // The texture on the renderer, made on first use; nullptr when it cannot be made.
+  int Width() const override { return width_; }
+  int Height() const override { return height_; }
+
+  // The whole picture as a texture on the renderer, made on first use; nullptr when it
+  // cannot be made.
   SDL_Texture* TextureFor(SDL_Renderer* renderer) const;
-  // The part of the picture stretched once to width x height and kept for the frames after; a
-  // software renderer would otherwise convert and stretch the whole part on every draw.
-  // nullptr when it cannot be made.
-  SDL_Texture* StretchedTextureFor(SDL_Renderer* renderer, const SDL_Rect& part, int width,
-                                   int height) const;
+  // A copy of the form as a texture, made on first use and kept for the frames after: a
+  // software renderer would otherwise stretch and fade the whole part on every draw.
+  SDL_Texture* FormTextureFor(SDL_Renderer* renderer, const DrawnForm& form) const;
+  // Builds the form's pixels now, on any thread, so that its first frame finds it ready.
+  void Prepare(const DrawnForm& form) const;
+  // True once the form has been made (prepared or drawn).
+  bool HasForm(const DrawnForm& form) const;
+  // True when no pixel lets anything behind it show; known once the pixels were decoded.
+  bool Opaque() const { return opaque_; }
+  // Whether the decoded pixels are held right now (besides any texture).
+  bool HoldsPixels() const;
+  // True when the previous draw of this picture had the same opacity; remembers this one's.
+  bool RepeatsAlpha(Uint8 alpha) const {
+    const bool same = alpha == lastAlpha_;
+    lastAlpha_ = alpha;
+    return same;
+  }
 
  private:
-  SDL_Surface* surface_;
-  std::shared_ptr<TextureGraveyard> graveyard_;
-  mutable SDL_Texture* texture_ = nullptr;
-  // Stretched copies by part (x, y, w, h) and size (w, h).
-  mutable std::map<std::array<int, 6>, SDL_Texture*> stretched_;
-};
+  struct Form {
+    SDL_Surface* pixels = nullptr;  // until its texture is made
+    SDL_Texture* texture = nullptr;
+  };
+  // The pixels, decoded again from the source when they went; nullptr when they cannot be.
+  SDL_Surface* Pixels() const;
+  void DropPixels() const;
+  // A picture that settles on a new opacity keeps one faded copy of each form, not one for
+  // every opacity it ever held.
+  void ForgetOtherFades(const DrawnForm& form) const;
+  SDL_Texture* MakeTexture(SDL_Renderer* renderer, SDL_Surface* pixels) const;
 
-// Decodes PNG bytes or a PNG file into a 32-bit RGBA surface; nullptr when it is no picture.
-SDL_Surface* DecodePngSurface(const uint8_t* bytes, size_t size);
-SDL_Surface* LoadPngSurface(const std::string& path);
+  int width_;
+  int height_;
+  PngSource source_;
+  std::shared_ptr<TextureGraveyard> graveyard_;
+  mutable std::mutex mutex_;  // forms may be prepared on the loading thread
+  mutable SDL_Surface* pixels_;
+  mutable std::atomic<bool> opaque_ = false;
+  mutable SDL_Texture* texture_ = nullptr;
+  mutable std::map<DrawnForm, Form> forms_;
+  mutable Uint8 lastAlpha_ = 255;  // drawing thread only
+};
 
 }  // namespace quenlit::platform
