@@ -2,7 +2,11 @@
 // hole in the floor, and the pause veil melts into the screen at its border.
 #include <gtest/gtest.h>
 
+#include <map>
+
+#include "assets/catalogue.h"
 #include "golden_picture.h"
+#include "ui/strike_effect_places.h"
 
 namespace quenlit::test {
 namespace {
@@ -51,6 +55,48 @@ TEST(ArtDirection, ThePauseVeilFadesOutAtItsBorder) {
     }
   }
   EXPECT_LE(alpha / count, 0.1);
+}
+
+// The battle panel's numbers, both fighters' (the hero's end 89 units left of his portrait).
+constexpr float kNumbersLeft = 282, kNumbersRight = 470, kNumbersTop = 160, kNumbersBottom = 255;
+
+// Every frame of every strike effect, at the moment it is shown, leaves the numbers readable:
+// nothing of it over them is more than faintly opaque.
+TEST(ArtDirection, StrikeEffectsLeaveThePanelsNumbersReadable) {
+  std::map<std::string, int> files;
+  for (const catalogue::ImageGroup& group : catalogue::ImageGroups())
+    for (const catalogue::ImageEntry& entry : group.images) files[entry.name] = entry.file;
+  int frames = 0;
+  for (const catalogue::SequenceEntry& sequence : catalogue::Sequences()) {
+    const ui::EffectPlace* place = nullptr;
+    for (const ui::EffectPlace& p : ui::StrikeEffectPlaces())
+      if (sequence.name == p.name) place = &p;
+    if (!place) continue;
+    for (const catalogue::FrameEntry& frame : sequence.frames) {
+      Picture picture;
+      ASSERT_TRUE(ReadPicture(
+          QUENLIT_GAME_DIR "/Images/Image " + std::to_string(files.at(frame.image)) + ".png",
+          picture))
+          << frame.image;
+      ++frames;
+      // Screen to picture: the frame's part of the picture fills the effect's box.
+      const float sx = frame.width / place->width, sy = frame.height / place->height;
+      const float left = place->centreX - place->width / 2,
+                  top = place->centreY - place->height / 2;
+      int strongest = 0;
+      for (float y = kNumbersTop; y < kNumbersBottom; y += 1) {
+        for (float x = kNumbersLeft; x < kNumbersRight; x += 1) {
+          const int px = static_cast<int>((x - left) * sx), py = static_cast<int>((y - top) * sy);
+          if (px < 0 || py < 0 || px >= std::min(frame.width, picture.width) ||
+              py >= std::min(frame.height, picture.height))
+            continue;
+          strongest = std::max<int>(strongest, picture.pixels[py * picture.width + px] >> 24);
+        }
+      }
+      EXPECT_LE(strongest, 26) << sequence.name << ": " << frame.image;
+    }
+  }
+  EXPECT_GT(frames, 200);
 }
 
 }  // namespace

@@ -12,10 +12,20 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 
+// The screen shows this picture 500 units wide with its top 10 units cut off (one unit is
+// 1.6 of its pixels), over "Loading N%" at screen height 430 to 470 and the comet's band
+// around height 340. The tower stands centred in the sky above a dark ground on which the
+// progress text reads clearly.
+constexpr double kUnit = 1.6;
+double Row(double screenY) {
+  return (screenY + 10) * kUnit;
+}
+
 Picture LoadBack(int w, int h) {
   Picture p(w, h);
   cairo_t* cr = p.Cairo();
-  cairo_pattern_t* sky = cairo_pattern_create_linear(0, 0, 0, h);
+  const double ground = Row(412);
+  cairo_pattern_t* sky = cairo_pattern_create_linear(0, 0, 0, ground);
   cairo_pattern_add_color_stop_rgb(sky, 0, 0.03, 0.02, 0.1);
   cairo_pattern_add_color_stop_rgb(sky, 1, 0.16, 0.1, 0.3);
   cairo_set_source(cr, sky);
@@ -24,35 +34,52 @@ Picture LoadBack(int w, int h) {
   Rng rng("loadback");
   for (int i = 0; i < 180; ++i) {
     SetColour(cr, colour::kWhite, rng.Range(0.3, 1));
-    cairo_arc(cr, rng.Range(0, w), rng.Range(0, h * 0.7), rng.Range(0.6, 2), 0, 2 * kPi);
+    cairo_arc(cr, rng.Range(0, w), rng.Range(Row(0), ground * 0.8), rng.Range(0.6, 2), 0, 2 * kPi);
     cairo_fill(cr);
   }
-  Glow(cr, w * 0.72, h * 0.2, w * 0.14, colour::kGoldLight, 0.9);
-  // The tower: stacked storeys narrowing upwards, with lit windows.
-  const double base = h * 0.95;
-  for (int storey = 0; storey < 7; ++storey) {
-    const double sw = w * (0.3 - storey * 0.025), sh = h * 0.1;
-    const double x = w / 2 - sw / 2, y = base - (storey + 1) * sh;
+  Glow(cr, w * 0.8, Row(90), w * 0.11, colour::kGoldLight, 0.9);
+  // The ground: a dark hill under the tower, where the progress text stands.
+  SetColour(cr, colour::kStoneDark);
+  cairo_move_to(cr, 0, ground + 12);
+  cairo_curve_to(cr, w * 0.3, ground - 10, w * 0.7, ground - 10, w, ground + 12);
+  cairo_line_to(cr, w, h);
+  cairo_line_to(cr, 0, h);
+  cairo_close_path(cr);
+  cairo_fill(cr);
+  // The tower: stacked storeys narrowing upwards, with lit windows, lit from the top left.
+  constexpr int kStoreys = 7;
+  const double storeyHeight = Row(46) - Row(0);
+  for (int storey = 0; storey < kStoreys; ++storey) {
+    const double sw = w * (0.28 - storey * 0.022);
+    const double x = w / 2 - sw / 2, y = ground - (storey + 1) * storeyHeight;
     SetColour(cr, Mix(colour::kStoneDark, colour::kStone, storey / 8.0));
-    cairo_rectangle(cr, x, y, sw, sh);
+    cairo_rectangle(cr, x, y, sw, storeyHeight);
+    cairo_fill(cr);
+    SetColour(cr, colour::kStoneLight, 0.6);
+    cairo_rectangle(cr, x, y, sw, 4);
+    cairo_rectangle(cr, x, y, 4, storeyHeight);
     cairo_fill(cr);
     SetColour(cr, colour::kInk);
     cairo_set_line_width(cr, 3);
-    cairo_rectangle(cr, x, y, sw, sh);
+    cairo_rectangle(cr, x, y, sw, storeyHeight);
     cairo_stroke(cr);
     for (int window = 0; window < 3; ++window) {
       SetColour(cr, (storey + window) % 3 ? colour::kGold : colour::kGoldLight);
-      cairo_rectangle(cr, x + sw * (0.2 + 0.25 * window), y + sh * 0.3, sw * 0.1, sh * 0.4);
+      cairo_rectangle(cr, x + sw * (0.2 + 0.25 * window), y + storeyHeight * 0.3, sw * 0.1,
+                      storeyHeight * 0.4);
       cairo_fill(cr);
     }
   }
-  const double top = base - 7 * h * 0.1;
+  const double top = ground - kStoreys * storeyHeight;
   SetColour(cr, colour::kRed);
   cairo_move_to(cr, w / 2 - w * 0.08, top);
-  cairo_line_to(cr, w / 2, top - h * 0.12);
+  cairo_line_to(cr, w / 2, top - (Row(44) - Row(0)));
   cairo_line_to(cr, w / 2 + w * 0.08, top);
   cairo_close_path(cr);
-  cairo_fill(cr);
+  cairo_fill_preserve(cr);
+  SetColour(cr, colour::kInk);
+  cairo_set_line_width(cr, 3);
+  cairo_stroke(cr);
   return p;
 }
 
@@ -61,18 +88,21 @@ Picture LoadBack(int w, int h) {
 void AddLoadingScreen(PainterTable& table) {
   table["loadback"] = [](const TileSheet&, int w, int h) { return LoadBack(w, h); };
   AddEffect(table, "load", 1, 13, [](cairo_t* cr, double w, double h, double t, Rng& rng) {
-    // The tail's sparks run backwards one step per frame and wrap, so the loop is seamless.
-    const double head = w * 0.82, cy = h / 2;
+    // The frame is drawn 618 x 180 centred on the progress point, which travels from 100 to
+    // 700; the head rides 110 units behind it and 60 above its centre, so that it crosses
+    // the picture (100 to 600) above the progress text. The tail's sparks run backwards one
+    // step per frame and wrap, so the loop is seamless.
+    const double head = w * (309.0 - 110) / 618, cy = h * (90.0 - 60) / 180;
     for (int i = 0; i < 26; ++i) {
-      const double lane = rng.Range(-0.25, 0.25) * h;
+      const double lane = rng.Range(-0.12, 0.12) * h;
       const double along = std::fmod(rng.Next() + t * 12.0 / 13.0, 1.0);
       const double x = head - along * head * 0.95;
       Glow(cr, x, cy + lane * along, h * 0.12 * (1 - along), i % 3 ? 0x7ab0ff : colour::kGold,
            1 - along);
     }
     const double pulse = 0.85 + 0.15 * std::cos(t * 2 * kPi * 12.0 / 13.0);
-    Glow(cr, head, cy, h * 0.42 * pulse, 0x7ab0ff, 1);
-    Twinkle(cr, head, cy, h * 0.3 * pulse, colour::kWhite, 1);
+    Glow(cr, head, cy, h * 0.25 * pulse, 0x7ab0ff, 1);
+    Twinkle(cr, head, cy, h * 0.2 * pulse, colour::kWhite, 1);
   });
 }
 

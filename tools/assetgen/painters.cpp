@@ -65,6 +65,7 @@ const PainterTable& AllPainters() {
     AddStrikeEffects(all);
     AddSpellEffects(all);
     AddLoadingScreen(all);
+    FocusStrikeEffects(all);
     for (auto& [name, painter] : all) {
       if (StandsOnFloor(name)) painter = OnFloor(name, painter);
     }

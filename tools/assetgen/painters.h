@@ -27,6 +27,9 @@ void AddStrikeEffects(PainterTable& table);  // the small strike effects
 void AddSpellEffects(PainterTable& table);   // the large spell effects
 void AddLoadingScreen(PainterTable& table);  // loading background and its 13 frames
 
+// Fades the frames of the big spell effects out around the portrait they strike.
+void FocusStrikeEffects(PainterTable& table);
+
 // Every painter of the game.
 const PainterTable& AllPainters();
 
