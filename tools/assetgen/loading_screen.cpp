@@ -46,7 +46,13 @@ Picture LoadBack(int w, int h) {
   cairo_line_to(cr, 0, h);
   cairo_close_path(cr);
   cairo_fill(cr);
-  // The tower: stacked storeys narrowing upwards, with lit windows, lit from the top left.
+  // The tower: stacked storeys narrowing upwards, with lit windows, lit from the top left;
+  // pixel art like the sprites, on a grid of kChunk picture pixels.
+  constexpr int kChunk = 4;
+  Picture tower(w / kChunk, h / kChunk);
+  cr = tower.Cairo();
+  cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+  cairo_scale(cr, 1.0 / kChunk, 1.0 / kChunk);
   constexpr int kStoreys = 7;
   const double storeyHeight = Row(46) - Row(0);
   for (int storey = 0; storey < kStoreys; ++storey) {
@@ -56,11 +62,11 @@ Picture LoadBack(int w, int h) {
     cairo_rectangle(cr, x, y, sw, storeyHeight);
     cairo_fill(cr);
     SetColour(cr, colour::kStoneLight, 0.6);
-    cairo_rectangle(cr, x, y, sw, 4);
-    cairo_rectangle(cr, x, y, 4, storeyHeight);
+    cairo_rectangle(cr, x, y, sw, kChunk);
+    cairo_rectangle(cr, x, y, kChunk, storeyHeight);
     cairo_fill(cr);
     SetColour(cr, colour::kInk);
-    cairo_set_line_width(cr, 3);
+    cairo_set_line_width(cr, kChunk);
     cairo_rectangle(cr, x, y, sw, storeyHeight);
     cairo_stroke(cr);
     for (int window = 0; window < 3; ++window) {
@@ -78,8 +84,9 @@ Picture LoadBack(int w, int h) {
   cairo_close_path(cr);
   cairo_fill_preserve(cr);
   SetColour(cr, colour::kInk);
-  cairo_set_line_width(cr, 3);
+  cairo_set_line_width(cr, kChunk);
   cairo_stroke(cr);
+  p.Blit(tower, 0, 0, w, h, true);
   return p;
 }
 

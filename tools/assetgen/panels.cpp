@@ -219,21 +219,39 @@ Picture Transition(int w, int h) {
 
 // The pause picture, laid at 60 % over the map and the panel: a moon and two pause bars on a
 // dark veil.
+// Shapes on the big pictures are pixel art like the sprites: drawn on a grid of this many
+// picture pixels a cell, with an ink outline, and enlarged without blurring.
+constexpr int kChunk = 4;
+
 Picture Pause(int w, int h) {
   Picture p(w, h);
   cairo_t* cr = p.Cairo();
   SetColour(cr, 0x070512, 0.85);
   cairo_paint(cr);
-  SetColour(cr, colour::kGoldLight, 0.9);
-  cairo_arc(cr, w * 0.5, h * 0.42, 150, 0, 2 * std::numbers::pi);
-  cairo_fill(cr);
-  SetColour(cr, 0x070512);
-  cairo_arc(cr, w * 0.57, h * 0.38, 135, 0, 2 * std::numbers::pi);
-  cairo_fill(cr);
-  SetColour(cr, colour::kWhite, 0.9);
-  RoundedRect(cr, w * 0.36, h * 0.62, 40, 130, 10);
-  RoundedRect(cr, w * 0.36 + 70, h * 0.62, 40, 130, 10);
-  cairo_fill(cr);
+  // The crescent moon and the two pause bars, on the coarse grid.
+  const int gw = w / kChunk, gh = h / kChunk;
+  Picture icons(gw, gh);
+  cairo_t* ic = icons.Cairo();
+  cairo_set_antialias(ic, CAIRO_ANTIALIAS_NONE);
+  SetColour(ic, colour::kGoldLight);
+  cairo_arc(ic, gw * 0.5, gh * 0.42, 150.0 / kChunk, 0, 2 * std::numbers::pi);
+  cairo_fill(ic);
+  SetColour(ic, colour::kGold);  // the shaded side, away from the light
+  cairo_arc(ic, gw * 0.5 + 3, gh * 0.42 + 3, 150.0 / kChunk - 2, 0, 2 * std::numbers::pi);
+  cairo_fill(ic);
+  SetColour(ic, colour::kGoldLight);
+  cairo_arc(ic, gw * 0.5 - 1, gh * 0.42 - 1, 150.0 / kChunk - 3, 0, 2 * std::numbers::pi);
+  cairo_fill(ic);
+  cairo_set_operator(ic, CAIRO_OPERATOR_CLEAR);
+  cairo_arc(ic, gw * 0.57, gh * 0.38, 135.0 / kChunk, 0, 2 * std::numbers::pi);
+  cairo_fill(ic);
+  cairo_set_operator(ic, CAIRO_OPERATOR_OVER);
+  for (const double left : {w * 0.36, w * 0.36 + 70}) {
+    Px(ic, left / kChunk, h * 0.62 / kChunk, 40.0 / kChunk, 130.0 / kChunk, colour::kWhite);
+    Px(ic, left / kChunk, h * 0.62 / kChunk, 2, 130.0 / kChunk, colour::kParchment);
+  }
+  AddOutline(icons, colour::kInk);
+  p.Blit(icons, 0, 0, w, h, true, 0.9);
   // The veil melts into the screen instead of ending in a hard edge; the map it covers lies
   // well inside the faded margin.
   FadeBorder(p, 36);
@@ -264,12 +282,14 @@ Picture Caption(int w, int h) {
 }
 
 // A gold arrow pointing in the given direction (0 right, 1 down, 2 left, 3 up).
+// The manual's page arrows: pixel art at the size the page shows them (half the picture).
 Picture Arrow(int w, int h, int direction) {
-  Picture p(w, h);
-  cairo_t* cr = p.Cairo();
-  cairo_translate(cr, w / 2.0, h / 2.0);
+  Picture small(w / 2, h / 2);
+  cairo_t* cr = small.Cairo();
+  cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+  cairo_translate(cr, w / 4.0, h / 4.0);
   cairo_rotate(cr, direction * std::numbers::pi / 2);
-  cairo_scale(cr, w / 50.0, h / 50.0);
+  cairo_scale(cr, w / 100.0, h / 100.0);
   cairo_move_to(cr, 20, 0);
   cairo_line_to(cr, -6, -19);
   cairo_line_to(cr, -6, -8);
@@ -279,11 +299,9 @@ Picture Arrow(int w, int h, int direction) {
   cairo_line_to(cr, -6, 19);
   cairo_close_path(cr);
   SetColour(cr, colour::kGold);
-  cairo_fill_preserve(cr);
-  SetColour(cr, colour::kInk);
-  cairo_set_line_width(cr, 2.5);
-  cairo_stroke(cr);
-  return p;
+  cairo_fill(cr);
+  AddOutline(small, colour::kInk);
+  return Enlarge(small, w, h);
 }
 
 Painter Sized(Picture (*draw)(int, int)) {
