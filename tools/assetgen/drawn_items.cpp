@@ -1,6 +1,6 @@
 // Items the tile sheet lacks or draws too small, drawn in its style: the four keys, the iron
-// sword, the round shield, the holy cross, the snow crystal and the starry sky. Pixel art on the 32
-// x 32 grid with an ink outline.
+// and silver swords, the round shield, the holy cross, the snow crystal and the starry sky. Pixel
+// art on the 32 x 32 grid with an ink outline.
 #include <cmath>
 #include <numbers>
 
@@ -127,21 +127,28 @@ Picture DrawStar() {
   return tile;
 }
 
-// The iron sword, long enough to read at a glance: a bright blade from the bottom left to the
-// top right, a gold guard and a leather grip.
-Picture DrawIronSword() {
+struct SwordColours {
+  uint32_t blade;
+  uint32_t edge;
+  uint32_t guard;
+  uint32_t grip;
+};
+
+// A sword long enough to read at a glance: a bright blade from the bottom left to the top
+// right, a guard and a grip.
+Picture DrawSword(const SwordColours& c) {
   Picture tile(kTile, kTile);
   cairo_t* cr = tile.Cairo();
   cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
   for (int i = 0; i < 17; ++i) {  // the blade, one diagonal step a pixel
-    Px(cr, 10 + i, 20 - i, 3, 2, colour::kSilver);
-    Px(cr, 10 + i, 20 - i, 1, 1, colour::kWhite);
+    Px(cr, 10 + i, 20 - i, 3, 2, c.blade);
+    Px(cr, 10 + i, 20 - i, 1, 1, c.edge);
   }
-  Px(cr, 27, 3, 2, 2, colour::kWhite);                                       // the point
-  for (int i = -3; i <= 3; ++i) Px(cr, 9 + i, 19 + i, 2, 2, colour::kGold);  // the guard
-  Px(cr, 6, 16, 1, 1, colour::kGoldLight);
-  for (int i = 0; i < 4; ++i) Px(cr, 7 - i, 23 + i, 2, 2, colour::kWood);  // the grip
-  Px(cr, 2, 27, 3, 3, colour::kGold);                                      // the pommel
+  Px(cr, 27, 3, 2, 2, c.edge);                                         // the point
+  for (int i = -3; i <= 3; ++i) Px(cr, 9 + i, 19 + i, 2, 2, c.guard);  // the guard
+  Px(cr, 6, 16, 1, 1, colour::kWhite);
+  for (int i = 0; i < 4; ++i) Px(cr, 7 - i, 23 + i, 2, 2, c.grip);  // the grip
+  Px(cr, 2, 27, 3, 3, c.guard);                                     // the pommel
   AddOutline(tile, colour::kInk);
   return tile;
 }
@@ -175,6 +182,12 @@ Painter Fixed(Picture (*draw)()) {
   return [draw](const TileSheet&, int width, int height) { return Enlarge(draw(), width, height); };
 }
 
+Painter Sword(SwordColours colours) {
+  return [colours](const TileSheet&, int width, int height) {
+    return Enlarge(DrawSword(colours), width, height);
+  };
+}
+
 Painter Key(KeyColours colours) {
   return [colours](const TileSheet&, int width, int height) {
     return Enlarge(DrawKey(colours), width, height);
@@ -188,7 +201,10 @@ void AddDrawnItems(PainterTable& table) {
   table["key2"] = Key({colour::kBlue, colour::kBlueLight, 0x1c3470, 0});
   table["key3"] = Key({colour::kRed, colour::kRedLight, 0x6a1010, 0});
   table["key4"] = Key({colour::kSilver, colour::kWhite, 0x5a5e70, 0x9b3fd6});  // master key
-  table["sword1"] = Fixed(DrawIronSword);
+  // The iron sword: grey steel, a gold guard, a leather grip; the silver sword gleams white
+  // over a blue grip.
+  table["sword1"] = Sword({colour::kSilver, colour::kWhite, colour::kGold, colour::kWood});
+  table["sword2"] = Sword({colour::kWhite, colour::kBlueLight, colour::kSilver, colour::kBlue});
   table["shield1"] = Fixed(DrawRoundShield);
   table["cross"] = Fixed(DrawCross);
   table["snow"] = Fixed(DrawSnow);

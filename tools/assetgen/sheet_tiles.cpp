@@ -21,14 +21,13 @@ struct SheetCut {
 // Terrain and items, one picture each.
 const std::vector<SheetCut>& Cuts() {
   static const std::vector<SheetCut> cuts = {
-      {"back", 24, 61},       {"magma", 24, 53},  {"dirt", 23, 52},   {"gold", 7, 9},
-      {"gem1", 7, 15},        {"gem2", 7, 14},    {"gem3", 7, 17},    {"potion1", 8, 10},
-      {"potion2", 8, 16},     {"potion3", 8, 21}, {"potion4", 8, 19}, {"holywater", 8, 4},
-      {"sword2", 10, 3},      {"sword3", 10, 13}, {"sword4", 10, 67}, {"sword5", 10, 68},
-      {"shield2", 0, 31},     {"shield3", 0, 33}, {"shield4", 0, 88}, {"shield5", 0, 94},
-      {"holyshield", 0, 101}, {"pickax1", 7, 27}, {"pickax2", 7, 29}, {"wing1", 0, 65},
-      {"wing2", 0, 68},       {"wing3", 0, 67},   {"badge1", 5, 41},  {"badge2", 5, 42},
-      {"badge3", 5, 40},
+      {"back", 24, 61},   {"magma", 24, 53},  {"dirt", 23, 52},   {"gold", 7, 9},
+      {"gem1", 7, 15},    {"gem2", 7, 14},    {"gem3", 7, 17},    {"potion1", 8, 10},
+      {"potion2", 8, 16}, {"potion3", 8, 21}, {"potion4", 8, 19}, {"holywater", 8, 4},
+      {"sword3", 10, 13}, {"sword4", 10, 67}, {"sword5", 10, 68}, {"shield2", 0, 31},
+      {"shield3", 0, 33}, {"shield4", 0, 88}, {"shield5", 0, 94}, {"holyshield", 0, 101},
+      {"pickax1", 7, 27}, {"pickax2", 7, 29}, {"wing1", 0, 65},   {"wing2", 0, 68},
+      {"wing3", 0, 67},   {"badge1", 5, 41},  {"badge2", 5, 42},  {"badge3", 5, 40},
   };
   return cuts;
 }
