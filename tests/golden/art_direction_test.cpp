@@ -2,7 +2,9 @@
 // hole in the floor, and the pause veil melts into the screen at its border.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <map>
+#include <vector>
 
 #include "assets/catalogue.h"
 #include "golden_picture.h"
@@ -55,6 +57,35 @@ TEST(ArtDirection, ThePauseVeilFadesOutAtItsBorder) {
     }
   }
   EXPECT_LE(alpha / count, 0.1);
+}
+
+// No two of the 44 monster kinds look alike: on the floor they all stand on, any two differ
+// clearly (a channel apart by more than 48) in at least a tenth of their pixels.
+TEST(ArtDirection, EveryMonsterKindHasALookOfItsOwn) {
+  std::vector<Picture> kinds(44);
+  for (int kind = 1; kind <= 44; ++kind) {
+    ASSERT_TRUE(ReadPicture(
+        QUENLIT_GAME_DIR "/Images/Image " + std::to_string(2000 + 2 * kind - 1) + ".png",
+        kinds[kind - 1]))
+        << kind;
+  }
+  for (int a = 0; a < 44; ++a) {
+    for (int b = a + 1; b < 44; ++b) {
+      ASSERT_EQ(kinds[a].pixels.size(), kinds[b].pixels.size());
+      int different = 0;
+      for (size_t i = 0; i < kinds[a].pixels.size(); ++i) {
+        for (int shift : {16, 8, 0}) {
+          if (std::abs(static_cast<int>((kinds[a].pixels[i] >> shift) & 0xFF) -
+                       static_cast<int>((kinds[b].pixels[i] >> shift) & 0xFF)) > 48) {
+            ++different;
+            break;
+          }
+        }
+      }
+      EXPECT_GE(different * 10, static_cast<int>(kinds[a].pixels.size()))
+          << "kinds " << a + 1 << " and " << b + 1 << " differ in " << different << " pixels";
+    }
+  }
 }
 
 // The battle panel's numbers, both fighters' (the hero's end 89 units left of his portrait).
