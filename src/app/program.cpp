@@ -14,11 +14,11 @@
 #include "app/fatal.h"
 #include "app/game_fonts.h"
 #include "app/loading_thread.h"
+#include "app/window_parts.h"
 #include "game/game.h"
 #include "platform/sdl/key_codes.h"
 #include "platform/sdl/sdl_audio.h"
 #include "platform/sdl/sdl_shell.h"
-#include "platform/sdl/window_canvas.h"
 #include "platform/system_clock.h"
 
 namespace quenlit {
@@ -87,23 +87,7 @@ class Program {
       FatalError(shell_, "无法全屏游戏，请使用窗口模式", true);
     }
 
-    // Text fails only when no font at all can be had; the box would come back with every
-    // frame, so the player sees it once.
-    graphics_.SetInfoBox(
-        [](void* self, const std::string& text) {
-          auto* program = static_cast<Program*>(self);
-          if (program->textFailureShown_) return;
-          program->textFailureShown_ = true;
-          ShowInfo(program->shell_, text);
-        },
-        this);
-    canvas_ = platform::CreateWindowCanvas(
-        window_.get(), {game_.hardwareAcceleration != 0, game_.verticalSync != 0}, fonts_);
-    if (!canvas_) {
-      std::cerr << "quenlit: " << SDL_GetError() << std::endl;
-      ShowInfo(shell_, "创建target失败！");
-    }
-    graphics_.Initialize(canvas_.get());
+    canvas_ = OpenGameCanvas(window_.get(), game_, fonts_, textFailure_);
 
     audio_ = std::make_unique<platform::SdlAudioDevice>();
     if (!audio_->IsOpen()) {
@@ -144,16 +128,15 @@ class Program {
         return false;
       case SDL_WINDOWEVENT:
         return event.window.event != SDL_WINDOWEVENT_CLOSE;
-      case SDL_KEYDOWN:  // a held key's repeats count as presses
+      case SDL_KEYDOWN:
         if (platform::IsAboutShortcut(event.key.keysym)) {
           ShowAbout();
-        } else if (const auto key = platform::VirtualKeyOf(event.key.keysym.sym)) {
-          game_.HandleInput(vk::kKeyDown, *key);
+        } else {
+          DeliverKey(game_, event);
         }
         return true;
       case SDL_KEYUP:
-        if (const auto key = platform::VirtualKeyOf(event.key.keysym.sym))
-          game_.HandleInput(vk::kKeyUp, *key);
+        DeliverKey(game_, event);
         return true;
       default:
         return true;
@@ -177,6 +160,7 @@ class Program {
 
   SdlSession session_;
   platform::SdlShell shell_;
+  TextFailureNotice textFailure_{shell_};
   platform::SystemWallClock clock_;
   platform::FontLocator fonts_ = MakeGameFontLocator();
   std::unique_ptr<SDL_Window, WindowCloser> window_;
@@ -187,7 +171,6 @@ class Program {
   DSound sound_;
   Game game_;
   std::unique_ptr<LoadingThread> loader_;
-  bool textFailureShown_ = false;
 };
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "app/game_fonts.h"
+#include "platform/sdl/installed_fonts.h"
 #include "platform/sdl/software_canvas.h"
 #include "temp_folder.h"
 

@@ -1,11 +1,10 @@
 #include "platform/sdl/font_locator.h"
 
-#include <fontconfig/fontconfig.h>
-#include <strings.h>
-
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+
+#include "platform/sdl/installed_fonts.h"
 
 namespace quenlit::platform {
 namespace {
@@ -16,54 +15,15 @@ bool IsFontFile(const std::filesystem::path& path) {
   return extension == ".ttf" || extension == ".otf" || extension == ".ttc";
 }
 
-std::optional<FontFace> FaceOf(FcPattern* match) {
-  FcChar8* file = nullptr;
-  if (FcPatternGetString(match, FC_FILE, 0, &file) != FcResultMatch) return std::nullopt;
-  int index = 0;
-  FcPatternGetInteger(match, FC_INDEX, 0, &index);
-  return FontFace{reinterpret_cast<const char*>(file), index};
-}
-
-// A pattern ready for matching: the configuration's substitutions and defaults applied.
-FcPattern* MatchPattern(const char* family, const char* language) {
-  FcPattern* pattern = FcPatternCreate();
-  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family));
-  if (language) FcPatternAddString(pattern, FC_LANG, reinterpret_cast<const FcChar8*>(language));
-  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-  FcDefaultSubstitute(pattern);
-  return pattern;
-}
-
 }  // namespace
-
-std::optional<FontFace> FindInstalledFamily(const std::string& family) {
-  FcInit();
-  FcPattern* pattern = MatchPattern(family.c_str(), nullptr);
-  FcResult result = FcResultNoMatch;
-  FcPattern* match = FcFontMatch(nullptr, pattern, &result);
-  FcPatternDestroy(pattern);
-  if (!match) return std::nullopt;
-  std::optional<FontFace> face;
-  FcChar8* name = nullptr;
-  // fontconfig always offers something; only a face that carries the family name counts.
-  for (int i = 0; FcPatternGetString(match, FC_FAMILY, i, &name) == FcResultMatch; ++i) {
-    if (strcasecmp(reinterpret_cast<const char*>(name), family.c_str()) == 0) {
-      face = FaceOf(match);
-      break;
-    }
-  }
-  FcPatternDestroy(match);
-  return face;
-}
 
 FontLocator::FontLocator(std::string folder, std::map<std::string, std::string> standIns)
     : folder_(std::move(folder)), standIns_(std::move(standIns)) {}
 
 void FontLocator::RegisterFolder() const {
-  FcInit();
   std::error_code error;
   if (!std::filesystem::is_directory(folder_, error)) return;
-  FcConfigAppFontAddDir(nullptr, reinterpret_cast<const FcChar8*>(folder_.c_str()));
+  RegisterFontFolder(folder_);
 }
 
 std::string FontLocator::FileInFolder(const std::string& family) const {
@@ -122,26 +82,15 @@ FontFace FontLocator::Resolve(const std::string& family) {
 FontFace FontLocator::Fallback() {
   std::lock_guard lock(mutex_);
   if (fallback_) return *fallback_;
-  FcInit();
-  fallback_ = FontFace{};
-  // The first sans face that holds Chinese characters.
-  FcPattern* pattern = MatchPattern("sans-serif", "zh-cn");
-  FcResult result = FcResultNoMatch;
-  FcFontSet* candidates = FcFontSort(nullptr, pattern, FcFalse, nullptr, &result);
-  FcPatternDestroy(pattern);
-  for (int i = 0; candidates && i < candidates->nfont; ++i) {
-    FcCharSet* characters = nullptr;
-    if (FcPatternGetCharSet(candidates->fonts[i], FC_CHARSET, 0, &characters) != FcResultMatch ||
-        !FcCharSetHasChar(characters, 0x4E2D)) {  // 中
-      continue;
-    }
-    if (const auto face = FaceOf(candidates->fonts[i])) {
-      fallback_ = *face;
-      break;
-    }
+  fallback_ = FindInstalledChineseSans();
+  // A machine without Chinese fonts (a browser, say) has the game folder's default face.
+  if (!fallback_) {
+    if (const std::string file = ListedInFolder(""); !file.empty()) fallback_ = FontFace{file, 0};
   }
-  if (candidates) FcFontSetDestroy(candidates);
-  if (fallback_->file.empty()) std::cerr << "quenlit: no Chinese font is installed" << std::endl;
+  if (!fallback_) {
+    fallback_ = FontFace{};
+    std::cerr << "quenlit: no Chinese font is installed" << std::endl;
+  }
   return *fallback_;
 }
 

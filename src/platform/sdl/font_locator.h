@@ -21,7 +21,8 @@ struct FontFace {
 //   1. a file in the font folder named after the family ("Fonts/宋体.ttf");
 //   2. the folder's "fonts.txt" list ("family<TAB>file name" lines);
 //   3. an installed family of that name, or of the stand-in family given for it;
-//   4. otherwise a CJK sans, announced once on stderr, so that text is never blank.
+//   4. otherwise a CJK sans, announced once on stderr, so that text is never blank: an
+//      installed one, or else the folder's default face.
 // An empty family name (the default font) takes the face that the list names for "" (a line
 // that starts with the tab), or else the CJK sans, silently.
 class FontLocator {
@@ -29,7 +30,7 @@ class FontLocator {
   // folder: the game's font folder; standIns: game family -> installed family to look for.
   FontLocator(std::string folder, std::map<std::string, std::string> standIns);
 
-  // Makes the folder's fonts known to fontconfig for this process only.
+  // Makes the folder's fonts known to the system's font lookup for this process only.
   void RegisterFolder() const;
   FontFace Resolve(const std::string& family);
   // The CJK sans that fills in for missing families and missing glyphs.
@@ -45,9 +46,5 @@ class FontLocator {
   std::map<std::string, FontFace> resolved_;
   std::optional<FontFace> fallback_;
 };
-
-// The installed face whose family is exactly this name (any case); nothing when fontconfig
-// only has a substitute.
-std::optional<FontFace> FindInstalledFamily(const std::string& family);
 
 }  // namespace quenlit::platform

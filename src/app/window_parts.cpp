@@ -1,0 +1,39 @@
+#include "app/window_parts.h"
+
+#include <iostream>
+
+#include "app/fatal.h"
+#include "game/game.h"
+#include "platform/sdl/key_codes.h"
+#include "platform/sdl/window_canvas.h"
+
+namespace quenlit {
+
+std::unique_ptr<platform::RendererCanvas> OpenGameCanvas(SDL_Window* window, Game& game,
+                                                         platform::FontLocator& fonts,
+                                                         TextFailureNotice& notice) {
+  game.graphics.SetInfoBox(
+      [](void* context, const std::string& text) {
+        auto* once = static_cast<TextFailureNotice*>(context);
+        if (once->shown) return;
+        once->shown = true;
+        ShowInfo(once->shell, text);
+      },
+      &notice);
+  auto canvas = platform::CreateWindowCanvas(
+      window, {game.hardwareAcceleration != 0, game.verticalSync != 0}, fonts);
+  if (!canvas) {
+    std::cerr << "quenlit: " << SDL_GetError() << std::endl;
+    ShowInfo(game.shell, "创建target失败！");
+  }
+  game.graphics.Initialize(canvas.get());
+  return canvas;
+}
+
+void DeliverKey(Game& game, const SDL_Event& event) {
+  if (event.type != SDL_KEYDOWN && event.type != SDL_KEYUP) return;
+  if (const auto key = platform::VirtualKeyOf(event.key.keysym.sym))
+    game.HandleInput(event.type == SDL_KEYDOWN ? vk::kKeyDown : vk::kKeyUp, *key);
+}
+
+}  // namespace quenlit

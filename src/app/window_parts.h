@@ -1,0 +1,33 @@
+#pragma once
+
+#include <SDL.h>
+
+#include <memory>
+
+#include "platform/sdl/renderer_canvas.h"
+#include "platform/shell.h"
+
+// What the desktop program and the browser's share once a window exists: its canvas and
+// the keys it delivers.
+namespace quenlit {
+
+class Game;
+
+// Tells the player once that text cannot be drawn: the box would come back with every frame.
+struct TextFailureNotice {
+  platform::Shell& shell;
+  bool shown = false;
+};
+
+// Makes the window's canvas with the configuration's renderer choice and binds the game's
+// drawing object to it. Without a canvas the player gets the game's notice and nothing is
+// drawn. The notice must outlive the game's drawing object.
+std::unique_ptr<platform::RendererCanvas> OpenGameCanvas(SDL_Window* window, Game& game,
+                                                         platform::FontLocator& fonts,
+                                                         TextFailureNotice& notice);
+
+// Passes a key event to the game as its key-down or key-up message; a held key's repeats
+// count as presses. Other events and keys the game does not know are left alone.
+void DeliverKey(Game& game, const SDL_Event& event);
+
+}  // namespace quenlit
