@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# CI stage: the browser build, played in headless Chromium, and its figures (download size,
+# time to the map).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/web.sh
+
+# The browser and the test's one npm package.
+missing=()
+dpkg-query -W -f='${Status}' chromium 2>/dev/null | grep -q "install ok installed" || missing+=(chromium)
+command -v npm >/dev/null || missing+=(npm)
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo=sudo
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
+    "${missing[@]}" >/dev/null
+fi
+(cd tests/web && npm ci --no-audit --no-fund --loglevel=error)
+
+bash scripts/web-figures.sh
+QUENLIT_WEB_DIR=build-web node --test tests/web/

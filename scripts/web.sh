@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Builds Quenlit for the browser into build-web/: quenlit.html, quenlit.js, quenlit.wasm and
+# quenlit.data, the packed game folder.
+#
+#   scripts/web.sh           install what is missing (Debian packages), build the libraries
+#                            once, build the game folder on the desktop, then the page
+#   scripts/web.sh --serve   the same, then serve build-web/ on localhost
+#
+# The WebAssembly libraries are built from Debian's source packages and kept in
+# $QUENLIT_WEB_CACHE (default ~/.cache/quenlit-web), so later runs skip them.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+cache=${QUENLIT_WEB_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/quenlit-web}
+
+serve=""
+case "${1:-}" in
+  --serve) serve=yes ;;
+  "") ;;
+  *) echo "usage: scripts/web.sh [--serve]" >&2; exit 2 ;;
+esac
+
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then
+    "$@"
+  elif command -v sudo >/dev/null; then
+    sudo "$@"
+  else
+    echo "web: need root or sudo for: $*" >&2
+    exit 1
+  fi
+}
+
+# --- Debian packages: the compiler, and the sources of the libraries ---
+packages=(emscripten nodejs dpkg-dev cmake make)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+# apt-get source needs deb-src entries for the suites the machine already uses.
+sources_file=/etc/apt/sources.list.d/quenlit-deb-src.sources
+need_update=""
+if ! grep -rqs '^Types:.*deb-src\|^deb-src' /etc/apt/sources.list /etc/apt/sources.list.d/; then
+  [ -f /etc/apt/sources.list.d/debian.sources ] ||
+    { echo "web: no /etc/apt/sources.list.d/debian.sources to copy the suites from" >&2; exit 1; }
+  sed 's/^Types: *deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources |
+    as_root tee "$sources_file" >/dev/null
+  need_update=yes
+fi
+if [ ${#missing[@]} -gt 0 ] || [ -n "$need_update" ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  as_root apt-get update -qq
+  [ ${#missing[@]} -eq 0 ] ||
+    as_root apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+# Node 20 (where installed) does not look in Debian's module folder by itself.
+export NODE_PATH=/usr/share/nodejs
+export EM_CACHE="$cache/emcache" EM_FROZEN_CACHE=""
+
+# --- The libraries, from Debian's sources (skipped when already built) ---
+bash scripts/web-libs.sh "$cache"
+
+# --- The desktop build: the game folder's pictures, sounds, fonts and data ---
+bash scripts/deps.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$(nproc)" --target game_assets reward_png tower_data
+
+# --- The page ---
+emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release \
+  -DQUENLIT_WEB_PREFIX="$cache/prefix" -DQUENLIT_NATIVE_BUILD="$root/build" >/dev/null
+cmake --build build-web -j"$(nproc)" --target quenlit
+echo "web: built build-web/quenlit.html" >&2
+
+if [ -n "$serve" ]; then
+  exec node "$root/scripts/web-serve.mjs" "$root/build-web"
+fi

@@ -1,0 +1,151 @@
+// quenlit.html's program: the game in a browser page. The packed game folder is the page's
+// file system at /game, the saves live in the browser's IndexedDB, the canvas is the window,
+// and the browser's animation callback is the main loop. There are no threads: loading runs
+// in the page's own turn and gives the turn back to the browser between its checkpoints.
+#include <SDL.h>
+#include <emscripten.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <iostream>
+#include <memory>
+#include <string>
+
+#include "app/config.h"
+#include "app/embedded_resources.h"
+#include "app/fatal.h"
+#include "app/game_fonts.h"
+#include "app/loader.h"
+#include "app/window_parts.h"
+#include "game/game.h"
+#include "platform/sdl/sdl_shell.h"
+#include "platform/system_clock.h"
+#include "platform/web/deferred_audio.h"
+#include "platform/web/main_loop.h"
+#include "platform/web/persistent_folder.h"
+
+namespace quenlit {
+namespace {
+
+// Where the page's data package puts the game folder.
+constexpr char kGameFolder[] = "/game";
+
+struct WindowCloser {
+  void operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
+};
+
+class WebProgram {
+ public:
+  WebProgram() : game_(hero_, graphics_, sound_, clock_, shell_) {}
+
+  [[noreturn]] void Run() {
+    Start();
+    // The saves read back from the browser's storage before anything can load them.
+    while (!saves_->Ready()) emscripten_sleep(10);
+    saves_->Sync();
+    Load();
+    platform::web::RunAnimationLoop([this] { Turn(); });
+  }
+
+  // The page's view of the game, as one line of JSON: what a test or a curious player can
+  // ask the page through Module.quenlitState().
+  std::string State() const {
+    char numbers[160];
+    std::snprintf(numbers, sizeof numbers,
+                  R"({"screen":"%s","loadProgress":%d,"floor":%d,"row":%d,"column":%d,)",
+                  ScreenName(game_.screen), static_cast<int>(game_.loadProgress),
+                  static_cast<int>(hero_.floor), static_cast<int>(hero_.position.a),
+                  static_cast<int>(hero_.position.b));
+    std::string message;
+    for (const char c : game_.messageText) {
+      if (c == '"' || c == '\\') message += '\\';
+      message += c == '\n' ? ' ' : c;
+    }
+    return numbers + (R"("message":")" + message + "\"}");
+  }
+
+ private:
+  void Start() {
+    game_.resources = EmbeddedGameResources();
+    ReadConfig(game_);  // ends the program itself when "./config.ini" is missing
+    // The page scales the canvas to fit; full screen is the browser's own business.
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) {
+      window_.reset(SDL_CreateWindow("Quenlit", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
+                                     game_.windowWidth, game_.windowHeight, 0));
+    }
+    if (!window_) {
+      std::cerr << "quenlit: " << SDL_GetError() << std::endl;
+      FatalError(shell_, "创建窗口失败", true);
+    }
+    shell_.SetWindow(window_.get());
+    canvas_ = OpenGameCanvas(window_.get(), game_, fonts_, textFailure_);
+    sound_.SetDevice(&audio_);
+    saves_ = std::make_unique<platform::web::PersistentFolder>("sav");
+  }
+
+  // The loading sequence, run to its end here. A checkpoint that comes a frame's time after
+  // the last shown frame draws the loading screen and lets the browser show it; quicker ones
+  // run on, so a fast machine passes several checkpoints per frame.
+  void Load() {
+    auto shown = std::chrono::steady_clock::now();
+    game_.onCheckpoint = [this, &shown](int32_t value) {
+      if (value == 100 || std::chrono::steady_clock::now() - shown < kFrameTime) return;
+      game_.Frame(game_.UpdateClock());
+      emscripten_sleep(0);
+      shown = std::chrono::steady_clock::now();
+    };
+    RunLoader(game_);
+    game_.onCheckpoint = nullptr;
+  }
+
+  // One animation frame: every key that came since the last, then a frame of the game.
+  void Turn() {
+    SDL_Event event;
+    bool keys = false;
+    while (SDL_PollEvent(&event)) {
+      if (event.type != SDL_KEYDOWN && event.type != SDL_KEYUP) continue;
+      audio_.Unlock();
+      DeliverKey(game_, event);
+      keys = true;
+    }
+    if (keys) saves_->Sync();
+    game_.Frame(game_.UpdateClock());
+  }
+
+  static constexpr std::chrono::milliseconds kFrameTime{16};
+
+  platform::SdlShell shell_;
+  TextFailureNotice textFailure_{shell_};
+  platform::SystemWallClock clock_;
+  platform::FontLocator fonts_ = MakeGameFontLocator();
+  std::unique_ptr<SDL_Window, WindowCloser> window_;
+  std::unique_ptr<platform::RendererCanvas> canvas_;
+  platform::web::DeferredAudioDevice audio_;
+  std::unique_ptr<platform::web::PersistentFolder> saves_;
+  Hero hero_;
+  CD2DGraphics graphics_;
+  DSound sound_;
+  Game game_;
+};
+
+WebProgram* thePage = nullptr;
+
+}  // namespace
+}  // namespace quenlit
+
+extern "C" EMSCRIPTEN_KEEPALIVE const char* quenlit_state() {
+  static std::string state;
+  state = quenlit::thePage ? quenlit::thePage->State() : "{}";
+  return state.c_str();
+}
+
+int main() {
+  if (chdir(quenlit::kGameFolder) != 0) {
+    std::cerr << "quenlit: the page holds no game folder at " << quenlit::kGameFolder << std::endl;
+    return 1;
+  }
+  // Lives as long as the page: the animation callback keeps using it.
+  quenlit::thePage = new quenlit::WebProgram();
+  quenlit::thePage->Run();
+}
