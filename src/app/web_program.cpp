@@ -1,7 +1,7 @@
 // quenlit.html's program: the game in a browser page. The packed game folder is the page's
 // file system at /game, the saves live in the browser's IndexedDB, the canvas is the window,
-// and the browser's animation callback is the main loop. There are no threads: loading runs
-// in the page's own turn and gives the turn back to the browser between its checkpoints.
+// and the browser's animation callback is the main loop. There are no threads: each frame
+// runs a few steps of the loading sequence before it draws the loading screen.
 #include <SDL.h>
 #include <emscripten.h>
 #include <unistd.h>
@@ -16,7 +16,7 @@
 #include "app/embedded_resources.h"
 #include "app/fatal.h"
 #include "app/game_fonts.h"
-#include "app/loader.h"
+#include "app/loading_sequence.h"
 #include "app/window_parts.h"
 #include "game/game.h"
 #include "platform/sdl/sdl_shell.h"
@@ -41,10 +41,6 @@ class WebProgram {
 
   [[noreturn]] void Run() {
     Start();
-    // The saves read back from the browser's storage before anything can load them.
-    while (!saves_->Ready()) emscripten_sleep(10);
-    saves_->Sync();
-    Load();
     platform::web::RunAnimationLoop([this] { Turn(); });
   }
 
@@ -84,23 +80,25 @@ class WebProgram {
     saves_ = std::make_unique<platform::web::PersistentFolder>("sav");
   }
 
-  // The loading sequence, run to its end here. A checkpoint that comes a frame's time after
-  // the last shown frame draws the loading screen and lets the browser show it; quicker ones
-  // run on, so a fast machine passes several checkpoints per frame.
-  void Load() {
-    auto shown = std::chrono::steady_clock::now();
-    game_.onCheckpoint = [this, &shown](int32_t value) {
-      if (value == 100 || std::chrono::steady_clock::now() - shown < kFrameTime) return;
-      game_.Frame(game_.UpdateClock());
-      emscripten_sleep(0);
-      shown = std::chrono::steady_clock::now();
-    };
-    RunLoader(game_);
-    game_.onCheckpoint = nullptr;
+  // Runs loading steps until a frame's time is spent: quick checkpoints share a frame, a
+  // slow one has a frame of its own, and the loading screen shows every frame between them.
+  // Loading starts once the saves are read back from the browser's storage.
+  void LoadSomeSteps() {
+    if (!loading_) {
+      if (!saves_->Ready()) return;
+      saves_->Sync();
+      loading_ = std::make_unique<LoadingSequence>(game_);
+    }
+    const auto start = std::chrono::steady_clock::now();
+    do {
+      if (!loading_->RunNextStep()) FatalError(shell_, "游戏初始化失败", true);
+    } while (!loading_->Finished() && std::chrono::steady_clock::now() - start < kFrameTime);
   }
 
-  // One animation frame: every key that came since the last, then a frame of the game.
+  // One animation frame: loading while it lasts, every key that came since the last frame,
+  // then a frame of the game.
   void Turn() {
+    if (!loading_ || !loading_->Finished()) LoadSomeSteps();
     SDL_Event event;
     bool keys = false;
     while (SDL_PollEvent(&event)) {
@@ -123,6 +121,7 @@ class WebProgram {
   std::unique_ptr<platform::RendererCanvas> canvas_;
   platform::web::DeferredAudioDevice audio_;
   std::unique_ptr<platform::web::PersistentFolder> saves_;
+  std::unique_ptr<LoadingSequence> loading_;
   Hero hero_;
   CD2DGraphics graphics_;
   DSound sound_;
