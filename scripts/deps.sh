@@ -10,6 +10,7 @@ packages=(
   angband-data
   fonts-wqy-microhei fonts-arphic-gbsn00lp fonts-arphic-gkai00mp
   fonts-lxgw-wenkai fonts-smiley-sans fonts-dancingscript fonts-noto-cjk
+  python3-fonttools
   xvfb xdotool x11-apps imagemagick xauth
   xfonts-base x11-utils
 )

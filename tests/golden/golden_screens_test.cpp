@@ -103,6 +103,13 @@ const Scene kScenes[] = {
     {"message_box", ShowcaseHero(1, 12, 7), [](GoldenFolder& f) { f.SetCell(1, 11, 7, 225); },
      "key Up\nwait 0.3"},
     {"dialogue_speaker", ShowcaseHero(1, 6, 2), nullptr, "key Left\nwait 0.3"},
+    // The senior student's four lines, the last one the longest, end above "-Enter-".
+    {"dialogue_four_lines", ShowcaseHero(8, 1, 2),
+     [](GoldenFolder& f) {
+       Lay(f, 8, kRoom);
+       f.SetCell(8, 1, 1, Legend().at('O'));
+     },
+     "key Left\nwait 0.3"},
     {"pause", ShowcaseHero(1, 12, 7), nullptr, "key P\nwait 0.2"},
     {"manual_full_page", ShowcaseHero(2, 12, 7), [](GoldenFolder& f) { Lay(f, 2, kFourKinds); },
      "key D\nwait 0.3"},
