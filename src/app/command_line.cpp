@@ -29,6 +29,8 @@ const Option kOptions[] = {
      [](CommandLine& line, const std::string&) {
        Finish(line, 0, "Quenlit " QUENLIT_VERSION "\n");
      }},
+    {"--root", "", "DIR", "play the game folder DIR instead of the one the program finds",
+     [](CommandLine& line, const std::string& folder) { line.root = folder; }},
 };
 
 // The keys as the player meets them, for the help.

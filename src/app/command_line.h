@@ -9,8 +9,9 @@ namespace quenlit {
 struct CommandLine {
   // Set when the program ends at once: after --help or --version (0), or on a mistake (2).
   std::optional<int> exitCode;
-  std::string output;  // for standard output
-  std::string errors;  // for standard error
+  std::string output;               // for standard output
+  std::string errors;               // for standard error
+  std::optional<std::string> root;  // --root: the game folder to play
 };
 
 // Reads the program's arguments against the table of options in command_line.cpp.

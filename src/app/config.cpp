@@ -10,9 +10,9 @@
 namespace quenlit {
 
 bool ReadConfig(Game& game) {
-  const char kPath[] = "./config.ini";
-  if (!std::ifstream(ResolveGamePath(kPath))) FatalError(game.shell, "找不到配置文件", true);
-  const IniFile ini = IniFile::Load(kPath);
+  const std::string& path = game.userFiles.configFile;
+  if (!std::ifstream(ResolveGamePath(path))) FatalError(game.shell, "找不到配置文件", true);
+  const IniFile ini = IniFile::Load(path);
   const auto flag = [&](const char* section, const char* key, int fallback) {
     return ini.GetInt(section, key, fallback) != 0 ? 1 : 0;
   };

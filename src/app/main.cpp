@@ -1,5 +1,5 @@
-// quenlit: the game. Started from the game folder, which holds its configuration, data,
-// pictures, sounds and fonts.
+// quenlit: the game. It finds its game folder, which holds its data, pictures, sounds, fonts
+// and shipped configuration, from where the program itself lies.
 #include <iostream>
 
 #include "app/command_line.h"
@@ -10,5 +10,5 @@ int main(int argc, char** argv) {
   std::cout << line.output;
   std::cerr << line.errors;
   if (line.exitCode) return *line.exitCode;
-  return quenlit::RunProgram();
+  return quenlit::RunProgram(line);
 }

@@ -12,6 +12,7 @@
 #include "app/display.h"
 #include "app/embedded_resources.h"
 #include "app/fatal.h"
+#include "app/game_folder.h"
 #include "app/game_fonts.h"
 #include "app/loading_thread.h"
 #include "app/window_parts.h"
@@ -47,7 +48,9 @@ struct WindowCloser {
 
 class Program {
  public:
-  Program() : game_(hero_, graphics_, sound_, clock_, shell_) {}
+  explicit Program(const CommandLine& line)
+      : userFiles_(EnterGameFolder(line.root, shell_)),
+        game_(hero_, graphics_, sound_, clock_, shell_) {}
 
   int Run() {
     InitInstance();
@@ -62,8 +65,9 @@ class Program {
  private:
   void InitInstance() {
     game_.resources = EmbeddedGameResources();
+    game_.userFiles = userFiles_;
     InstallFonts(fonts_);
-    ReadConfig(game_);  // ends the process itself when "./config.ini" is missing
+    ReadConfig(game_);  // ends the process itself when the configuration file is missing
 
     const bool haveVideo = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0 && HaveDisplay();
     SDL_DisplayMode fullScreenMode{};
@@ -161,6 +165,8 @@ class Program {
   SdlSession session_;
   platform::SdlShell shell_;
   TextFailureNotice textFailure_{shell_};
+  // Entered before anything below reads a file: every game path is relative to the game folder.
+  UserFiles userFiles_;
   platform::SystemWallClock clock_;
   platform::FontLocator fonts_ = MakeGameFontLocator();
   std::unique_ptr<SDL_Window, WindowCloser> window_;
@@ -175,9 +181,9 @@ class Program {
 
 }  // namespace
 
-int RunProgram() {
+int RunProgram(const CommandLine& line) {
   // Held by the heap: a window closed during loading ends the process without its teardown.
-  auto program = std::make_unique<Program>();
+  auto program = std::make_unique<Program>(line);
   return program->Run();
 }
 

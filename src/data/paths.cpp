@@ -22,6 +22,7 @@ std::string ResolveGamePath(const std::string& path) {
   std::string slashed = path;
   std::replace(slashed.begin(), slashed.end(), '\\', '/');
 
+  if (!path.empty() && path[0] == '/') return path;
   std::error_code error;
   if (fs::exists(slashed, error)) return slashed;
 

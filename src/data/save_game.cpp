@@ -22,8 +22,8 @@ constexpr size_t kItemsOffset = 3972;
 constexpr size_t kReservedOffset = 4112;
 constexpr uint8_t kFirstSavedItem = 206, kLastSavedItem = 240;
 
-std::string SlotPath(int slot) {
-  return "./sav/" + std::to_string(slot) + ".sav";
+std::string SlotPath(const std::string& folder, int slot) {
+  return folder + "/" + std::to_string(slot) + ".sav";
 }
 
 // The hero's numbers in file order.
@@ -81,7 +81,7 @@ bool Game::SaveGame(int slot) {
 
   // The previous save survives every failure: the new one only takes its name once it is
   // complete on disk.
-  const std::string path = SlotPath(slot);
+  const std::string path = SlotPath(userFiles.saveFolder, slot);
   const std::filesystem::path target = ResolveGamePath(path);
   std::error_code ignored;
   std::filesystem::create_directories(target.parent_path(), ignored);
@@ -95,7 +95,7 @@ bool Game::SaveGame(int slot) {
 
 bool Game::LoadGame(int slot) {
   if (floors.size() <= kFloorCount) return false;
-  std::ifstream in(ResolveGamePath(SlotPath(slot)), std::ios::binary);
+  std::ifstream in(ResolveGamePath(SlotPath(userFiles.saveFolder, slot)), std::ios::binary);
   if (!in) return false;
   std::vector<uint8_t> buffer(kSaveSize, 0);
   in.read(reinterpret_cast<char*>(buffer.data()), kSaveSize);

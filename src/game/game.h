@@ -13,6 +13,7 @@
 
 #include "data/floor.h"
 #include "data/monster.h"
+#include "data/user_files.h"
 #include "game/hero.h"
 #include "game/random.h"
 #include "game/types.h"
@@ -47,6 +48,7 @@ class Game {
   platform::WallClock& wallClock;
   platform::Shell& shell;
   EmbeddedResources resources;
+  UserFiles userFiles;
 
   // --- The monster being fought ---
   int8_t monsterId = 0;

@@ -71,6 +71,19 @@ TEST(CommandLine, MistakesEndWithTwoAndSayWhatIsWrong) {
   }
 }
 
+TEST(CommandLine, RootNamesTheGameFolder) {
+  for (const auto& arguments : {std::vector<const char*>{"--root", "/games/q"},
+                                std::vector<const char*>{"--root=/games/q"}}) {
+    const CommandLine line = Parse(arguments);
+    EXPECT_FALSE(line.exitCode);
+    EXPECT_EQ(line.root, "/games/q");
+  }
+  const CommandLine line = Parse({"--root"});
+  EXPECT_EQ(line.exitCode, 2);
+  EXPECT_EQ(line.errors,
+            "quenlit: option '--root' needs a DIR\nTry 'quenlit --help' for more information.\n");
+}
+
 TEST(CommandLine, TheFirstAnswerEndsTheReading) {
   const CommandLine line = Parse({"--version", "--fly"});
   EXPECT_EQ(line.exitCode, 0);

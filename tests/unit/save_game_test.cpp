@@ -1,4 +1,5 @@
-// Saving and loading slot 1: the file's layout, a round trip, and damaged or missing saves.
+// Saving and loading slot 1: the file's layout, a round trip, damaged or missing saves, and the
+// folder the saves go to.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -225,6 +226,31 @@ TEST_F(SaveGameTest, AFailedSaveKeepsThePreviousOne) {
   world.Press('S');
   EXPECT_EQ(world.game.messageText, "保存游戏失败：无法写入存档");
   EXPECT_EQ(Read("sav/1.sav"), before);
+}
+
+TEST_F(SaveGameTest, SavesGoToThePlayersFolderWhenTheGameSetsOne) {
+  World saved;
+  saved.game.userFiles.saveFolder = (folder_ / "home" / "quenlit" / "sav").string();
+  saved.hero.hp = 333;
+  ASSERT_TRUE(saved.game.SaveGame(1));  // the missing folders are made
+  EXPECT_EQ(Read((folder_ / "home/quenlit/sav/1.sav").string()).size(), 4312u);
+  EXPECT_FALSE(fs::exists("sav"));
+
+  World loaded;
+  loaded.game.userFiles = saved.game.userFiles;
+  ASSERT_TRUE(loaded.game.LoadGame(1));
+  EXPECT_EQ(loaded.hero.hp, 333);
+}
+
+TEST_F(SaveGameTest, WithNowhereToWriteSavingSaysSoAndChangesNothing) {
+  std::ofstream("not-a-folder") << "a file where the save folder should be";
+  World world;
+  world.game.userFiles.saveFolder = (folder_ / "not-a-folder" / "sav").string();
+  world.hero.hp = 444;
+  world.Press('S');
+  EXPECT_EQ(world.game.messageText, "保存游戏失败：无法写入存档");
+  EXPECT_EQ(world.hero.hp, 444);
+  EXPECT_EQ(Read("not-a-folder"), "a file where the save folder should be");
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ std::string ReadAll(const std::filesystem::path& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// Runs the game in the working folder without a display.
+// Runs the game without a display, with the working folder as its working directory.
 Outcome RunGame(const test::WorkingFolder& folder, const std::string& arguments = "") {
   const auto output = folder.Path() / "stdout.txt";
   const auto errors = folder.Path() / "stderr.txt";
@@ -40,17 +40,39 @@ Outcome RunGame(const test::WorkingFolder& folder, const std::string& arguments 
   return outcome;
 }
 
+// The arguments that make the game play the folder.
+std::string RootOf(const test::WorkingFolder& folder) {
+  return "--root '" + folder.Path().string() + "'";
+}
+
 TEST(Program, WithoutConfigurationItSaysSoAndEndsWithOne) {
   test::WorkingFolder folder;
-  const Outcome outcome = RunGame(folder);
+  const Outcome outcome = RunGame(folder, RootOf(folder));
   EXPECT_EQ(outcome.exitCode, 1);
   EXPECT_NE(outcome.errors.find("ERROR: 找不到配置文件\n"), std::string::npos) << outcome.errors;
+}
+
+TEST(Program, AGameFolderThatIsNotThereIsNamed) {
+  test::WorkingFolder folder;
+  const Outcome outcome = RunGame(folder, "--root no-such-folder");
+  EXPECT_EQ(outcome.exitCode, 1);
+  EXPECT_NE(outcome.errors.find("ERROR: 找不到游戏文件夹：no-such-folder\n"), std::string::npos)
+      << outcome.errors;
+}
+
+TEST(Program, FindsItsGameFolderFromAnyWorkingDirectory) {
+  test::WorkingFolder folder;  // empty: the game folder is the one beside the program
+  const Outcome outcome = RunGame(folder);
+  EXPECT_EQ(outcome.exitCode, 1);
+  // Past the configuration, it stops only for want of a display.
+  EXPECT_EQ(outcome.errors.find("找不到配置文件"), std::string::npos) << outcome.errors;
+  EXPECT_NE(outcome.errors.find("ERROR: 创建窗口失败\n"), std::string::npos) << outcome.errors;
 }
 
 TEST(Program, WithoutADisplayTheWindowCannotBeCreated) {
   test::WorkingFolder folder;
   folder.Write("config.ini", "[Video]\nFps=3\n");
-  const Outcome outcome = RunGame(folder);
+  const Outcome outcome = RunGame(folder, RootOf(folder));
   EXPECT_EQ(outcome.exitCode, 1);
   EXPECT_NE(outcome.errors.find("ERROR: 创建窗口失败\n"), std::string::npos) << outcome.errors;
 }
@@ -59,7 +81,7 @@ TEST(Program, AFullScreenSizeTheDisplayLacksIsRefused) {
   test::WorkingFolder folder;
   folder.Write("config.ini",
                "[Resolution14]\nWidth=1234\nHeight=567\n[Resolution]\nFullScreen=1\n");
-  const Outcome outcome = RunGame(folder);
+  const Outcome outcome = RunGame(folder, RootOf(folder));
   EXPECT_EQ(outcome.exitCode, 1);
   EXPECT_NE(outcome.errors.find("ERROR: 无法全屏游戏，请使用窗口模式\n"), std::string::npos)
       << outcome.errors;

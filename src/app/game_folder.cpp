@@ -1,0 +1,74 @@
+#include "app/game_folder.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <system_error>
+
+#include "app/fatal.h"
+
+namespace quenlit {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool HoldsGame(const fs::path& folder) {
+  std::error_code error;
+  return fs::is_directory(folder / "data", error);
+}
+
+// An XDG base folder: the variable when it holds an absolute path (a relative one is to be
+// ignored), else the default under the home folder.
+std::optional<fs::path> BaseFolder(const Environment& environment, const char* variable,
+                                   const char* underHome) {
+  if (const char* value = environment(variable); value && value[0] == '/') return fs::path(value);
+  if (const char* home = environment("HOME"); home && home[0] == '/') {
+    return fs::path(home) / underHome;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+GameFolder FindGameFolder(const std::optional<fs::path>& asked, const fs::path& executable) {
+  if (asked) return {*asked, false};
+  const fs::path beside = executable.parent_path();
+  if (!executable.empty() && HoldsGame(beside)) return {beside, false};
+  const fs::path shared = (beside / ".." / "share" / "quenlit").lexically_normal();
+  if (!executable.empty() && HoldsGame(shared)) return {shared, true};
+  return {".", false};
+}
+
+bool KeepsPlayerFiles(const GameFolder& folder) {
+  if (folder.installed) return false;
+  std::error_code error;
+  const fs::path saves = folder.path / "sav";
+  const fs::path written = fs::exists(saves, error) ? saves : folder.path;
+  return access(written.c_str(), W_OK | X_OK) == 0;
+}
+
+UserFiles ChooseUserFiles(bool inGameFolder, const Environment& environment) {
+  UserFiles files;
+  if (inGameFolder) return files;
+  if (const auto data = BaseFolder(environment, "XDG_DATA_HOME", ".local/share")) {
+    files.saveFolder = (*data / "quenlit" / "sav").string();
+  }
+  if (const auto config = BaseFolder(environment, "XDG_CONFIG_HOME", ".config")) {
+    const fs::path own = *config / "quenlit" / "config.ini";
+    std::error_code error;
+    if (fs::is_regular_file(own, error)) files.configFile = own.string();
+  }
+  return files;
+}
+
+UserFiles EnterGameFolder(const std::optional<fs::path>& asked, platform::Shell& shell) {
+  std::error_code error;
+  const fs::path executable = fs::read_symlink("/proc/self/exe", error);
+  const GameFolder folder = FindGameFolder(asked, error ? fs::path() : executable);
+  const bool inGameFolder = KeepsPlayerFiles(folder);
+  fs::current_path(folder.path, error);
+  if (error) FatalError(shell, "找不到游戏文件夹：" + folder.path.string(), true);
+  return ChooseUserFiles(inGameFolder, [](const char* name) { return std::getenv(name); });
+}
+
+}  // namespace quenlit

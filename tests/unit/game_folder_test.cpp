@@ -1,0 +1,120 @@
+// Where the game finds its folder and where it keeps the player's configuration and saves.
+#include "app/game_folder.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <map>
+
+#include "temp_folder.h"
+
+namespace quenlit {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(GameFolder, FoundBesideTheProgramOrInTheInstalledLayout) {
+  test::WorkingFolder root;
+  const fs::path base = root.Path();
+  root.Write("portable/data/1.map", "");
+  root.Write("usr/share/quenlit/data/1.map", "");
+  root.Write("lonely/quenlit", "");
+  const struct {
+    const char* what;
+    std::optional<fs::path> asked;
+    fs::path executable;
+    fs::path folder;
+    bool installed;
+  } cases[] = {
+      {"a game folder beside the program", std::nullopt, base / "portable/quenlit",
+       base / "portable", false},
+      {"installed: bin/ and share/quenlit/", std::nullopt, base / "usr/bin/quenlit",
+       base / "usr/share/quenlit", true},
+      {"asked for on the command line", base / "elsewhere", base / "usr/bin/quenlit",
+       base / "elsewhere", false},
+      {"neither: the working directory", std::nullopt, base / "lonely/quenlit", ".", false},
+      {"the program's place unknown", std::nullopt, fs::path(), ".", false},
+  };
+  for (const auto& c : cases) {
+    const GameFolder found = FindGameFolder(c.asked, c.executable);
+    EXPECT_EQ(found.path, c.folder) << c.what;
+    EXPECT_EQ(found.installed, c.installed) << c.what;
+  }
+}
+
+TEST(GameFolder, AnInstalledFolderNeverKeepsThePlayersFiles) {
+  test::WorkingFolder root;
+  EXPECT_FALSE(KeepsPlayerFiles({root.Path(), true}));
+  EXPECT_TRUE(KeepsPlayerFiles({root.Path(), false}));
+}
+
+TEST(GameFolder, AFolderThatCannotBeWrittenDoesNotKeepThePlayersFiles) {
+  if (geteuid() == 0) GTEST_SKIP() << "root writes to any folder";
+  test::WorkingFolder root;
+  root.Write("game/sav/1.sav", "");
+  const fs::path game = root.Path() / "game";
+  chmod((game / "sav").c_str(), 0555);
+  EXPECT_FALSE(KeepsPlayerFiles({game, false}));  // its sav/ is read-only
+  chmod((game / "sav").c_str(), 0755);
+  fs::remove_all(game / "sav");
+  chmod(game.c_str(), 0555);
+  EXPECT_FALSE(KeepsPlayerFiles({game, false}));  // no sav/ yet, and none can be made
+  chmod(game.c_str(), 0755);
+}
+
+using Variables = std::map<std::string, std::string>;
+
+UserFiles Choose(bool inGameFolder, const Variables& variables) {
+  return ChooseUserFiles(inGameFolder, [&variables](const char* name) -> const char* {
+    const auto found = variables.find(name);
+    return found == variables.end() ? nullptr : found->second.c_str();
+  });
+}
+
+TEST(UserFiles, ThePlayersFilesFollowTheBaseFolders) {
+  test::WorkingFolder root;
+  const std::string home = root.Path().string();
+  root.Write("config/quenlit/config.ini", "[Video]\nFps=0\n");
+  root.Write(".config/quenlit/config.ini", "[Video]\nFps=1\n");
+  const struct {
+    const char* what;
+    bool inGameFolder;
+    Variables variables;
+    std::string configFile;
+    std::string saveFolder;
+  } cases[] = {
+      {"a game folder that keeps them", true, {{"HOME", home}}, "./config.ini", "./sav"},
+      {"defaults under the home folder",
+       false,
+       {{"HOME", home}},
+       home + "/.config/quenlit/config.ini",
+       home + "/.local/share/quenlit/sav"},
+      {"the base folders set",
+       false,
+       {{"HOME", "/nowhere"},
+        {"XDG_DATA_HOME", home + "/data"},
+        {"XDG_CONFIG_HOME", home + "/config"}},
+       home + "/config/quenlit/config.ini",
+       home + "/data/quenlit/sav"},
+      {"relative base folders are ignored",
+       false,
+       {{"HOME", home}, {"XDG_DATA_HOME", "data"}, {"XDG_CONFIG_HOME", "config"}},
+       home + "/.config/quenlit/config.ini",
+       home + "/.local/share/quenlit/sav"},
+      {"no configuration of the player's own: the shipped one",
+       false,
+       {{"HOME", home}, {"XDG_CONFIG_HOME", home + "/empty"}},
+       "./config.ini",
+       home + "/.local/share/quenlit/sav"},
+      {"no home at all: only the game folder is left", false, {}, "./config.ini", "./sav"},
+  };
+  for (const auto& c : cases) {
+    const UserFiles files = Choose(c.inGameFolder, c.variables);
+    EXPECT_EQ(files.configFile, c.configFile) << c.what;
+    EXPECT_EQ(files.saveFolder, c.saveFolder) << c.what;
+  }
+}
+
+}  // namespace
+}  // namespace quenlit
