@@ -12,6 +12,7 @@ packages=(
   fonts-lxgw-wenkai fonts-smiley-sans fonts-dancingscript fonts-noto-cjk
   python3-fonttools
   xvfb xdotool x11-apps imagemagick xauth
+  desktop-file-utils appstream groff-base dpkg-dev
   xfonts-base x11-utils
 )
 

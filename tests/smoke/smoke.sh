@@ -16,80 +16,10 @@ game=$1 closer=$2 out=$3 golden=$4
 mkdir -p "$out"
 rm -f "$out"/*.png
 
-fail() {
-  echo "smoke: $*" >&2
-  [ -s "$out/stderr.txt" ] && sed 's/^/  game: /' "$out/stderr.txt" >&2
-  exit 1
-}
-
-# Xvfb picks a display number nobody uses and tells it on the descriptor given.
-Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$out/display.txt" >"$out/xvfb.txt" 2>&1 &
-xvfb=$!
-game_pid=""
-cleanup() {
-  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
-  kill "$xvfb" 2>/dev/null || true
-  wait 2>/dev/null || true
-}
-trap cleanup EXIT
-for _ in $(seq 100); do [ -s "$out/display.txt" ] && break; sleep 0.1; done
-[ -s "$out/display.txt" ] || fail "Xvfb did not start: $(cat "$out/xvfb.txt")"
-export DISPLAY=":$(head -n1 "$out/display.txt")" SDL_AUDIODRIVER=dummy
+source "$(dirname "$0")/xvfb_game.sh"
+start_xvfb
 
 cd "$(dirname "$game")"
-
-# Starts the game and sets $window to its window.
-start_game() {
-  "$game" >"$out/stdout.txt" 2>"$out/stderr.txt" &
-  game_pid=$!
-  await_window
-}
-
-# The id of the first window whose title is the text, or nothing.
-titled() { xwininfo -root -tree | awk -v title="\"$1\"" 'index($0, title) { print $1; exit }'; }
-
-# Presses Return in the message box with this title, once it shows.
-answer_box() {
-  local box=""
-  for _ in $(seq 100); do
-    box=$(titled "$1")
-    [ -n "$box" ] && break
-    sleep 0.1
-  done
-  [ -n "$box" ] || fail "no \"$1\" box $2"
-  xdotool windowfocus --sync "$box" 2>/dev/null || true
-  xdotool key Return
-  for _ in $(seq 50); do
-    [ -z "$(titled "$1")" ] && return 0
-    sleep 0.1
-  done
-  fail "Return did not close the \"$1\" box"
-}
-
-await_window() {
-  window=""
-  for _ in $(seq 200); do
-    window=$(xdotool search --onlyvisible --name '^Quenlit$' 2>/dev/null | head -n1 || true)
-    [ -n "$window" ] && return 0
-    kill -0 "$game_pid" 2>/dev/null || fail "the game ended before showing its window"
-    sleep 0.1
-  done
-  fail "no window titled Quenlit"
-}
-
-# Closes the window as its close button does and expects the game to end with exit code 0.
-close_game() {
-  "$closer" "$window"
-  for _ in $(seq 100); do
-    kill -0 "$game_pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$game_pid" 2>/dev/null && fail "the game did not end when its window was closed $1"
-  local status=0
-  wait "$game_pid" || status=$?
-  game_pid=""
-  [ "$status" -eq 0 ] || fail "the game ended with exit code $status when closed $1"
-}
 
 # Without a sound device the game says so and runs silent.
 SDL_AUDIODRIVER=nosuchdevice "$game" >"$out/stdout.txt" 2>"$out/stderr.txt" &
@@ -109,23 +39,9 @@ start_game
 geometry=$(xdotool getwindowgeometry "$window")
 echo "$geometry" | grep -q 'Position: 560,240' || fail "the window is not placed at (560, 240): $geometry"
 echo "$geometry" | grep -q 'Geometry: 1366x768' || fail "the window is not 1366 x 768: $geometry"
-shot() { import -window "$window" "$out/$1.png"; }
-# The mean brightness of a screenshot, 0 to 100.
-brightness() { identify -format '%[fx:int(100*mean)]' "$out/$1.png"; }
 colours() { identify -format '%k' "$out/$1.png"; }
 
-# The loading screen is black with its text; the map is not.
-loaded=""
-for i in $(seq 120); do
-  shot "frame"
-  if [ "$(brightness frame)" -ge 15 ]; then loaded=yes; break; fi
-  [ "$i" -eq 3 ] && cp "$out/frame.png" "$out/loading.png"
-  kill -0 "$game_pid" 2>/dev/null || fail "the game ended during loading"
-  sleep 0.25
-done
-[ -n "$loaded" ] || fail "the map never showed (still the loading screen after 30 s)"
-sleep 0.5
-shot "map"
+await_map
 
 # How far a screenshot is from the golden map, as a root-mean-square difference of 0 to 1.
 # "scaled": the screenshot is stretched back to the golden's size; otherwise it is compared with

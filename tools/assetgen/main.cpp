@@ -4,9 +4,12 @@
 //       writes GAME_DIR/Images/ and GAME_DIR/wav/ (with --only, just the named files)
 //   quenlit-assetgen --reward OUT.png
 //       writes the reward picture that is built into the program
+//   quenlit-assetgen --icon SIZE OUT.png
+//       writes the game's icon, SIZE x SIZE pixels
 //
 // The output depends on nothing but the tile sheet and this program: two runs write the same
 // bytes.
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <set>
@@ -64,18 +67,25 @@ int WriteSounds(const fs::path& folder, const std::set<std::string>& only) {
 
 int Usage() {
   std::cerr << "usage: quenlit-assetgen GAME_DIR [--sheet TILES.png] [--only FILE]...\n"
-               "       quenlit-assetgen --reward OUT.png"
+               "       quenlit-assetgen --reward OUT.png\n"
+               "       quenlit-assetgen --icon SIZE OUT.png"
             << std::endl;
   return 2;
 }
 
+int WritePicture(const Picture& picture, const fs::path& out) {
+  if (out.has_parent_path() && !MakeFolder(out.parent_path())) {
+    return Fail("cannot create the folder " + out.parent_path().string());
+  }
+  return picture.WritePng(out.string()) ? 0 : Fail("cannot write " + out.string());
+}
+
 int Main(int argc, char** argv) {
-  if (argc == 3 && std::string(argv[1]) == "--reward") {
-    const fs::path out = argv[2];
-    if (out.has_parent_path() && !MakeFolder(out.parent_path())) {
-      return Fail("cannot create the folder " + out.parent_path().string());
-    }
-    return PaintReward().WritePng(out.string()) ? 0 : Fail("cannot write " + out.string());
+  if (argc == 3 && std::string(argv[1]) == "--reward") return WritePicture(PaintReward(), argv[2]);
+  if (argc == 4 && std::string(argv[1]) == "--icon") {
+    const int size = std::atoi(argv[2]);
+    if (size < 16 || size > 1024) return Usage();
+    return WritePicture(PaintIcon(size), argv[3]);
   }
   if (argc < 2 || argv[1][0] == '-') return Usage();
   const fs::path gameDir = argv[1];

@@ -42,6 +42,9 @@ bool IsFigure(const std::string& name);
 // The floor's 32 x 32 tile, which every figure and item stands on.
 Picture FloorTile();
 
+// The game's icon, size x size pixels, for desktop menus.
+Picture PaintIcon(int size);
+
 // A tile scaled up without blurring to fill width x height.
 Picture Enlarge(const Picture& tile, int width, int height);
 
