@@ -40,7 +40,6 @@ install(CODE "
 
 install(DIRECTORY ${ICON_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor COMPONENT game)
 
-set(QUENLIT_GAME_FOLDER ${CMAKE_INSTALL_FULL_DATADIR}/quenlit)
 configure_file(res/quenlit.metainfo.xml.in ${CMAKE_BINARY_DIR}/${QUENLIT_APP_ID}.metainfo.xml @ONLY)
 install(FILES ${CMAKE_BINARY_DIR}/${QUENLIT_APP_ID}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo COMPONENT game)
