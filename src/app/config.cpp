@@ -1,6 +1,8 @@
 #include "app/config.h"
 
 #include <fstream>
+#include <iostream>
+#include <string>
 
 #include "app/fatal.h"
 #include "data/ini_file.h"
@@ -24,6 +26,11 @@ bool ReadConfig(Game& game) {
   game.verticalSync = flag("Video", "VerticalSync", 1);
   game.performancePrior = flag("Video", "PerformancePrior", 1);
   game.fps = ini.GetInt("Video", "Fps", 3);
+  const std::string scale = ini.GetString("Display", "Scale", "1");
+  game.fitScene = scale == "fit";
+  if (!game.fitScene && scale != "1")
+    std::cerr << "config.ini: [Display] Scale=" << scale << " is neither 1 nor fit; using 1"
+              << std::endl;
   return true;
 }
 

@@ -93,6 +93,9 @@ class Game {
   int32_t hardwareAcceleration = 0;
   int32_t verticalSync = 0;
   int32_t performancePrior = 0;
+  // Our own "[Display] Scale": "fit" draws the scene at the largest uniform scale that fits the
+  // window, centred; "1" (the default) stretches the window's first size over the window.
+  bool fitScene = false;
 
   std::atomic<GameScreen> screen{GameScreen::Loading};
 

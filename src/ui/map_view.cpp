@@ -3,6 +3,7 @@
 #include "game/game.h"
 #include "game/tiles.h"
 #include "ui/draw_helpers.h"
+#include "ui/scene.h"
 #include "ui/screens.h"
 #include "ui/sprite_names.h"
 
@@ -65,7 +66,7 @@ void DrawHero(Game& game) {
 }  // namespace
 
 void DrawMapView(Game& game) {
-  DrawPicture(game, "backbig", 0, 0, 981, 621);
+  DrawPicture(game, "backbig", 0, 0, kSceneWidth, kSceneHeight);
   DrawFloorLabel(game);
   DrawCells(game);
   DrawHero(game);

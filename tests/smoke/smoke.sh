@@ -7,17 +7,20 @@
 #  - Alt+"/" opens the About box, and F8 moves the window to (0, 0) with the next size.
 # Screenshots are left in OUT_DIR.
 #
-# The map it shows, as it is and scaled by F8, matches the golden picture that quenlit-sim's
-# shot draws of the same new game.
+# The map it shows matches the golden picture that quenlit-sim's shot draws of the same new
+# game, at the first size and at each size of F8, with the scene fitted to the window as the
+# shipped config.ini asks.
 #
-#   smoke.sh QUENLIT CLOSE_WINDOW_TOOL OUT_DIR GOLDEN_MAP_PNG
+#   smoke.sh QUENLIT CLOSE_WINDOW_TOOL OUT_DIR GOLDEN_PICTURES_DIR
 set -euo pipefail
-game=$1 closer=$2 out=$3 golden=$4
+game=$1 closer=$2 out=$3 goldens=$4
+golden=$goldens/new_game_map.png
 mkdir -p "$out"
 rm -f "$out"/*.png
 
 source "$(dirname "$0")/xvfb_game.sh"
-start_xvfb
+# Tall enough for the largest size of F8, 1700 x 1331.
+start_xvfb 1920x1440
 
 cd "$(dirname "$game")"
 
@@ -34,29 +37,23 @@ sleep 0.3
 close_game "during loading"
 
 start_game
-# Centred as if it were 800 x 600: on a 1920 x 1080 desktop the 1366 x 768 window is at
-# (560, 240).
+# Centred as if it were 800 x 600: on a 1920 x 1440 desktop the 1366 x 768 window is at
+# (560, 420).
 geometry=$(xdotool getwindowgeometry "$window")
-echo "$geometry" | grep -q 'Position: 560,240' || fail "the window is not placed at (560, 240): $geometry"
+echo "$geometry" | grep -q 'Position: 560,420' || fail "the window is not placed at (560, 420): $geometry"
 echo "$geometry" | grep -q 'Geometry: 1366x768' || fail "the window is not 1366 x 768: $geometry"
 colours() { identify -format '%k' "$out/$1.png"; }
 
 await_map
 
-# How far a screenshot is from the golden map, as a root-mean-square difference of 0 to 1.
-# "scaled": the screenshot is stretched back to the golden's size; otherwise it is compared with
-# the same part of the golden (the screen's edge may cut the window off). The limit leaves room
-# for monsters showing their other blink picture.
+# How far a screenshot is from a golden picture, as a root-mean-square difference of 0 to 1,
+# compared with the same part of the golden (the screen's edge may cut the window off). The
+# limit leaves room for monsters showing their other blink picture.
 difference() {
   local size
   size=$(identify -format '%wx%h' "$out/$1.png")
-  if [ "$2" = scaled ]; then
-    convert "$out/$1.png" -resize "$(identify -format '%wx%h' "$golden")!" "$out/$1-compared.png"
-    cp "$golden" "$out/golden-compared.png"
-  else
-    cp "$out/$1.png" "$out/$1-compared.png"
-    convert "$golden" -crop "$size+0+0" +repage "$out/golden-compared.png"
-  fi
+  cp "$out/$1.png" "$out/$1-compared.png"
+  convert "$2" -crop "$size+0+0" +repage "$out/golden-compared.png"
   # compare exits 1 when the pictures differ at all; the figure is what counts.
   { compare -metric RMSE "$out/$1-compared.png" "$out/golden-compared.png" null: 2>&1 || true; } |
     sed -E 's/.*\(([0-9.e-]+)\).*/\1/'
@@ -65,22 +62,27 @@ difference() {
 close_to_golden() {
   local d
   d=$(difference "$1" "$2")
-  echo "smoke: $1 differs from the golden map by $d (at most $3)"
+  echo "smoke: $1 differs from $(basename "$2") by $d (at most $3)"
   awk -v d="$d" -v limit="$3" 'BEGIN { exit !(d <= limit) }' ||
-    fail "the $1 screenshot differs from the golden map by $d, more than $3"
+    fail "the $1 screenshot differs from $(basename "$2") by $d, more than $3"
 }
-close_to_golden map unscaled 0.04
+close_to_golden map "$golden" 0.04
 
-xdotool windowfocus --sync "$window" 2>/dev/null || true
-# F8 moves the window to the top left corner with the next size.
-xdotool key F8
-sleep 0.5
-geometry=$(xdotool getwindowgeometry "$window")
-echo "smoke: after F8: $(echo "$geometry" | tr '\n' ' ')"
-echo "$geometry" | grep -q 'Position: 0,0' || fail "F8 did not move the window to (0, 0)"
-echo "$geometry" | grep -q 'Geometry: 973x768' || fail "F8 did not give the window 973 x 768"
-shot "resized"
-close_to_golden resized scaled 0.06
+# F8 moves the window to the top left corner with the next size; the scene keeps its shape,
+# centred between dark margins (the top-left pixel is one of them at every size).
+for size in 973x768 1242x980 1366x1078 1700x1331 735x580; do
+  xdotool windowfocus --sync "$window" 2>/dev/null || true
+  xdotool key F8
+  sleep 0.5
+  geometry=$(xdotool getwindowgeometry "$window")
+  echo "smoke: after F8: $(echo "$geometry" | tr '\n' ' ')"
+  echo "$geometry" | grep -q 'Position: 0,0' || fail "F8 did not move the window to (0, 0)"
+  echo "$geometry" | grep -q "Geometry: $size" || fail "F8 did not give the window $size"
+  shot "resized-$size"
+  close_to_golden "resized-$size" "$goldens/fit_map_$size.png" 0.04
+  margin=$(convert "$out/resized-$size.png" -format '%[hex:p{0,0}]' info:)
+  [ "${margin:0:6}" = 100E18 ] || fail "the margin at $size is #${margin:0:6}, not the dark #100E18"
+done
 
 xdotool windowfocus --sync "$window" 2>/dev/null || true
 for key in Left Up Right Down Up; do

@@ -10,8 +10,10 @@ fail() {
 
 # Starts Xvfb on a display number nobody uses (it tells it on the descriptor given) and sets
 # DISPLAY; the display and any game still running end with the script.
+# The screen is WIDTHxHEIGHT when given, else 1920x1080.
 start_xvfb() {
-  Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$out/display.txt" >"$out/xvfb.txt" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${1:-1920x1080}x24" -nolisten tcp 3>"$out/display.txt" \
+    >"$out/xvfb.txt" 2>&1 &
   xvfb=$!
   game_pid=""
   trap cleanup EXIT

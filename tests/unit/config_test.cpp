@@ -67,6 +67,35 @@ INSTANTIATE_TEST_SUITE_P(
         ConfigCase{"FlagInTheWrongSectionIsIgnored", "[Video]\nFullScreen=1\n", kDefaults}),
     [](const testing::TestParamInfo<ConfigCase>& info) { return info.param.name; });
 
+TEST(Config, SceneScaleIsOneUnlessFitIsAskedFor) {
+  struct Case {
+    const char* file;
+    bool fit;
+    const char* warning;  // on stderr, or "" for none
+  };
+  const Case cases[] = {
+      {"", false, ""},
+      {"[Display]\nScale=1\n", false, ""},
+      {"[Display]\nScale=fit\n", true, ""},
+      {"[Video]\nScale=fit\n", false, ""},  // another section's key
+      {"[Display]\nScale=2\n", false, "[Display] Scale=2 is neither 1 nor fit; using 1"},
+  };
+  for (const Case& c : cases) {
+    test::WorkingFolder folder;
+    folder.Write("config.ini", c.file);
+    test::World world;
+    testing::internal::CaptureStderr();
+    ReadConfig(world.game);
+    const std::string warned = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(world.game.fitScene, c.fit) << c.file;
+    if (*c.warning == '\0') {
+      EXPECT_EQ(warned, "") << c.file;
+    } else {
+      EXPECT_NE(warned.find(c.warning), std::string::npos) << warned;
+    }
+  }
+}
+
 TEST(Config, MissingFileEndsTheGameWithItsMessage) {
   test::WorkingFolder folder;
   test::World world;

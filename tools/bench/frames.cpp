@@ -24,6 +24,7 @@
 #include "app/embedded_resources.h"
 #include "app/game_fonts.h"
 #include "app/loader.h"
+#include "app/scene_canvas.h"
 #include "game/game.h"
 #include "game/tiles.h"
 #include "platform/headless/stderr_shell.h"
@@ -158,12 +159,13 @@ int Main(int argc, char** argv) {
   InstallFonts(fonts);
   ReadConfig(game);
   platform::SoftwareCanvas canvas(game.windowWidth, game.windowHeight, fonts);
+  ConfigureCanvas(game, canvas);
   graphics.Initialize(&canvas);
   sound.SetDevice(&audio);
   RunLoader(game);
 
-  std::printf("One frame of each screen, software renderer, %d x %d, %d frames each\n",
-              canvas.Width(), canvas.Height(), frames);
+  std::printf("One frame of each screen, software renderer, %d x %d%s, %d frames each\n",
+              canvas.Width(), canvas.Height(), game.fitScene ? ", scene fitted" : "", frames);
   std::printf("%-34s %10s %10s %10s %10s\n", "screen", "median ms", "mean ms", "slowest ms",
               "cpu ms");
   float clock = 1;

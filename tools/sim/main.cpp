@@ -17,6 +17,7 @@
 #include "app/embedded_resources.h"
 #include "app/game_fonts.h"
 #include "app/loader.h"
+#include "app/scene_canvas.h"
 #include "game/game.h"
 #include "platform/headless/stderr_shell.h"
 #include "platform/headless/virtual_audio.h"
@@ -72,6 +73,7 @@ class Driver {
     ReadConfig(game_);
     canvas_ =
         std::make_unique<platform::SoftwareCanvas>(game_.windowWidth, game_.windowHeight, fonts_);
+    ConfigureCanvas(game_, *canvas_);
     canvas_->SetPainting(false);       // only the frames of "shot" are painted
     canvas_->SetDecodeOnDemand(true);  // and only the pictures they show are decoded
     graphics_.Initialize(canvas_.get());

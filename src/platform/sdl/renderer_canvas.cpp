@@ -53,6 +53,18 @@ void RendererCanvas::BeginDraw() {
   graveyard_->Empty();
   int outputWidth = width_, outputHeight = height_;
   SDL_GetRendererOutputSize(renderer_, &outputWidth, &outputHeight);
+  if (fit_) {
+    // Fitting, the canvas maps every rectangle to pixels itself, so that text can be rendered
+    // at the size it shows at instead of being stretched.
+    placement_ = PlaceScene(*fit_, outputWidth, outputHeight);
+    SDL_RenderSetScale(renderer_, 1, 1);
+    const RectF scene = placement_.Map({0, 0, fit_->width, fit_->height});
+    const SDL_Rect clip{static_cast<int>(scene.left), static_cast<int>(scene.top),
+                        static_cast<int>(scene.right - scene.left),
+                        static_cast<int>(scene.bottom - scene.top)};
+    SDL_RenderSetClipRect(renderer_, &clip);
+    return;
+  }
   const bool scaled = outputWidth != width_ || outputHeight != height_;
   // The software renderer would scale every picture, text and band on its own, leaving seams
   // between the tiles; the frame is drawn at its own size and scaled once as a whole instead,
@@ -83,14 +95,30 @@ void RendererCanvas::EndDraw() {
 
 void RendererCanvas::Clear(uint32_t rgb) {
   if (!painting_) return;
-  SetDrawColour({rgb, 1.0f});
+  if (!fit_) {
+    SetDrawColour({rgb, 1.0f});
+    SDL_RenderClear(renderer_);
+    return;
+  }
+  // A clear reaches the whole output, whatever the clip: the margins, then the scene.
+  SetDrawColour({fit_->marginRgb, 1.0f});
   SDL_RenderClear(renderer_);
+  const RectF scene = ToOutput({0, 0, fit_->width, fit_->height});
+  const SDL_FRect fill{scene.left, scene.top, scene.right - scene.left, scene.bottom - scene.top};
+  SetDrawColour({rgb, 1.0f});
+  SDL_RenderFillRectF(renderer_, &fill);
 }
 
 bool RendererCanvas::DrawText(const std::string& family, float size, const RectF& box,
                               const std::string& utf8, Colour colour, bool trailing) {
   if (!painting_) return true;
-  return text_.Draw(family, size, box, utf8, colour, trailing);
+  if (!fit_) return text_.Draw(family, size, box, utf8, colour, trailing);
+  // Laid out and rendered at the size it shows at, from a whole pixel.
+  const float scale = placement_.scale;
+  const RectF corner = placement_.Map({box.left, box.top, box.left, box.top});
+  const RectF scaled{corner.left, corner.top, corner.left + (box.right - box.left) * scale,
+                     corner.top + (box.bottom - box.top) * scale};
+  return text_.Draw(family, size * scale, scaled, utf8, colour, trailing);
 }
 
 void RendererCanvas::SetDrawColour(Colour colour) {
@@ -98,8 +126,10 @@ void RendererCanvas::SetDrawColour(Colour colour) {
                          colour.rgb & 0xFF, ToByte(colour.alpha));
 }
 
-void RendererCanvas::DrawRectangle(const RectF& rect, float strokeWidth, Colour colour) {
+void RendererCanvas::DrawRectangle(const RectF& shape, float width, Colour colour) {
   if (!painting_) return;
+  const RectF rect = ToOutput(shape);
+  const float strokeWidth = fit_ ? std::max(1.0f, std::round(width * placement_.scale)) : width;
   // The stroke is centred on the rectangle's edges; drawn as four filled bands with no
   // smoothing. The side bands stop short of the top and bottom bands so no pixel is blended
   // twice.
@@ -127,9 +157,10 @@ void RendererCanvas::Show(SDL_Texture* texture, const SDL_Rect* part, const SDL_
   SDL_RenderCopyF(renderer_, texture, part, &to);
 }
 
-void RendererCanvas::DrawBitmap(const Bitmap& bitmap, const RectF& destination, const RectF& source,
+void RendererCanvas::DrawBitmap(const Bitmap& bitmap, const RectF& place, const RectF& source,
                                 float opacity) {
   if (!painting_) return;
+  const RectF destination = ToOutput(place);
   const auto* picture = dynamic_cast<const SurfaceBitmap*>(&bitmap);
   if (!picture) return;
   const SDL_Rect from{static_cast<int>(std::lround(source.left)),

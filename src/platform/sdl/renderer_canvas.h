@@ -3,9 +3,11 @@
 #include <SDL.h>
 
 #include <memory>
+#include <optional>
 
 #include "platform/canvas.h"
 #include "platform/sdl/font_locator.h"
+#include "platform/sdl/scene_fit.h"
 #include "platform/sdl/surface_bitmap.h"
 #include "platform/sdl/text_painter.h"
 
@@ -13,7 +15,7 @@ namespace quenlit::platform {
 
 // The game's canvas over an SDL renderer, which it owns. Drawing keeps the size the canvas was
 // made with: when the output is larger or smaller (a resized window) the picture is stretched
-// to fill it.
+// to fill it, unless the canvas fits the scene (FitScene).
 class RendererCanvas : public Canvas {
  public:
   RendererCanvas(SDL_Renderer* renderer, int width, int height, FontLocator& fonts);
@@ -47,6 +49,11 @@ class RendererCanvas : public Canvas {
   // first time it is drawn: the headless driver then decodes only what its shots show.
   void SetDecodeOnDemand(bool on) { decodeOnDemand_ = on; }
 
+  // From the next frame on, the scene is drawn whole at the largest uniform scale that fits the
+  // output, centred on the margin colour. Pictures are scaled with linear filtering and text
+  // is rendered at the scaled size, so both stay sharp; nothing is drawn outside the scene.
+  void FitScene(const SceneFit& scene) { fit_ = scene; }
+
  protected:
   SDL_Renderer* Renderer() const { return renderer_; }
 
@@ -55,6 +62,8 @@ class RendererCanvas : public Canvas {
   void SetDrawColour(Colour colour);
   void Show(SDL_Texture* texture, const SDL_Rect* part, const SDL_FRect& to, bool opaque,
             Uint8 alpha);
+  // A rectangle in drawing units as the renderer takes it: in output pixels when fitting.
+  RectF ToOutput(const RectF& rect) const { return fit_ ? placement_.Map(rect) : rect; }
 
   SDL_Renderer* renderer_;
   int width_;
@@ -66,6 +75,8 @@ class RendererCanvas : public Canvas {
   SDL_Texture* frame_ = nullptr;  // a scaled window's frame, drawn at the canvas's own size
   bool drawingToFrame_ = false;
   bool software_ = false;  // the renderer draws with the processor
+  std::optional<SceneFit> fit_;
+  Placement placement_;  // the scene's place in this frame's output, when fitting
 };
 
 }  // namespace quenlit::platform

@@ -1,0 +1,12 @@
+#include "app/scene_canvas.h"
+
+#include "game/game.h"
+#include "ui/scene.h"
+
+namespace quenlit {
+
+void ConfigureCanvas(const Game& game, platform::RendererCanvas& canvas) {
+  if (game.fitScene) canvas.FitScene({ui::kSceneWidth, ui::kSceneHeight, ui::kSceneMarginRgb});
+}
+
+}  // namespace quenlit
