@@ -4,6 +4,9 @@
 #include <string_view>
 #include <vector>
 
+#include "game/types.h"
+#include "platform/gamepad_layout.h"
+
 namespace quenlit {
 namespace {
 
@@ -60,6 +63,15 @@ std::string Table(const std::vector<std::pair<std::string, std::string_view>>& r
   return text;
 }
 
+// A key as the help writes it.
+std::string_view KeyName(uint32_t key) {
+  static const std::string kLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+  if (key == vk::kEnter) return "Enter";
+  if (key == vk::kF8) return "F8";
+  if (key >= 'A' && key <= 'Z') return std::string_view(kLetters).substr(key - 'A', 1);
+  return "?";
+}
+
 }  // namespace
 
 std::string HelpText() {
@@ -72,11 +84,16 @@ std::string HelpText() {
   }
   std::vector<std::pair<std::string, std::string_view>> keys;
   for (const auto& [key, meaning] : kKeys) keys.emplace_back(std::string(key), meaning);
+  std::vector<std::pair<std::string, std::string_view>> pad{
+      {"D-pad, left stick", "the arrows, repeating while held"}};
+  for (const platform::PadBinding& binding : platform::kPadBindings)
+    if (binding.label) pad.emplace_back(binding.label, KeyName(binding.key));
 
   return "Usage: quenlit [OPTION]...\n"
          "Quenlit, a tile role-playing game: lead the hero up the tower, floor by floor.\n"
          "\nOptions:\n" +
-         Table(options) + "\nKeys:\n" + Table(keys);
+         Table(options) + "\nKeys:\n" + Table(keys) + "\nGamepad (as the keys above):\n" +
+         Table(pad);
 }
 
 CommandLine ParseCommandLine(int argc, const char* const argv[]) {

@@ -15,8 +15,10 @@
 #include "app/game_folder.h"
 #include "app/game_fonts.h"
 #include "app/loading_thread.h"
+#include "app/scene_canvas.h"
 #include "app/window_parts.h"
 #include "game/game.h"
+#include "platform/sdl/gamepads.h"
 #include "platform/sdl/key_codes.h"
 #include "platform/sdl/sdl_audio.h"
 #include "platform/sdl/sdl_shell.h"
@@ -70,6 +72,9 @@ class Program {
     ReadConfig(game_);  // ends the process itself when the configuration file is missing
 
     const bool haveVideo = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0 && HaveDisplay();
+    // Without controller support the keyboard still plays the whole game.
+    if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0)
+      std::cerr << "quenlit: no gamepads: " << SDL_GetError() << std::endl;
     SDL_DisplayMode fullScreenMode{};
     if (!ApplyFullScreen(game_, fullScreenMode)) {
       FatalError(shell_, "无法全屏游戏，请使用窗口模式", true);
@@ -92,6 +97,7 @@ class Program {
     }
 
     canvas_ = OpenGameCanvas(window_.get(), game_, fonts_, textFailure_);
+    if (canvas_) ConfigureCanvas(game_, *canvas_);
 
     audio_ = std::make_unique<platform::SdlAudioDevice>();
     if (!audio_->IsOpen()) {
@@ -113,6 +119,7 @@ class Program {
       if (NextEvent(event)) {
         if (!Dispatch(event)) return 0;
       } else {
+        gamepads_.Tick(SDL_GetTicks());
         game_.Frame(game_.UpdateClock());
       }
     }
@@ -135,17 +142,21 @@ class Program {
       case SDL_KEYDOWN:
         if (platform::IsAboutShortcut(event.key.keysym)) {
           ShowAbout();
-        } else {
-          DeliverKey(game_, event);
+        } else if (const auto message = KeyMessageOf(event)) {
+          Press(message->first, message->second);
         }
         return true;
       case SDL_KEYUP:
-        DeliverKey(game_, event);
+        if (const auto message = KeyMessageOf(event)) Press(message->first, message->second);
         return true;
       default:
+        gamepads_.Handle(event, SDL_GetTicks());
         return true;
     }
   }
+
+  // Every key of the keyboard and of the gamepads reaches the game here.
+  void Press(uint32_t message, uint32_t key) { game_.HandleInput(message, key); }
 
   void ShowAbout() {
     SDL_MessageBoxButtonData ok{
@@ -177,6 +188,7 @@ class Program {
   DSound sound_;
   Game game_;
   std::unique_ptr<LoadingThread> loader_;
+  platform::Gamepads gamepads_{[this](uint32_t message, uint32_t key) { Press(message, key); }};
 };
 
 }  // namespace

@@ -30,10 +30,15 @@ std::unique_ptr<platform::RendererCanvas> OpenGameCanvas(SDL_Window* window, Gam
   return canvas;
 }
 
+std::optional<std::pair<uint32_t, uint32_t>> KeyMessageOf(const SDL_Event& event) {
+  if (event.type != SDL_KEYDOWN && event.type != SDL_KEYUP) return std::nullopt;
+  const auto key = platform::VirtualKeyOf(event.key.keysym.sym);
+  if (!key) return std::nullopt;
+  return std::make_pair(event.type == SDL_KEYDOWN ? vk::kKeyDown : vk::kKeyUp, *key);
+}
+
 void DeliverKey(Game& game, const SDL_Event& event) {
-  if (event.type != SDL_KEYDOWN && event.type != SDL_KEYUP) return;
-  if (const auto key = platform::VirtualKeyOf(event.key.keysym.sym))
-    game.HandleInput(event.type == SDL_KEYDOWN ? vk::kKeyDown : vk::kKeyUp, *key);
+  if (const auto message = KeyMessageOf(event)) game.HandleInput(message->first, message->second);
 }
 
 }  // namespace quenlit

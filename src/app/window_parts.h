@@ -2,7 +2,10 @@
 
 #include <SDL.h>
 
+#include <cstdint>
 #include <memory>
+#include <optional>
+#include <utility>
 
 #include "platform/sdl/renderer_canvas.h"
 #include "platform/shell.h"
@@ -26,8 +29,11 @@ std::unique_ptr<platform::RendererCanvas> OpenGameCanvas(SDL_Window* window, Gam
                                                          platform::FontLocator& fonts,
                                                          TextFailureNotice& notice);
 
-// Passes a key event to the game as its key-down or key-up message; a held key's repeats
-// count as presses. Other events and keys the game does not know are left alone.
+// A key event as the game's key message (vk::kKeyDown or vk::kKeyUp) and key; a held key's
+// repeats count as presses. Nothing for other events and for keys the game does not know.
+std::optional<std::pair<uint32_t, uint32_t>> KeyMessageOf(const SDL_Event& event);
+
+// Passes a key event to the game as its key message.
 void DeliverKey(Game& game, const SDL_Event& event);
 
 }  // namespace quenlit

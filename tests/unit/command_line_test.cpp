@@ -41,6 +41,17 @@ TEST(CommandLine, HelpListsTheOptionsAndTheKeys) {
   EXPECT_TRUE(Has(help, "  F8 ")) << help;
 }
 
+TEST(CommandLine, HelpGivesTheGamepadsKeys) {
+  const std::string help = HelpText();
+  const std::string pad = help.substr(help.find("\nGamepad"));
+  for (const char* row :
+       {"D-pad, left stick +the arrows, repeating while held", "A +Enter", "B +Q", "X +D", "Y +S",
+        "Start +P", "Back +A", "left shoulder +F8", "right shoulder +F8"}) {
+    EXPECT_TRUE(std::regex_search(pad, std::regex(std::string("\n  ") + row + "\n")))
+        << row << " in" << pad;
+  }
+}
+
 TEST(CommandLine, VersionPrintsTheProjectVersion) {
   for (const char* spelling : {"--version", "-V"}) {
     const CommandLine line = Parse({spelling});
