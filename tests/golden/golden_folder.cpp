@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -48,6 +49,19 @@ std::string GoldenFolder::Shoot(const std::string& script, const std::string& na
   const std::string picture = Path() + "/" + name + ".png";
   const SimRun run = Run(script + "\nshot " + picture + "\n");
   EXPECT_EQ(run.exitCode, 0) << name << ": " << run.stderrText;
+  return picture;
+}
+
+std::string ShootBuiltGame(const GoldenFolder& folder, const std::string& config,
+                           const std::string& name) {
+  for (const char* part : {"data", "Images", "Fonts"})
+    fs::create_directory_symlink(fs::path(QUENLIT_GAME_DIR) / part, fs::path(folder.Path()) / part);
+  folder.WriteFile("config.ini", config);
+  const std::string picture = folder.Path() + "/" + name + ".png";
+  folder.WriteFile("script.sim", "wait 0.5\nshot " + picture + "\n");
+  const std::string command = "'" QUENLIT_SIM "' --seed 1 --root '" + folder.Path() + "' < '" +
+                              folder.Path() + "/script.sim' > /dev/null";
+  EXPECT_EQ(std::system(command.c_str()), 0) << name;
   return picture;
 }
 

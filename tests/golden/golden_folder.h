@@ -21,6 +21,12 @@ class GoldenFolder : public GameFolder {
   std::string Shoot(const std::string& script, const std::string& name) const;
 };
 
+// The built game's data, pictures and fonts linked into the folder with a config.ini of its own:
+// draws the new game half a second in as NAME.png there and returns its path; fails the test
+// when the driver does not end cleanly.
+std::string ShootBuiltGame(const GoldenFolder& folder, const std::string& config,
+                           const std::string& name);
+
 // The window size of the golden pictures.
 constexpr int kGoldenWidth = 981, kGoldenHeight = 621;
 

@@ -9,12 +9,11 @@
 #
 # The map it shows matches the golden picture that quenlit-sim's shot draws of the same new
 # game, at the first size and at each size of F8, with the scene fitted to the window as the
-# shipped config.ini asks.
+# shipped config.ini asks (tests/golden/pictures/fit_map_*.png).
 #
 #   smoke.sh QUENLIT CLOSE_WINDOW_TOOL OUT_DIR GOLDEN_PICTURES_DIR
 set -euo pipefail
 game=$1 closer=$2 out=$3 goldens=$4
-golden=$goldens/new_game_map.png
 mkdir -p "$out"
 rm -f "$out"/*.png
 
@@ -66,7 +65,7 @@ close_to_golden() {
   awk -v d="$d" -v limit="$3" 'BEGIN { exit !(d <= limit) }' ||
     fail "the $1 screenshot differs from $(basename "$2") by $d, more than $3"
 }
-close_to_golden map "$golden" 0.04
+close_to_golden map "$goldens/fit_map_1366x768.png" 0.04
 
 # F8 moves the window to the top left corner with the next size; the scene keeps its shape,
 # centred between dark margins (the top-left pixel is one of them at every size).
