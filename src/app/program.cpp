@@ -72,9 +72,6 @@ class Program {
     ReadConfig(game_);  // ends the process itself when the configuration file is missing
 
     const bool haveVideo = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0 && HaveDisplay();
-    // Without controller support the keyboard still plays the whole game.
-    if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0)
-      std::cerr << "quenlit: no gamepads: " << SDL_GetError() << std::endl;
     SDL_DisplayMode fullScreenMode{};
     if (!ApplyFullScreen(game_, fullScreenMode)) {
       FatalError(shell_, "无法全屏游戏，请使用窗口模式", true);
@@ -98,6 +95,9 @@ class Program {
 
     canvas_ = OpenGameCanvas(window_.get(), game_, fonts_, textFailure_);
     if (canvas_) ConfigureCanvas(game_, *canvas_);
+    // Without controller support the keyboard still plays the whole game.
+    if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0)
+      std::cerr << "quenlit: no gamepads: " << SDL_GetError() << std::endl;
 
     audio_ = std::make_unique<platform::SdlAudioDevice>();
     if (!audio_->IsOpen()) {
