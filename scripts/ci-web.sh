@@ -12,10 +12,13 @@ command -v npm >/dev/null || missing+=(npm)
 if [ ${#missing[@]} -gt 0 ]; then
   sudo=""
   [ "$(id -u)" -eq 0 ] || sudo=sudo
+  $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
     "${missing[@]}" >/dev/null
 fi
 (cd tests/web && npm ci --no-audit --no-fund --loglevel=error)
 
+# The figures compare with the desktop's loading, timed by its benchmark.
+cmake --build build -j"$(nproc)" --target quenlit-bench-load >/dev/null
 bash scripts/web-figures.sh
 QUENLIT_WEB_DIR=build-web node --test tests/web/
