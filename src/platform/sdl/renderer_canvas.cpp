@@ -106,7 +106,10 @@ void RendererCanvas::Clear(uint32_t rgb) {
   const RectF scene = ToOutput({0, 0, fit_->width, fit_->height});
   const SDL_FRect fill{scene.left, scene.top, scene.right - scene.left, scene.bottom - scene.top};
   SetDrawColour({rgb, 1.0f});
+  // An opaque fill needs no blending, which the software renderer would do pixel by pixel.
+  SDL_SetRenderDrawBlendMode(renderer_, SDL_BLENDMODE_NONE);
   SDL_RenderFillRectF(renderer_, &fill);
+  SDL_SetRenderDrawBlendMode(renderer_, SDL_BLENDMODE_BLEND);
 }
 
 bool RendererCanvas::DrawText(const std::string& family, float size, const RectF& box,
