@@ -26,24 +26,37 @@ LoadingSequence::LoadingSequence(Game& game) : game_(game) {
     PublishLoadingScreen();
     return true;
   });
-  for (const catalogue::ImageGroup& group : catalogue::ImageGroups()) {
-    Add(group.checkpoint, [this, canvas, &group] {
-      UnderRenderLock(
-          [&] { catalogue::LoadImages(canvas, group.images, game_.resources, bundle_.images); });
+  // Every picture of the catalogue is decoded ahead on all cores; each checkpoint takes its
+  // group as soon as that group is done, so the progress still follows the pictures.
+  Add(0, [this, canvas] {
+    QueueCatalogueImages(canvas);
+    return true;
+  });
+  const std::vector<catalogue::ImageGroup>& groups = catalogue::ImageGroups();
+  for (size_t group = 0; group < groups.size(); ++group) {
+    Add(groups[group].checkpoint, [this, group] {
+      AdoptDecodedGroup(group);
       return true;
     });
   }
   Add(93, [this, canvas] {
     catalogue::BuildSequences(bundle_.images, bundle_.sequences);
-    // Copies of what is always drawn stretched or faded, made before any frame shows them.
-    ui::PrepareStrikeEffects(canvas, bundle_.sequences);
-    ui::PreparePause(canvas, bundle_.images);
+    // Copies of what is always drawn stretched or faded, made on every core before any frame
+    // shows them.
+    std::map<std::shared_ptr<platform::Bitmap>, std::vector<platform::Canvas::Drawing>> byBitmap;
+    for (const ui::FixedDraw& draw : ui::FixedDraws(bundle_.images, bundle_.sequences))
+      byBitmap[draw.bitmap].push_back(draw.drawing);
+    std::vector<std::future<void>> prepared;
+    for (const auto& draws : byBitmap) {
+      prepared.push_back(
+          workers_->Queue([canvas, &draws] { canvas->Prepare(*draws.first, draws.second); }));
+    }
+    for (std::future<void>& done : prepared) done.wait();
     return true;
   });
   Add(95, [this, canvas] {
     bundle_.monsters = ReadMonsterTable(IniFile::Load("./data/monster.dat"));
-    UnderRenderLock(
-        [&] { catalogue::LoadMonsterPictures(canvas, bundle_.monsters, bundle_.images); });
+    catalogue::LoadMonsterPictures(canvas, bundle_.monsters, bundle_.images);
     return true;
   });
   Add(98, [this] {
@@ -91,13 +104,38 @@ bool LoadingSequence::CheckDataFiles() {
   return true;
 }
 
+void LoadingSequence::QueueCatalogueImages(platform::Canvas* canvas) {
+  workers_ = std::make_unique<Workers>(Workers::PerCore());
+  for (const catalogue::ImageGroup& group : catalogue::ImageGroups()) {
+    decoded_.emplace_back(group.images.size());
+    std::vector<std::future<void>>& pending = pending_.emplace_back();
+    std::vector<CD2DImage>& decoded = decoded_.back();
+    for (size_t i = 0; i < group.images.size(); ++i) {
+      pending.push_back(
+          workers_->Queue([this, canvas, &entry = group.images[i], &image = decoded[i]] {
+            image = catalogue::LoadImage(canvas, entry, game_.resources);
+          }));
+    }
+  }
+}
+
+void LoadingSequence::AdoptDecodedGroup(size_t group) {
+  const catalogue::ImageGroup& entries = catalogue::ImageGroups()[group];
+  for (size_t i = 0; i < entries.images.size(); ++i) {
+    pending_[group][i].wait();
+    bundle_.images.insert_or_assign(entries.images[i].name, std::move(decoded_[group][i]));
+  }
+}
+
 void LoadingSequence::PublishLoadingScreen() {
+  // Pictures are decoded on any thread; only filling the registries the renderer reads from
+  // needs the lock.
   platform::Canvas* canvas = game_.graphics.GetRenderTarget();
   catalogue::ImageMap images;
   catalogue::SequenceMap sequences;
+  catalogue::LoadImages(canvas, catalogue::LoadingImages(), game_.resources, images);
+  catalogue::BuildLoadingSequence(images, sequences);
   UnderRenderLock([&] {
-    catalogue::LoadImages(canvas, catalogue::LoadingImages(), game_.resources, images);
-    catalogue::BuildLoadingSequence(images, sequences);
     for (auto& [name, image] : images) game_.images.insert_or_assign(name, std::move(image));
     for (auto& [name, sequence] : sequences)
       game_.sequences.insert_or_assign(name, std::move(sequence));

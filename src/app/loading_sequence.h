@@ -3,13 +3,19 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <future>
+#include <memory>
 #include <vector>
 
 #include "app/load_bundle.h"
+#include "app/workers.h"
 
 namespace quenlit {
 
 class Game;
+namespace platform {
+class Canvas;
+}
 
 // The loading sequence as a list of steps, one per progress checkpoint (with a few quiet steps
 // before the first). Each step builds into a bundle of its own; the game sees none of it until
@@ -43,10 +49,17 @@ class LoadingSequence {
   void UnderRenderLock(const std::function<void()>& work);
   bool CheckDataFiles();
   void PublishLoadingScreen();
+  void QueueCatalogueImages(platform::Canvas* canvas);
+  // Waits for the group's pictures and puts them in the bundle in the catalogue's order.
+  void AdoptDecodedGroup(size_t group);
   void Publish();
 
   Game& game_;
   LoadBundle bundle_;
+  // Each catalogue group's pictures as the workers decode them, and when each is done.
+  std::vector<std::vector<CD2DImage>> decoded_;
+  std::vector<std::vector<std::future<void>>> pending_;
+  std::unique_ptr<Workers> workers_;  // last: stops before what its jobs write to goes
   std::vector<Step> steps_;
   size_t next_ = 0;
   int32_t lastCheckpoint_ = 0;

@@ -5,18 +5,9 @@
 
 namespace quenlit {
 
-void AwaitDrawnFrame(const Game& game, std::chrono::milliseconds limit) {
-  const uint32_t before = game.framesDrawn;
-  const auto deadline = std::chrono::steady_clock::now() + limit;
-  while (game.framesDrawn == before && std::chrono::steady_clock::now() < deadline)
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-}
-
 LoadingThread::LoadingThread(Game& game) {
-  // The last checkpoint hands nothing over: the loader takes the lock back at once.
-  game.onCheckpoint = [&game](int32_t value) {
-    if (value != 100) AwaitDrawnFrame(game, kHandOverLimit);
-  };
+  // No checkpoint waits for a drawn frame: the loading screen reads the latest progress at
+  // its own pace, and the loader holds the render lock only to publish what it built.
   thread_ = std::thread([this, &game] {
     RunLoader(game);
     finished_ = true;

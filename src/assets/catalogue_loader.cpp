@@ -4,16 +4,21 @@
 
 namespace quenlit::catalogue {
 
+CD2DImage LoadImage(platform::Canvas* canvas, const ImageEntry& entry,
+                    const EmbeddedResources& resources) {
+  CD2DImage image;
+  if (entry.embedded) {
+    image.LoadFromResource(canvas, resources.rewardPng, resources.rewardPngSize);
+  } else {
+    image.LoadFromFile(canvas, "Images/Image " + std::to_string(entry.file) + ".png");
+  }
+  return image;
+}
+
 void LoadImages(platform::Canvas* canvas, const std::vector<ImageEntry>& entries,
                 const EmbeddedResources& resources, ImageMap& images) {
-  for (const ImageEntry& entry : entries) {
-    CD2DImage& image = images[entry.name];
-    if (entry.embedded) {
-      image.LoadFromResource(canvas, resources.rewardPng, resources.rewardPngSize);
-    } else {
-      image.LoadFromFile(canvas, "Images/Image " + std::to_string(entry.file) + ".png");
-    }
-  }
+  for (const ImageEntry& entry : entries)
+    images.insert_or_assign(entry.name, LoadImage(canvas, entry, resources));
 }
 
 void BuildLoadingSequence(ImageMap& images, SequenceMap& sequences) {

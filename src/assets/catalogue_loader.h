@@ -14,6 +14,10 @@ namespace quenlit::catalogue {
 using ImageMap = std::map<std::string, CD2DImage>;
 using SequenceMap = std::map<std::string, CD2DGif>;
 
+// Decodes one picture (the reward picture from the program's own bytes); without a bitmap
+// when it cannot be read.
+CD2DImage LoadImage(platform::Canvas* canvas, const ImageEntry& entry,
+                    const EmbeddedResources& resources);
 // Decodes the pictures into the map under their names (the reward picture from the program's
 // own bytes). A picture that cannot be read stays without a bitmap.
 void LoadImages(platform::Canvas* canvas, const std::vector<ImageEntry>& entries,

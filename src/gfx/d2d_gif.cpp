@@ -25,16 +25,6 @@ bool CD2DGif::Draw(platform::Canvas* canvas, float now, float centreX, float cen
   return true;
 }
 
-void CD2DGif::Prepare(platform::Canvas* canvas, float width, float height, float opacity) const {
-  if (!canvas) return;
-  for (const GifFrame& frame : frames) {
-    if (!frame.bitmap) continue;
-    const platform::RectF source{0, 0, static_cast<float>(frame.width),
-                                 static_cast<float>(frame.height)};
-    canvas->Prepare(*frame.bitmap, source, width, height, opacity);
-  }
-}
-
 void CD2DGif::Advance() {
   ++current;
   if (current > static_cast<int32_t>(frames.size()) - 1) current = loopMode == -1 ? 0 : -1;

@@ -52,8 +52,6 @@ class CD2DGif {
   // advances by the clock. False when nothing was drawn.
   bool Draw(platform::Canvas* canvas, float now, float centreX, float centreY, float width,
             float height, float opacity);
-  // Tells the canvas ahead that every frame will be drawn in a width x height box.
-  void Prepare(platform::Canvas* canvas, float width, float height, float opacity) const;
 
  private:
   void Advance();

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace quenlit::platform {
 
@@ -56,11 +57,14 @@ class Canvas {
   // Draws the source part of the bitmap scaled into the destination, linearly filtered.
   virtual void DrawBitmap(const Bitmap& bitmap, const RectF& destination, const RectF& source,
                           float opacity) = 0;
-  // Says ahead that the bitmap will be drawn from the source part at this size and opacity, so
-  // that whatever such a draw needs is made before the frame that shows it. May be called on
-  // any thread.
-  virtual void Prepare(const Bitmap& /*bitmap*/, const RectF& /*source*/, float /*width*/,
-                       float /*height*/, float /*opacity*/) {}
+  // One way a bitmap is drawn: from the source part, at this size and opacity.
+  struct Drawing {
+    RectF source;
+    float width = 0, height = 0, opacity = 1;
+  };
+  // Says ahead every way the bitmap will be drawn, so that whatever such draws need is made
+  // before the frame that shows them. May be called on any thread.
+  virtual void Prepare(const Bitmap& /*bitmap*/, const std::vector<Drawing>& /*drawings*/) {}
 };
 
 }  // namespace quenlit::platform

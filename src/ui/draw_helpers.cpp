@@ -7,15 +7,10 @@
 
 namespace quenlit::ui {
 
-namespace {
-
-// The part of the picture a draw shows: the source, or where it is 0 the whole picture.
 platform::RectF SourceOf(const platform::Bitmap& bitmap, Source source) {
   return {0, 0, static_cast<float>(source.width != 0 ? source.width : bitmap.Width()),
           static_cast<float>(source.height != 0 ? source.height : bitmap.Height())};
 }
-
-}  // namespace
 
 void DrawPicture(Game& game, const std::string& name, float x, float y, float width, float height,
                  float opacity, Source source) {
@@ -28,14 +23,6 @@ void DrawPicture(Game& game, const std::string& name, float x, float y, float wi
 
 void DrawPicture(Game& game, const PictureDraw& draw) {
   DrawPicture(game, draw.name, draw.x, draw.y, draw.width, draw.height, draw.opacity, draw.source);
-}
-
-void PreparePicture(platform::Canvas* canvas, const std::map<std::string, CD2DImage>& images,
-                    const PictureDraw& draw) {
-  const auto found = images.find(draw.name);
-  if (found == images.end() || !found->second.bitmap || !canvas) return;
-  const platform::Bitmap& bitmap = *found->second.bitmap;
-  canvas->Prepare(bitmap, SourceOf(bitmap, draw.source), draw.width, draw.height, draw.opacity);
 }
 
 void DrawTextAt(Game& game, const char* family, float size, float x, float y,

@@ -32,9 +32,8 @@ struct PictureDraw {
   Source source = {};
 };
 void DrawPicture(Game& game, const PictureDraw& draw);
-// Tells the canvas ahead how the picture will be drawn.
-void PreparePicture(platform::Canvas* canvas, const std::map<std::string, CD2DImage>& images,
-                    const PictureDraw& draw);
+// The part of the picture a draw shows: the source, or where it is 0 the whole picture.
+platform::RectF SourceOf(const platform::Bitmap& bitmap, Source source);
 
 // Draws text whose top-left corner is (x, y), in the default 400 by 200 box.
 void DrawTextAt(Game& game, const char* family, float size, float x, float y,

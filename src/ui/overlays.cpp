@@ -41,8 +41,21 @@ void DrawPause(Game& game) {
   game.graphics.DrawText("微软雅黑", 35, 465, 300, 637, 410, "按P键继续", false, false, 0.8f);
 }
 
-void PreparePause(platform::Canvas* canvas, const std::map<std::string, CD2DImage>& images) {
-  PreparePicture(canvas, images, kPausePicture);
+void AddPauseDraw(const std::map<std::string, CD2DImage>& images, std::vector<FixedDraw>& draws) {
+  const auto found = images.find(kPausePicture.name);
+  if (found == images.end() || !found->second.bitmap) return;
+  const platform::Bitmap& bitmap = *found->second.bitmap;
+  draws.push_back({found->second.bitmap,
+                   {SourceOf(bitmap, kPausePicture.source), kPausePicture.width,
+                    kPausePicture.height, kPausePicture.opacity}});
+}
+
+std::vector<FixedDraw> FixedDraws(const std::map<std::string, CD2DImage>& images,
+                                  const std::map<std::string, CD2DGif>& sequences) {
+  std::vector<FixedDraw> draws;
+  AddStrikeEffectDraws(sequences, draws);
+  AddPauseDraw(images, draws);
+  return draws;
 }
 
 void DrawDialogue(Game& game) {

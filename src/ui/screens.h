@@ -9,7 +9,9 @@
 // moment the game clock stands at.
 
 #include <map>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "gfx/d2d_gif.h"
 #include "gfx/d2d_image.h"
@@ -38,11 +40,18 @@ void DrawMissIndicators(Game& game, float shownAt);
 void DrawBattleWon(Game& game);
 void DrawGameOver(Game& game, float shownAt);
 
-// Tell the canvas ahead how the big strike effects and the pause picture are drawn, so that
-// a canvas keeping stretched or faded copies makes them before the first frame that shows
-// them. Called once the pictures and sequences are loaded.
-void PrepareStrikeEffects(platform::Canvas* canvas,
-                          const std::map<std::string, CD2DGif>& sequences);
-void PreparePause(platform::Canvas* canvas, const std::map<std::string, CD2DImage>& images);
+// A picture that is always drawn from one part at one size and opacity.
+struct FixedDraw {
+  std::shared_ptr<platform::Bitmap> bitmap;
+  platform::Canvas::Drawing drawing;
+};
+// The fixed draws of the big strike effects and the pause picture among these pictures and
+// sequences: a canvas that keeps stretched or faded copies can make them before the first
+// frame that shows them.
+std::vector<FixedDraw> FixedDraws(const std::map<std::string, CD2DImage>& images,
+                                  const std::map<std::string, CD2DGif>& sequences);
+void AddStrikeEffectDraws(const std::map<std::string, CD2DGif>& sequences,
+                          std::vector<FixedDraw>& draws);
+void AddPauseDraw(const std::map<std::string, CD2DImage>& images, std::vector<FixedDraw>& draws);
 
 }  // namespace quenlit::ui

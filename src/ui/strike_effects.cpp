@@ -77,11 +77,17 @@ void DrawStrikeEffects(Game& game, float now) {
   }
 }
 
-void PrepareStrikeEffects(platform::Canvas* canvas,
-                          const std::map<std::string, CD2DGif>& sequences) {
+void AddStrikeEffectDraws(const std::map<std::string, CD2DGif>& sequences,
+                          std::vector<FixedDraw>& draws) {
   for (const EffectPlace& e : kEffects) {
     const auto found = sequences.find(e.name);
-    if (found != sequences.end()) found->second.Prepare(canvas, e.width, e.height, 1);
+    if (found == sequences.end()) continue;
+    for (const GifFrame& frame : found->second.frames) {
+      if (!frame.bitmap) continue;
+      const platform::RectF part{0, 0, static_cast<float>(frame.width),
+                                 static_cast<float>(frame.height)};
+      draws.push_back({frame.bitmap, {part, e.width, e.height, 1}});
+    }
   }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <thread>
 #include <vector>
@@ -18,6 +19,15 @@ namespace {
 const std::vector<int32_t> kCheckpoints = {
     3,  5,  7,  9,  11, 12, 15, 17, 18, 20, 22, 24, 25, 26, 28, 31, 33, 35, 38, 40, 41, 43,
     45, 46, 51, 54, 56, 57, 60, 63, 67, 69, 71, 73, 75, 77, 79, 81, 90, 93, 95, 98, 100};
+
+// Waits until the renderer has drawn one more frame than it had when called, at most limit:
+// a checkpoint hook that hands the lock over for real.
+void AwaitDrawnFrame(const Game& game, std::chrono::milliseconds limit) {
+  const uint32_t before = game.framesDrawn;
+  const auto deadline = std::chrono::steady_clock::now() + limit;
+  while (game.framesDrawn == before && std::chrono::steady_clock::now() < deadline)
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+}
 
 // A sealed game folder that is the working directory while the fixture lives.
 class Loading : public testing::Test {

@@ -82,8 +82,11 @@ TEST_F(KeptCopies, OpacityAndTransparencyBlendWhetherTheCopyIsFadedOrNot) {
 TEST_F(KeptCopies, AFormPreparedAheadIsReadyBeforeTheFirstDraw) {
   const auto picture = canvas.LoadPng(RedPng(folder, "effect.png", 0xFF));
   ASSERT_TRUE(picture);
-  canvas.Prepare(*picture, {0, 0, 8, 8}, 40, 40, 1);
+  // Two ways of drawing it, as the battle draws one picture in two effects.
+  canvas.Prepare(*picture, {{{0, 0, 8, 8}, 40, 40, 1}, {{0, 0, 8, 8}, 20, 20, 0.5f}});
   EXPECT_TRUE(Surface(picture).HasForm({0, 0, 8, 8, 40, 40, 255}));
+  EXPECT_TRUE(Surface(picture).HasForm({0, 0, 8, 8, 20, 20, 128}));
+  EXPECT_NEAR(Red(DrawOverBlack(*picture, {0, 0, 20, 20}, 0.5f, 10, 10)), 128, 1);
   EXPECT_FALSE(Surface(picture).HoldsPixels()) << "the whole picture may never be drawn";
   // A draw as it was prepared shows, and nothing outside its box.
   EXPECT_EQ(DrawOverBlack(*picture, {10, 10, 50, 50}, 1, 30, 30), 0xFFFF0000u);
@@ -100,7 +103,7 @@ TEST_F(KeptCopies, DecodingOnDemandReadsOnlyTheSizeUntilTheFirstDraw) {
   EXPECT_EQ(picture->Width(), 8);
   EXPECT_EQ(picture->Height(), 8);
   EXPECT_FALSE(Surface(picture).HoldsPixels());
-  canvas.Prepare(*picture, {0, 0, 8, 8}, 40, 40, 1);
+  canvas.Prepare(*picture, {{{0, 0, 8, 8}, 40, 40, 1}});
   EXPECT_FALSE(Surface(picture).HasForm({0, 0, 8, 8, 40, 40, 255})) << "nothing decoded ahead";
   EXPECT_EQ(DrawOverBlack(*picture, {0, 0, 8, 8}, 1, 4, 4), 0xFFFF0000u);
 

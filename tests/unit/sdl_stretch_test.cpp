@@ -20,7 +20,7 @@ TEST(SoftwareStretch, KeptCopiesFollowEachDrawsSizePositionAndOpacity) {
         reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(surface->pixels) + y * surface->pitch);
     for (int x = 0; x < 4; ++x) row[x] = x < 2 ? 0xFFFF0000u : 0xFF0000FFu;
   }
-  const SurfaceBitmap picture(4, 4, surface, {}, std::make_shared<TextureGraveyard>());
+  const SurfaceBitmap picture(4, 4, surface, true, {}, std::make_shared<TextureGraveyard>());
 
   struct Draw {
     RectF destination;

@@ -8,11 +8,13 @@
 // figures are the median, mean and slowest frame in milliseconds of wall clock, and the median
 // of the processor time the drawing took. The heaviest frame, a battle
 // with "iceb" spread over 1000 x 1000 units and "fogb" running, should stay under 4 ms: a
-// quarter of the 60 fps budget.
+// quarter of the 60 fps budget; that battle is drawn for 10 s, and its slowest frame should
+// stay within twice its median. The pause frame should stay within 1 ms.
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -36,6 +38,8 @@ namespace quenlit::bench {
 namespace {
 
 constexpr double kHeaviestBudgetMs = 4.0;
+constexpr double kPauseBudgetMs = 1.0;
+constexpr double kHeaviestSeconds = 10.0;
 // A little over 1/60 s, so that float rounding never lets the frame cap skip a frame.
 constexpr float kFrameStep = 0.0175f;
 
@@ -89,7 +93,9 @@ std::vector<Scene> Scenes() {
 
 struct Figures {
   double median, mean, slowest;  // wall clock
-  double cpuMedian;  // the drawing thread's own processor time: steadier on a busy machine
+  // The drawing thread's own processor time: steadier on a busy machine, where the wall clock
+  // also counts the moments other programs had the processor.
+  double cpuMedian, cpuSlowest;
 };
 
 double ThreadCpuMs() {
@@ -127,7 +133,8 @@ Figures Time(Game& game, const Scene& scene, int frames, float& clock) {
   double sum = 0;
   for (double t : times) sum += t;
   return {Median(times), sum / static_cast<double>(times.size()),
-          *std::max_element(times.begin(), times.end()), Median(cpuTimes)};
+          *std::max_element(times.begin(), times.end()), Median(cpuTimes),
+          *std::max_element(cpuTimes.begin(), cpuTimes.end())};
 }
 
 int Main(int argc, char** argv) {
@@ -169,16 +176,29 @@ int Main(int argc, char** argv) {
   std::printf("%-34s %10s %10s %10s %10s\n", "screen", "median ms", "mean ms", "slowest ms",
               "cpu ms");
   float clock = 1;
-  Figures heaviest{};
-  for (const Scene& scene : Scenes()) {
-    const Figures f = Time(game, scene, frames, clock);
+  Figures heaviest{}, pause{};
+  const std::vector<Scene> scenes = Scenes();
+  for (const Scene& scene : scenes) {
+    // The heaviest battle plays for 10 s, long enough for every frame of its effects to show
+    // for the first time: a copy made on first showing would stand out as the slowest frame.
+    const bool last = &scene == &scenes.back();
+    const int count = last ? static_cast<int>(std::ceil(kHeaviestSeconds / kFrameStep)) : frames;
+    const Figures f = Time(game, scene, count, clock);
     std::printf("%-34s %10.3f %10.3f %10.3f %10.3f\n", scene.name, f.median, f.mean, f.slowest,
                 f.cpuMedian);
-    heaviest = f;  // the last scene is the heaviest
+    if (scene.screen == GameScreen::Paused) pause = f;
+    if (last) heaviest = f;
   }
+  std::printf("pause frame: processor %.3f ms: %s the %.1f ms goal\n", pause.cpuMedian,
+              pause.cpuMedian <= kPauseBudgetMs ? "within" : "OVER", kPauseBudgetMs);
   std::printf("heaviest frame: median %.3f ms, processor %.3f ms: %s the %.1f ms goal\n",
               heaviest.median, heaviest.cpuMedian,
               heaviest.cpuMedian < kHeaviestBudgetMs ? "within" : "OVER", kHeaviestBudgetMs);
+  std::printf(
+      "heaviest battle, %.0f s: processor median %.3f ms, slowest %.3f ms, slowest / median = "
+      "%.2f (wall clock: median %.3f ms, slowest %.3f ms)\n",
+      kHeaviestSeconds, heaviest.cpuMedian, heaviest.cpuSlowest,
+      heaviest.cpuSlowest / heaviest.cpuMedian, heaviest.median, heaviest.slowest);
   return 0;
 }
 

@@ -1,39 +1,48 @@
 // quenlit-bench-load: how long loading the full game folder takes, from the start of the
-// loading sequence to the Map screen, and its peak memory, against the floor below which
-// loading cannot go: decoding each of the same PNG and WAVE files once with the same decoder.
+// loading sequence to the Map screen, against the floor below which loading cannot go:
+// decoding each of the same PNG and WAVE files once, on every core. Also the peak memory once
+// the map has been drawn, against the decoded size of all pictures.
 //
 //   quenlit-bench-load [--root DIR] [--runs N]
 //
 // DIR is a complete game folder (default: the current directory). Pictures are decoded by the
-// software canvas (SDL2_image), as the game does. Each measure is the best of N runs
-// (default 3); loading should stay within 1.3 times the floor.
+// software canvas's own decoder, as the game does. Loading and the floor are measured in turns
+// in the same run, each the best of N (default 3). The last line is the ratio the goal is set
+// on: loading should stay within 1.3 times the floor, memory within 1.15 times the pictures.
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
+#include <future>
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "app/config.h"
 #include "app/embedded_resources.h"
 #include "app/game_fonts.h"
 #include "app/loader.h"
+#include "app/workers.h"
 #include "assets/catalogue.h"
 #include "game/game.h"
 #include "platform/headless/stderr_shell.h"
 #include "platform/headless/virtual_audio.h"
 #include "platform/headless/virtual_clock.h"
+#include "platform/sdl/png_decoding.h"
 #include "platform/sdl/software_canvas.h"
 #include "sound/wave_file.h"
 
 namespace quenlit::bench {
 namespace {
 
-constexpr double kGoal = 1.3;
+constexpr double kLoadGoal = 1.3;
+constexpr double kMemoryGoal = 1.15;
 
 using Clock = std::chrono::steady_clock;
 
@@ -75,6 +84,17 @@ struct World {
   Game game;
 };
 
+// The pixels of every picture in the registry, each bitmap counted once, in MiB.
+double DecodedMiB(const Game& game) {
+  std::set<const platform::Bitmap*> seen;
+  double bytes = 0;
+  for (const auto& [name, image] : game.images) {
+    if (!image.bitmap || !seen.insert(image.bitmap.get()).second) continue;
+    bytes += 4.0 * image.bitmap->Width() * image.bitmap->Height();
+  }
+  return bytes / (1024 * 1024);
+}
+
 // Every file a full load reads, each once: the catalogue's pictures, the monsters' pictures
 // as the monster table names them, and the sounds.
 struct Files {
@@ -99,18 +119,37 @@ Files FilesOf(const Game& loaded) {
   return files;
 }
 
-// Decodes every file once; returns the seconds taken and counts what decoded.
-double DecodeOnce(platform::Canvas& canvas, const Game& game, const Files& files, int& decoded) {
-  decoded = 0;
-  const auto start = Clock::now();
-  if (game.resources.rewardPng)
-    decoded += canvas.DecodePng(game.resources.rewardPng, game.resources.rewardPngSize) != nullptr;
-  for (const std::string& path : files.pictures) decoded += canvas.LoadPng(path) != nullptr;
-  for (const std::string& path : files.sounds) {
-    WaveData wave;
-    decoded += ReadWaveFile(path, wave);
+bool Decoded(SDL_Surface* surface) {
+  SDL_FreeSurface(surface);
+  return surface != nullptr;
+}
+
+// Decodes every file once on every core; returns the seconds taken and counts what decoded.
+double DecodeOnce(const Game& game, const Files& files, int& decoded) {
+  std::vector<std::function<bool()>> jobs;
+  if (game.resources.rewardPng) {
+    jobs.push_back([&] {
+      return Decoded(
+          platform::DecodePngSurface({"", game.resources.rewardPng, game.resources.rewardPngSize}));
+    });
   }
-  return Seconds(start);
+  for (const std::string& path : files.pictures)
+    jobs.push_back([&path] { return Decoded(platform::DecodePngSurface({path, nullptr, 0})); });
+  for (const std::string& path : files.sounds) {
+    jobs.push_back([&path] {
+      WaveData wave;
+      return ReadWaveFile(path, wave);
+    });
+  }
+  std::atomic<int> done{0};
+  const auto start = Clock::now();
+  Workers workers(Workers::PerCore());
+  std::vector<std::future<void>> finished;
+  for (const auto& job : jobs) finished.push_back(workers.Queue([&] { done += job() ? 1 : 0; }));
+  for (std::future<void>& f : finished) f.wait();
+  const double seconds = Seconds(start);
+  decoded = done;
+  return seconds;
 }
 
 int Main(int argc, char** argv) {
@@ -131,40 +170,46 @@ int Main(int argc, char** argv) {
   }
   platform::FontLocator fonts = MakeGameFontLocator();
 
-  double bestLoad = 1e9, peak = 0;
+  double bestLoad = 1e9, bestFloor = 1e9, peak = 0, picturesMiB = 0;
   Files files;
   size_t pictures = 0, sounds = 0;
-  for (int run = 0; run < runs; ++run) {
-    World world(fonts);
-    const auto start = Clock::now();
-    if (!LoadAll(world.game) || world.game.screen != GameScreen::Map) {
-      std::fprintf(stderr, "quenlit-bench-load: the game folder did not load\n");
-      return 1;
-    }
-    bestLoad = std::min(bestLoad, Seconds(start));
-    peak = std::max(peak, PeakMiB());
-    if (run == 0) {
-      files = FilesOf(world.game);
-      for (const auto& [name, image] : world.game.images) pictures += image.bitmap != nullptr;
-      sounds = world.sound.Buffers().size();
-    }
-  }
-
-  double bestFloor = 1e9;
   int decoded = 0;
+  // Loading and the floor in turns, so that both see the machine in the same state.
   for (int run = 0; run < runs; ++run) {
-    World world(fonts);
-    bestFloor = std::min(bestFloor, DecodeOnce(*world.canvas, world.game, files, decoded));
+    {
+      World world(fonts);
+      const auto start = Clock::now();
+      if (!LoadAll(world.game) || world.game.screen != GameScreen::Map) {
+        std::fprintf(stderr, "quenlit-bench-load: the game folder did not load\n");
+        return 1;
+      }
+      bestLoad = std::min(bestLoad, Seconds(start));
+      if (run == 0) {
+        // The map as the player first sees it: the pictures it shows become textures.
+        world.game.Render(0);
+        peak = PeakMiB();
+        picturesMiB = DecodedMiB(world.game);
+        files = FilesOf(world.game);
+        for (const auto& [name, image] : world.game.images) pictures += image.bitmap != nullptr;
+        sounds = world.sound.Buffers().size();
+      }
+    }
+    bestFloor = std::min(bestFloor, DecodeOnce(World(fonts).game, files, decoded));
   }
 
   const double ratio = bestLoad / bestFloor;
-  std::printf("Loading the game folder, best of %d runs (SDL2_image decoding)\n", runs);
-  std::printf("  start to Map:             %8.1f ms  (%zu pictures, %zu sound files in memory)\n",
+  const double memory = peak / picturesMiB;
+  std::printf("Loading the game folder, best of %d runs, %u cores\n", runs, Workers::PerCore());
+  std::printf("  start to Map:                    %8.1f ms  (%zu pictures, %zu sound files)\n",
               bestLoad * 1000, pictures, sounds);
-  std::printf("  peak memory of loading:   %8.1f MiB\n", peak);
-  std::printf("  decoding each file once:  %8.1f ms  (%d files)\n", bestFloor * 1000, decoded);
-  std::printf("  loading / decoding:       %8.2f  (%s the %.1f goal)\n", ratio,
-              ratio <= kGoal ? "within" : "OVER", kGoal);
+  std::printf("  decoding floor (all cores):      %8.1f ms  (%d files)\n", bestFloor * 1000,
+              decoded);
+  std::printf("  peak memory, map drawn:          %8.1f MiB\n", peak);
+  std::printf("  decoded size of all pictures:    %8.1f MiB\n", picturesMiB);
+  std::printf("  peak memory / pictures = %.2f  (%s the %.2f goal)\n", memory,
+              memory <= kMemoryGoal ? "within" : "OVER", kMemoryGoal);
+  std::printf("  loading %s the %.1f goal\n", ratio <= kLoadGoal ? "within" : "OVER", kLoadGoal);
+  std::printf("start to Map / decoding floor = %.2f\n", ratio);
   return 0;
 }
 

@@ -17,8 +17,9 @@ struct PngSource {
 };
 
 // Decodes a PNG into a 32-bit ARGB surface with straight alpha, the format the canvas draws
-// from; nullptr when it is no picture.
-SDL_Surface* DecodePngSurface(const PngSource& source);
+// from; nullptr when it is no picture. opaque, when given, tells whether every pixel has full
+// alpha.
+SDL_Surface* DecodePngSurface(const PngSource& source, bool* opaque = nullptr);
 // The size a PNG says it has, from its header alone; false when it is no PNG.
 bool ReadPngSize(const PngSource& source, int& width, int& height);
 // True when every pixel of an ARGB surface has full alpha.

@@ -1,5 +1,7 @@
 #include "platform/sdl/renderer_canvas.h"
 
+#include <SDL_image.h>
+
 #include <algorithm>
 #include <cmath>
 
@@ -14,6 +16,9 @@ Uint8 ToByte(float fraction) {
 
 RendererCanvas::RendererCanvas(SDL_Renderer* renderer, int width, int height, FontLocator& fonts)
     : renderer_(renderer), width_(width), height_(height), text_(renderer, fonts) {
+  // The PNG decoder sets itself up on first use; done here, before the loader's workers decode
+  // side by side.
+  IMG_Init(IMG_INIT_PNG);
   SDL_SetRenderDrawBlendMode(renderer_, SDL_BLENDMODE_BLEND);
   SDL_RendererInfo info{};
   software_ = renderer_ && SDL_GetRendererInfo(renderer_, &info) == 0 &&
@@ -32,11 +37,13 @@ std::shared_ptr<Bitmap> RendererCanvas::Load(PngSource source) {
   int width = 0, height = 0;
   if (decodeOnDemand_) {
     if (!ReadPngSize(source, width, height)) return nullptr;
-    return std::make_shared<SurfaceBitmap>(width, height, nullptr, std::move(source), graveyard_);
+    return std::make_shared<SurfaceBitmap>(width, height, nullptr, false, std::move(source),
+                                           graveyard_);
   }
-  SDL_Surface* pixels = DecodePngSurface(source);
+  bool opaque = false;
+  SDL_Surface* pixels = DecodePngSurface(source, &opaque);
   if (!pixels) return nullptr;
-  return std::make_shared<SurfaceBitmap>(pixels->w, pixels->h, pixels, std::move(source),
+  return std::make_shared<SurfaceBitmap>(pixels->w, pixels->h, pixels, opaque, std::move(source),
                                          graveyard_);
 }
 
@@ -200,21 +207,24 @@ void RendererCanvas::DrawBitmap(const Bitmap& bitmap, const RectF& place, const 
     Show(texture, &from, to, picture->Opaque(), alpha);
 }
 
-void RendererCanvas::Prepare(const Bitmap& bitmap, const RectF& source, float width, float height,
-                             float opacity) {
+void RendererCanvas::Prepare(const Bitmap& bitmap, const std::vector<Drawing>& drawings) {
   // Only the software renderer keeps copies; a picture not decoded yet stays so.
   if (!software_ || decodeOnDemand_) return;
   const auto* picture = dynamic_cast<const SurfaceBitmap*>(&bitmap);
   if (!picture) return;
-  const DrawnForm form{static_cast<int>(std::lround(source.left)),
-                       static_cast<int>(std::lround(source.top)),
-                       static_cast<int>(std::lround(source.right - source.left)),
-                       static_cast<int>(std::lround(source.bottom - source.top)),
-                       static_cast<int>(std::lround(width)),
-                       static_cast<int>(std::lround(height)),
-                       ToByte(opacity)};
-  if (form.alpha != 255 || form.width != form.partWidth || form.height != form.partHeight)
-    picture->Prepare(form);
+  std::vector<DrawnForm> forms;
+  for (const Drawing& d : drawings) {
+    const DrawnForm form{static_cast<int>(std::lround(d.source.left)),
+                         static_cast<int>(std::lround(d.source.top)),
+                         static_cast<int>(std::lround(d.source.right - d.source.left)),
+                         static_cast<int>(std::lround(d.source.bottom - d.source.top)),
+                         static_cast<int>(std::lround(d.width)),
+                         static_cast<int>(std::lround(d.height)),
+                         ToByte(d.opacity)};
+    if (form.alpha != 255 || form.width != form.partWidth || form.height != form.partHeight)
+      forms.push_back(form);
+  }
+  if (!forms.empty()) picture->Prepare(forms);
 }
 
 }  // namespace quenlit::platform

@@ -36,8 +36,7 @@ class RendererCanvas : public Canvas {
   void DrawRectangle(const RectF& rect, float strokeWidth, Colour colour) override;
   void DrawBitmap(const Bitmap& bitmap, const RectF& destination, const RectF& source,
                   float opacity) override;
-  void Prepare(const Bitmap& bitmap, const RectF& source, float width, float height,
-               float opacity) override;
+  void Prepare(const Bitmap& bitmap, const std::vector<Drawing>& drawings) override;
 
   const TextPainter& Text() const { return text_; }
 

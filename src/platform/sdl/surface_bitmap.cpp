@@ -61,14 +61,14 @@ bool Fits(const DrawnForm& form, int width, int height) {
 
 }  // namespace
 
-SurfaceBitmap::SurfaceBitmap(int width, int height, SDL_Surface* pixels, PngSource source,
-                             std::shared_ptr<TextureGraveyard> graveyard)
+SurfaceBitmap::SurfaceBitmap(int width, int height, SDL_Surface* pixels, bool opaque,
+                             PngSource source, std::shared_ptr<TextureGraveyard> graveyard)
     : width_(width),
       height_(height),
       source_(std::move(source)),
       graveyard_(std::move(graveyard)),
       pixels_(pixels),
-      opaque_(pixels && IsOpaque(pixels)) {}
+      opaque_(opaque) {}
 
 SurfaceBitmap::~SurfaceBitmap() {
   if (texture_) graveyard_->Bury(texture_);
@@ -81,7 +81,8 @@ SurfaceBitmap::~SurfaceBitmap() {
 
 SDL_Surface* SurfaceBitmap::Pixels() const {
   if (pixels_) return pixels_;
-  SDL_Surface* decoded = DecodePngSurface(source_);
+  bool opaque = false;
+  SDL_Surface* decoded = DecodePngSurface(source_, &opaque);
   // A file changed under the running game keeps the size the picture was made with.
   if (decoded && (decoded->w != width_ || decoded->h != height_)) {
     SDL_FreeSurface(decoded);
@@ -89,7 +90,7 @@ SDL_Surface* SurfaceBitmap::Pixels() const {
   }
   if (decoded) {
     pixels_ = decoded;
-    opaque_ = IsOpaque(decoded);
+    opaque_ = opaque;
   }
   return pixels_;
 }
@@ -122,13 +123,14 @@ SDL_Texture* SurfaceBitmap::TextureFor(SDL_Renderer* renderer) const {
   return texture_;
 }
 
-void SurfaceBitmap::Prepare(const DrawnForm& form) const {
-  if (!Fits(form, width_, height_)) return;
+void SurfaceBitmap::Prepare(const std::vector<DrawnForm>& forms) const {
   std::lock_guard lock(mutex_);
-  if (forms_.count(form) != 0) return;
-  SDL_Surface* pixels = Pixels();
-  if (!pixels) return;
-  forms_[form].pixels = BuildForm(pixels, form);
+  for (const DrawnForm& form : forms) {
+    if (!Fits(form, width_, height_) || forms_.count(form) != 0) continue;
+    SDL_Surface* pixels = Pixels();
+    if (!pixels) return;
+    forms_[form].pixels = BuildForm(pixels, form);
+  }
   // The texture of the whole picture may never be wanted: the pixels go until it is.
   DropPixels();
 }

@@ -44,8 +44,9 @@ struct DrawnForm {
 // made without pixels decodes them the first time it is drawn.
 class SurfaceBitmap : public Bitmap {
  public:
-  // pixels: the decoded picture (owned from now on), or nullptr to decode it when needed.
-  SurfaceBitmap(int width, int height, SDL_Surface* pixels, PngSource source,
+  // pixels: the decoded picture (owned from now on) and whether it is opaque, or nullptr to
+  // decode it when needed.
+  SurfaceBitmap(int width, int height, SDL_Surface* pixels, bool opaque, PngSource source,
                 std::shared_ptr<TextureGraveyard> graveyard);
   ~SurfaceBitmap() override;
   SurfaceBitmap(const SurfaceBitmap&) = delete;
@@ -60,8 +61,8 @@ class SurfaceBitmap : public Bitmap {
   // A copy of the form as a texture, made on first use and kept for the frames after: a
   // software renderer would otherwise stretch and fade the whole part on every draw.
   SDL_Texture* FormTextureFor(SDL_Renderer* renderer, const DrawnForm& form) const;
-  // Builds the form's pixels now, on any thread, so that its first frame finds it ready.
-  void Prepare(const DrawnForm& form) const;
+  // Builds the forms' pixels now, on any thread, so that their first frame finds them ready.
+  void Prepare(const std::vector<DrawnForm>& forms) const;
   // True once the form has been made (prepared or drawn).
   bool HasForm(const DrawnForm& form) const;
   // True when no pixel lets anything behind it show; known once the pixels were decoded.

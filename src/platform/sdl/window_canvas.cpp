@@ -10,6 +10,9 @@ namespace {
 // context is a software rasteriser, and making one just to learn that costs a noticeable part
 // of start-up.
 bool HaveGraphicsDevice() {
+#ifdef __EMSCRIPTEN__
+  return true;  // a browser page draws with WebGL, which the browser puts on what it has
+#endif
   std::error_code error;
   if (std::filesystem::exists("/dev/dri", error)) return true;
   return std::filesystem::exists("/dev/nvidia0", error);
