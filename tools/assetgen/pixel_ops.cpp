@@ -50,50 +50,50 @@ Rgb FromHsl(double h, double s, double l) {
   return {HueChannel(p, q, t + 1.0 / 3), HueChannel(p, q, t), HueChannel(p, q, t - 1.0 / 3)};
 }
 
-}  // namespace
-
-void ApplyRecolour(Picture& picture, const Recolour& recolour) {
+// Rewrites every pixel that is not fully transparent: change(pixel, alpha) gets the
+// premultiplied pixel and its alpha and returns the new pixel.
+template <typename Change>
+void RewriteVisiblePixels(Picture& picture, Change change) {
   picture.Flush();
   for (int y = 0; y < picture.Height(); ++y) {
     uint32_t* row = picture.Row(y);
     for (int x = 0; x < picture.Width(); ++x) {
       const uint32_t a = row[x] >> 24;
-      if (a == 0) continue;
-      // Undo the premultiplication, change the colour, premultiply again.
-      const Rgb c{((row[x] >> 16) & 0xff) / double(a), ((row[x] >> 8) & 0xff) / double(a),
-                  (row[x] & 0xff) / double(a)};
-      double h, s, l;
-      ToHsl(c, h, s, l);
-      h = std::fmod(h + recolour.hueShift + 360, 360);
-      s = std::clamp(s * recolour.saturation, 0.0, 1.0);
-      l = std::clamp(l * recolour.brightness, 0.0, 1.0);
-      const Rgb out = FromHsl(h, s, l);
-      auto channel = [a](double v) {
-        return static_cast<uint32_t>(std::lround(std::clamp(v, 0.0, 1.0) * a));
-      };
-      row[x] = a << 24 | channel(out.r) << 16 | channel(out.g) << 8 | channel(out.b);
+      if (a != 0) row[x] = change(row[x], a);
     }
   }
   picture.MarkDirty();
 }
 
+}  // namespace
+
+void ApplyRecolour(Picture& picture, const Recolour& recolour) {
+  RewriteVisiblePixels(picture, [&recolour](uint32_t pixel, uint32_t a) {
+    // Undo the premultiplication, change the colour, premultiply again.
+    const Rgb c{((pixel >> 16) & 0xff) / double(a), ((pixel >> 8) & 0xff) / double(a),
+                (pixel & 0xff) / double(a)};
+    double h, s, l;
+    ToHsl(c, h, s, l);
+    h = std::fmod(h + recolour.hueShift + 360, 360);
+    s = std::clamp(s * recolour.saturation, 0.0, 1.0);
+    l = std::clamp(l * recolour.brightness, 0.0, 1.0);
+    const Rgb out = FromHsl(h, s, l);
+    auto channel = [a](double v) {
+      return static_cast<uint32_t>(std::lround(std::clamp(v, 0.0, 1.0) * a));
+    };
+    return a << 24 | channel(out.r) << 16 | channel(out.g) << 8 | channel(out.b);
+  });
+}
+
 void MapToRamp(Picture& picture, uint32_t dark, uint32_t light) {
-  picture.Flush();
-  for (int y = 0; y < picture.Height(); ++y) {
-    uint32_t* row = picture.Row(y);
-    for (int x = 0; x < picture.Width(); ++x) {
-      const uint32_t a = row[x] >> 24;
-      if (a == 0) continue;
-      const double l =
-          (0.3 * ((row[x] >> 16) & 0xff) + 0.59 * ((row[x] >> 8) & 0xff) + 0.11 * (row[x] & 0xff)) /
-          a;
-      const uint32_t rgb = Mix(dark, light, l);
-      auto channel = [a](uint32_t v) { return (v * a + 127) / 255; };
-      row[x] = a << 24 | channel((rgb >> 16) & 0xff) << 16 | channel((rgb >> 8) & 0xff) << 8 |
-               channel(rgb & 0xff);
-    }
-  }
-  picture.MarkDirty();
+  RewriteVisiblePixels(picture, [dark, light](uint32_t pixel, uint32_t a) {
+    const double l =
+        (0.3 * ((pixel >> 16) & 0xff) + 0.59 * ((pixel >> 8) & 0xff) + 0.11 * (pixel & 0xff)) / a;
+    const uint32_t rgb = Mix(dark, light, l);
+    auto channel = [a](uint32_t v) { return (v * a + 127) / 255; };
+    return a << 24 | channel((rgb >> 16) & 0xff) << 16 | channel((rgb >> 8) & 0xff) << 8 |
+           channel(rgb & 0xff);
+  });
 }
 
 double MeanLightness(Picture& picture) {
