@@ -13,8 +13,16 @@ namespace quenlit {
 
 bool ReadConfig(Game& game) {
   const std::string& path = game.userFiles.configFile;
-  if (!std::ifstream(ResolveGamePath(path))) FatalError(game.shell, "找不到配置文件", true);
-  const IniFile ini = IniFile::Load(path);
+  if (!std::ifstream(ResolveGamePath(path))) {
+    const std::string shown = path.rfind("./", 0) == 0 ? path.substr(2) : path;
+    std::cerr << "quenlit: " << shown << ": missing or unreadable" << std::endl;
+    FatalError(game.shell, "找不到配置文件", true);
+  }
+  ApplyConfig(IniFile::Load(path), game);
+  return true;
+}
+
+void ApplyConfig(const IniFile& ini, Game& game) {
   const auto flag = [&](const char* section, const char* key, int fallback) {
     return ini.GetInt(section, key, fallback) != 0 ? 1 : 0;
   };
@@ -31,7 +39,6 @@ bool ReadConfig(Game& game) {
   if (!game.fitScene && scale != "1")
     std::cerr << "config.ini: [Display] Scale=" << scale << " is neither 1 nor fit; using 1"
               << std::endl;
-  return true;
 }
 
 }  // namespace quenlit

@@ -1,6 +1,9 @@
 #include "app/loading_sequence.h"
 
+#include <algorithm>
 #include <chrono>
+#include <filesystem>
+#include <iostream>
 #include <thread>
 #include <utility>
 
@@ -8,10 +11,24 @@
 #include "data/floor_loader.h"
 #include "data/integrity.h"
 #include "data/monster_loader.h"
+#include "data/paths.h"
 #include "game/game.h"
 #include "ui/screens.h"
 
 namespace quenlit {
+namespace {
+
+std::vector<LoadingSequence::NamedPicture> PicturesOf(
+    const std::vector<catalogue::ImageEntry>& entries) {
+  std::vector<LoadingSequence::NamedPicture> pictures;
+  for (const catalogue::ImageEntry& entry : entries) {
+    pictures.emplace_back(entry.name, entry.embedded ? "the reward picture in the program"
+                                                     : catalogue::PicturePath(entry.file));
+  }
+  return pictures;
+}
+
+}  // namespace
 
 LoadingSequence::LoadingSequence(Game& game) : game_(game) {
   platform::Canvas* canvas = game.graphics.GetRenderTarget();
@@ -36,6 +53,7 @@ LoadingSequence::LoadingSequence(Game& game) : game_(game) {
   for (size_t group = 0; group < groups.size(); ++group) {
     Add(groups[group].checkpoint, [this, group] {
       AdoptDecodedGroup(group);
+      ReportPictures(bundle_.images, PicturesOf(catalogue::ImageGroups()[group].images));
       return true;
     });
   }
@@ -57,13 +75,25 @@ LoadingSequence::LoadingSequence(Game& game) : game_(game) {
   Add(95, [this, canvas] {
     bundle_.monsters = ReadMonsterTable(IniFile::Load("./data/monster.dat"));
     catalogue::LoadMonsterPictures(canvas, bundle_.monsters, bundle_.images);
+    std::vector<NamedPicture> pictures;
+    for (const auto& [id, kind] : bundle_.monsters) {
+      pictures.emplace_back(kind.keyName + "_1", "Images/" + kind.image1);
+      pictures.emplace_back(kind.keyName + "_2", "Images/" + kind.image2);
+    }
+    ReportPictures(bundle_.images, pictures);
     return true;
   });
   Add(98, [this] {
     catalogue::LoadSounds(bundle_.sounds);
+    ReportSounds();
     return true;
   });
-  Add(100, [this] { return ReadFloors(bundle_.floors); });
+  Add(100, [this] {
+    std::string error;
+    if (ReadFloors(bundle_.floors, error)) return true;
+    std::cerr << "quenlit: " << error << std::endl;
+    return false;
+  });
   Add(0, [this] {
     Publish();
     return true;
@@ -97,6 +127,10 @@ bool LoadingSequence::CheckDataFiles() {
   for (const CheckedFile& file : CheckedDataFiles()) {
     const FileCheck check = CheckFile(file);
     if (check == FileCheck::Intact) continue;
+    std::string shown = file.path;  // "Data\\3.map" as the player's folder names it
+    std::replace(shown.begin(), shown.end(), '\\', '/');
+    Report(shown, check == FileCheck::Missing ? "missing or unreadable"
+                                              : "damaged (fails the integrity check)");
     game_.shell.ShowMessage(
         "", check == FileCheck::Missing ? "文件损坏" : "童鞋 想拿flag是不可以乱改游戏文件的哟~");
     game_.shell.Exit(1);
@@ -127,6 +161,43 @@ void LoadingSequence::AdoptDecodedGroup(size_t group) {
   }
 }
 
+void LoadingSequence::Report(const std::string& path, const std::string& reason) {
+  if (!reported_.insert(path).second) return;
+  std::cerr << "quenlit: " << path << ": " << reason << std::endl;
+}
+
+bool LoadingSequence::FolderPresent(const std::string& folder, const std::string& consequence) {
+  std::error_code ignored;
+  if (std::filesystem::is_directory(ResolveGamePath(folder), ignored)) return true;
+  Report(folder + "/", "missing; " + consequence);
+  return false;
+}
+
+void LoadingSequence::ReportPictures(catalogue::ImageMap& images,
+                                     const std::vector<NamedPicture>& pictures) {
+  // Without a canvas nothing is decoded at all, and that has been said already.
+  if (!game_.graphics.GetRenderTarget() || !FolderPresent("Images", "no picture is shown")) return;
+  for (const auto& [name, path] : pictures) {
+    if (images[name].bitmap) continue;
+    std::error_code ignored;
+    Report(path, std::filesystem::exists(ResolveGamePath(path), ignored)
+                     ? "damaged (not a PNG picture); it is left out"
+                     : "missing; it is left out");
+  }
+}
+
+void LoadingSequence::ReportSounds() {
+  if (!FolderPresent("wav", "the game is silent")) return;
+  for (const catalogue::SoundEntry& entry : catalogue::Sounds()) {
+    if (bundle_.sounds.buffers[entry.file].size != 0) continue;
+    const std::string path = "wav/" + entry.file;
+    std::error_code ignored;
+    Report(path, std::filesystem::exists(ResolveGamePath(path), ignored)
+                     ? "damaged (not a WAVE sound); it stays silent"
+                     : "missing; it stays silent");
+  }
+}
+
 void LoadingSequence::PublishLoadingScreen() {
   // Pictures are decoded on any thread; only filling the registries the renderer reads from
   // needs the lock.
@@ -135,6 +206,7 @@ void LoadingSequence::PublishLoadingScreen() {
   catalogue::SequenceMap sequences;
   catalogue::LoadImages(canvas, catalogue::LoadingImages(), game_.resources, images);
   catalogue::BuildLoadingSequence(images, sequences);
+  ReportPictures(images, PicturesOf(catalogue::LoadingImages()));
   UnderRenderLock([&] {
     for (auto& [name, image] : images) game_.images.insert_or_assign(name, std::move(image));
     for (auto& [name, sequence] : sequences)

@@ -5,6 +5,9 @@
 #include <functional>
 #include <future>
 #include <memory>
+#include <set>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "app/load_bundle.h"
@@ -38,6 +41,9 @@ class LoadingSequence {
   // The progress value the last step published, 0 when it published none.
   int32_t LastCheckpoint() const { return lastCheckpoint_; }
 
+  // A picture's registry name and the file it comes from.
+  using NamedPicture = std::pair<std::string, std::string>;
+
  private:
   struct Step {
     int32_t checkpoint = 0;  // published once the step is done; 0 for none
@@ -48,6 +54,14 @@ class LoadingSequence {
   // Runs work while the renderer cannot draw: it creates bitmaps on the shared canvas.
   void UnderRenderLock(const std::function<void()>& work);
   bool CheckDataFiles();
+  // One line on stderr naming the file and what is wrong with it, once for each file.
+  void Report(const std::string& path, const std::string& reason);
+  // Reports each picture that did not load, missing or damaged.
+  void ReportPictures(std::map<std::string, CD2DImage>& images,
+                      const std::vector<NamedPicture>& pictures);
+  void ReportSounds();
+  // True when the folder is there; otherwise reports it once, with what follows for the game.
+  bool FolderPresent(const std::string& folder, const std::string& consequence);
   void PublishLoadingScreen();
   void QueueCatalogueImages(platform::Canvas* canvas);
   // Waits for the group's pictures and puts them in the bundle in the catalogue's order.
@@ -59,10 +73,11 @@ class LoadingSequence {
   // Each catalogue group's pictures as the workers decode them, and when each is done.
   std::vector<std::vector<CD2DImage>> decoded_;
   std::vector<std::vector<std::future<void>>> pending_;
-  std::unique_ptr<Workers> workers_;  // last: stops before what its jobs write to goes
   std::vector<Step> steps_;
   size_t next_ = 0;
   int32_t lastCheckpoint_ = 0;
+  std::set<std::string> reported_;
+  std::unique_ptr<Workers> workers_;  // last: stops before what its jobs write to goes
 };
 
 }  // namespace quenlit

@@ -85,7 +85,8 @@ class Program {
                                      SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE));
     }
     if (!window_) {
-      std::cerr << "quenlit: " << SDL_GetError() << std::endl;
+      std::cerr << "quenlit: no window of " << game_.windowWidth << " x " << game_.windowHeight
+                << " can be made: " << SDL_GetError() << std::endl;
       FatalError(shell_, "创建窗口失败", true);
     }
     shell_.SetWindow(window_.get());

@@ -4,13 +4,17 @@
 
 namespace quenlit::catalogue {
 
+std::string PicturePath(int file) {
+  return "Images/Image " + std::to_string(file) + ".png";
+}
+
 CD2DImage LoadImage(platform::Canvas* canvas, const ImageEntry& entry,
                     const EmbeddedResources& resources) {
   CD2DImage image;
   if (entry.embedded) {
     image.LoadFromResource(canvas, resources.rewardPng, resources.rewardPngSize);
   } else {
-    image.LoadFromFile(canvas, "Images/Image " + std::to_string(entry.file) + ".png");
+    image.LoadFromFile(canvas, PicturePath(entry.file));
   }
   return image;
 }

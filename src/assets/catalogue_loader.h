@@ -14,6 +14,9 @@ namespace quenlit::catalogue {
 using ImageMap = std::map<std::string, CD2DImage>;
 using SequenceMap = std::map<std::string, CD2DGif>;
 
+// "Images/Image N.png", where the picture numbered N lives.
+std::string PicturePath(int file);
+
 // Decodes one picture (the reward picture from the program's own bytes); without a bitmap
 // when it cannot be read.
 CD2DImage LoadImage(platform::Canvas* canvas, const ImageEntry& entry,

@@ -73,9 +73,17 @@ class Driver {
     ReadConfig(game_);
     canvas_ =
         std::make_unique<platform::SoftwareCanvas>(game_.windowWidth, game_.windowHeight, fonts_);
-    ConfigureCanvas(game_, *canvas_);
-    canvas_->SetPainting(false);       // only the frames of "shot" are painted
-    canvas_->SetDecodeOnDemand(true);  // and only the pictures they show are decoded
+    if (!canvas_->Valid()) {
+      // The game runs on without pictures; only "shot" needs the canvas, and says so.
+      canvasError_ = "no picture of " + std::to_string(game_.windowWidth) + " x " +
+                     std::to_string(game_.windowHeight) + " can be made: " + SDL_GetError();
+      std::cerr << "quenlit-sim: " << canvasError_ << std::endl;
+      canvas_.reset();
+    } else {
+      ConfigureCanvas(game_, *canvas_);
+      canvas_->SetPainting(false);       // only the frames of "shot" are painted
+      canvas_->SetDecodeOnDemand(true);  // and only the pictures they show are decoded
+    }
     graphics_.Initialize(canvas_.get());
     sound_.SetDevice(&audio_);
     RunLoader(game_);
@@ -134,6 +142,10 @@ class Driver {
   // Draws one frame with the clock 0 (no frame cap, no sprite clock) into a PNG of the render
   // target's size. A picture that cannot be written ends the run with its reason.
   void Shot(const std::string& file) {
+    if (!canvas_) {
+      std::cerr << "shot " << file << ": " << canvasError_ << std::endl;
+      std::exit(kShotFailed);
+    }
     canvas_->SetPainting(true);
     game_.Render(0);
     canvas_->SetPainting(false);
@@ -160,6 +172,7 @@ class Driver {
   platform::VirtualAudioDevice audio_;
   platform::FontLocator fonts_ = MakeGameFontLocator();
   std::unique_ptr<platform::SoftwareCanvas> canvas_;
+  std::string canvasError_;
   Hero hero_;
   CD2DGraphics graphics_;
   DSound sound_;

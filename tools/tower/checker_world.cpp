@@ -48,8 +48,9 @@ bool CheckerWorld::Load(const std::string& gameFolder, std::string& error) {
     if (check == FileCheck::Altered) error = file.path + " fails the integrity check";
     if (check != FileCheck::Intact) return false;
   }
-  if (!ReadFloors(game_.floors)) {
-    error = "a floor file of " + gameFolder + "/data is missing or short";
+  std::string floorError;
+  if (!ReadFloors(game_.floors, floorError)) {
+    error = gameFolder + "/" + floorError;
     return false;
   }
   game_.monsters = ReadMonsterTable(IniFile::Load("./data/monster.dat"));

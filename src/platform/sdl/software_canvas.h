@@ -25,6 +25,10 @@ class SoftwareCanvas : private OffscreenSurface, public RendererCanvas {
  public:
   SoftwareCanvas(int width, int height, FontLocator& fonts);
 
+  // False when the picture could not be made (too large for memory, say): SDL_GetError says
+  // why, and nothing can be drawn or saved.
+  bool Valid() const { return surface_ != nullptr && Renderer() != nullptr; }
+
   // Writes the picture as a PNG file; false (with SDL's reason in SDL_GetError) on failure.
   bool SavePng(const std::string& path) const;
   // The pixel at (x, y) as 0xAARRGGBB; 0 outside the picture.
