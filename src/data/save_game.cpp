@@ -62,8 +62,7 @@ bool HoldsPlayableNumbers(const std::vector<uint8_t>& buffer) {
 
 }  // namespace
 
-bool Game::SaveGame(int slot) {
-  if (floors.size() <= kFloorCount) return false;  // nothing loaded to save
+std::vector<uint8_t> Game::EncodeSave() const {
   std::vector<uint8_t> buffer(kSaveSize, 0);
   for (int f = 1; f <= kFloorCount; ++f) {
     std::memcpy(buffer.data() + (f - 1) * kFloorCells, floors[f].cells.data(), kFloorCells);
@@ -78,6 +77,12 @@ bool Game::SaveGame(int slot) {
     Put32(buffer, at, hero.Items(static_cast<uint8_t>(code)));
   }
   std::memcpy(buffer.data() + kReservedOffset, reservedBytes.data(), reservedBytes.size());
+  return buffer;
+}
+
+bool Game::SaveGame(int slot) {
+  if (floors.size() <= kFloorCount) return false;  // nothing loaded to save
+  const std::vector<uint8_t> buffer = EncodeSave();
 
   // The previous save survives every failure: the new one only takes its name once it is
   // complete on disk.
@@ -98,8 +103,13 @@ bool Game::LoadGame(int slot) {
   std::ifstream in(ResolveGamePath(SlotPath(userFiles.saveFolder, slot)), std::ios::binary);
   if (!in) return false;
   std::vector<uint8_t> buffer(kSaveSize, 0);
-  in.read(reinterpret_cast<char*>(buffer.data()), kSaveSize);
-  if (static_cast<size_t>(in.gcount()) != kSaveSize) return false;
+  in.read(reinterpret_cast<char*>(buffer.data()), static_cast<std::streamsize>(kSaveSize));
+  buffer.resize(static_cast<size_t>(in.gcount()));
+  return DecodeSave(buffer);
+}
+
+bool Game::DecodeSave(const std::vector<uint8_t>& buffer) {
+  if (floors.size() <= kFloorCount || buffer.size() != kSaveSize) return false;
 
   // A save that would put the hero outside the tower is damaged: nothing of it is applied.
   const int32_t floor = Get32(buffer, kHeroOffset);

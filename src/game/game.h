@@ -195,6 +195,10 @@ class Game {
   // --- Saving ---
   bool SaveGame(int slot);
   bool LoadGame(int slot);
+  // The save file's bytes for the game as it stands, and the game set from such bytes (false,
+  // with nothing changed, for bytes no game can have written).
+  std::vector<uint8_t> EncodeSave() const;
+  bool DecodeSave(const std::vector<uint8_t>& bytes);
 
   // --- Combat ---
   bool BeginBattle(int row, int column);

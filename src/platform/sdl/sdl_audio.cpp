@@ -43,6 +43,7 @@ std::vector<float> ConvertToOutput(const WaveFormat& format, const uint8_t* data
   if (conversion.needed && SDL_ConvertAudio(&conversion) != 0) return {};
   const size_t bytes = conversion.needed ? static_cast<size_t>(conversion.len_cvt) : whole;
   std::vector<float> samples(bytes / sizeof(float));
+  if (samples.empty()) return {};  // converted to less than one sample: nothing to play
   std::memcpy(samples.data(), buffer.data(), samples.size() * sizeof(float));
   return samples;
 }
