@@ -162,7 +162,8 @@ TEST_F(TextFit, EverySpeechWithItsSpeakerInsideTheSpeechBoxAndClearOfEnter) {
   for (const auto& entry : fs::directory_iterator(fs::path(QUENLIT_GAME_DIR) / "data")) {
     folder_.Write("data/" + entry.path().filename().string(), ReadAll(entry.path()));
   }
-  ASSERT_TRUE(ReadFloors(world_.game.floors));
+  std::string error;
+  ASSERT_TRUE(ReadFloors(world_.game.floors, error)) << error;
   int speeches = 0;
   for (int floor = 1; floor <= 20; ++floor) {
     for (int row = 0; row < 14; ++row) {
