@@ -14,6 +14,7 @@ packages=(
   xvfb xdotool x11-apps imagemagick xauth
   desktop-file-utils appstream groff-base dpkg-dev
   xfonts-base x11-utils
+  clang libclang-rt-dev
 )
 
 missing=()

@@ -1,0 +1,50 @@
+#include "fuzz_world.h"
+
+#include <iterator>
+
+#include "game/types.h"
+
+namespace quenlit::fuzz {
+
+FuzzWorld::FuzzWorld() {
+  graphics.Initialize(&canvas);
+  sound.SetDevice(&audio);
+  game.floors.assign(kFloorCount + 1, Floor{});
+  game.StartNewGame();
+  game.screen = GameScreen::Map;
+  game.shopPrice = 20;
+  game.fps = 3;
+  game.random.Seed(1);
+  game.displayModes = {{735, 580}, {973, 768}};
+}
+
+void FuzzWorld::Play(const uint8_t* keys, size_t count) {
+  static const uint32_t kKeys[] = {vk::kLeft, vk::kUp, vk::kRight, vk::kDown, vk::kEnter, 'D',
+                                   'G',       'F',     'P',        'Q',       vk::kF8};
+  for (size_t i = 0; i < count; ++i) {
+    // Up to enough frames for a few strikes of a battle or a whole floor change.
+    Press(kKeys[keys[i] % std::size(kKeys)], 1 + keys[i] / 16);
+  }
+}
+
+void FuzzWorld::Press(uint32_t key, int frames) {
+  game.HandleInput(vk::kKeyDown, key);
+  game.HandleInput(vk::kKeyUp, key);
+  // Drawing every frame would slow the run a hundredfold: battles step on their own, and
+  // only the curtain of a floor change, which moves with drawn frames, needs them drawn.
+  for (int frame = 0; frame < frames; ++frame) {
+    now += 0.1f;
+    if (game.screen == GameScreen::FloorChange) {
+      game.Frame(now);
+    } else if (game.screen == GameScreen::Battle) {
+      game.BattleStep(now);
+    }
+  }
+}
+
+void FuzzWorld::Draw() {
+  now += 0.1f;
+  game.Render(now);
+}
+
+}  // namespace quenlit::fuzz
