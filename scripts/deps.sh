@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing Quenlit need.
 # Quick when everything is already present: only missing packages are fetched.
+# Extra package names given as arguments are installed too (a CI stage's own needs).
 set -euo pipefail
 
 packages=(
@@ -14,7 +15,7 @@ packages=(
   xvfb xdotool x11-apps imagemagick xauth
   desktop-file-utils appstream groff-base dpkg-dev
   xfonts-base x11-utils
-  clang libclang-rt-dev
+  "$@"
 )
 
 missing=()

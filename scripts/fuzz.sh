@@ -22,7 +22,8 @@ case "${1:-}" in
   *) echo "usage: scripts/fuzz.sh [--runs N | --seconds S]" >&2; exit 2 ;;
 esac
 
-bash scripts/deps.sh
+# clang with its libFuzzer and sanitizer runtimes, which only this build needs.
+bash scripts/deps.sh clang libclang-rt-dev
 command -v clang++ >/dev/null || { echo "fuzz: clang++ is missing (scripts/deps.sh installs it)" >&2; exit 1; }
 cmake --preset fuzz >/dev/null
 cmake --build build-fuzz -j"$(nproc)"
