@@ -34,6 +34,10 @@ const Option kOptions[] = {
      }},
     {"--root", "", "DIR", "play the game folder DIR instead of the one the program finds",
      [](CommandLine& line, const std::string& folder) { line.root = folder; }},
+    {"--record", "", "FILE", "write the session to FILE as a script that quenlit-sim replays",
+     [](CommandLine& line, const std::string& file) { line.recordFile = file; }},
+    {"--replay", "", "FILE", "play the script FILE (a recorded session) in the window",
+     [](CommandLine& line, const std::string& file) { line.replayFile = file; }},
 };
 
 // The keys as the player meets them, for the help.
@@ -123,9 +127,9 @@ CommandLine ParseCommandLine(int argc, const char* const argv[]) {
       value = argument.substr(equals + 1);
     } else if (i + 1 < argc) {
       value = argv[++i];
-    } else {
-      return fail("option '" + optionName + "' needs a " + std::string(option->value));
     }
+    if (!option->value.empty() && value.empty())
+      return fail("option '" + optionName + "' needs a " + std::string(option->value));
     option->apply(line, value);
   }
   return line;

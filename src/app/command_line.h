@@ -12,6 +12,8 @@ struct CommandLine {
   std::string output;               // for standard output
   std::string errors;               // for standard error
   std::optional<std::string> root;  // --root: the game folder to play
+  std::string recordFile;           // --record: where the session is written as a script
+  std::string replayFile;           // --replay: the script played in the window
 };
 
 // Reads the program's arguments against the table of options in command_line.cpp.

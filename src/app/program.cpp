@@ -3,8 +3,11 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstring>
+#include <ctime>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 
@@ -16,6 +19,7 @@
 #include "app/game_fonts.h"
 #include "app/loading_thread.h"
 #include "app/scene_canvas.h"
+#include "app/scripted_session.h"
 #include "app/window_parts.h"
 #include "game/game.h"
 #include "platform/sdl/gamepads.h"
@@ -48,15 +52,35 @@ struct WindowCloser {
   void operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
 };
 
+// The moments of a recorded or replayed session, in milliseconds.
+uint64_t NowMs() {
+  return static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                   std::chrono::steady_clock::now().time_since_epoch())
+                                   .count());
+}
+
 class Program {
  public:
   explicit Program(const CommandLine& line)
       : userFiles_(EnterGameFolder(line.root, shell_)),
         game_(hero_, graphics_, sound_, clock_, shell_) {}
 
-  int Run() {
+  int Run(const CommandLine& line) {
+    // A recording that cannot be written or a script that cannot be read ends the program
+    // before its window opens.
+    std::string error;
+    if (!line.replayFile.empty() && !scripted_.Replay(line.replayFile, error)) {
+      std::cerr << "quenlit: " << error << std::endl;
+      return 2;
+    }
+    const auto seed = static_cast<uint32_t>(std::time(nullptr));
+    if (!line.recordFile.empty() && !scripted_.Record(line.recordFile, seed, error)) {
+      std::cerr << "quenlit: " << error << std::endl;
+      return 1;
+    }
     InitInstance();
     const int code = MainLoop();
+    scripted_.End(NowMs());
     // Closed while loading: the loader is still at work on the game, the pictures and the
     // sounds, so the process ends here without tearing any of them down.
     if (!loader_->Finished()) shell_.Exit(code);
@@ -113,10 +137,12 @@ class Program {
 
   // Takes one event per turn; a turn that finds none ticks a frame. With performance
   // priority on the loop never sleeps; off, it waits for the next event, but no longer than
-  // until the game has work to do, so an idle game costs next to nothing.
+  // until the game, or a replayed script, has work to do, so an idle game costs next to
+  // nothing.
   int MainLoop() {
     SDL_Event event;
     while (true) {
+      scripted_.Tick(loader_->Finished(), NowMs());
       if (NextEvent(event)) {
         if (!Dispatch(event)) return 0;
       } else {
@@ -129,7 +155,9 @@ class Program {
   bool NextEvent(SDL_Event& event) {
     if (game_.performancePrior != 0) return SDL_PollEvent(&event) != 0;
     const float idle = game_.IdleTime(game_.UpdateClock());
-    const int milliseconds = static_cast<int>(std::ceil(idle * 1000));
+    int milliseconds = static_cast<int>(std::ceil(idle * 1000));
+    if (const auto due = scripted_.MsUntilDue(NowMs()))
+      milliseconds = std::min(milliseconds, static_cast<int>(*due));
     return SDL_WaitEventTimeout(&event, std::max(milliseconds, 1)) != 0;
   }
 
@@ -144,11 +172,11 @@ class Program {
         if (platform::IsAboutShortcut(event.key.keysym)) {
           ShowAbout();
         } else if (const auto message = KeyMessageOf(event)) {
-          Press(message->first, message->second);
+          PlayerPress(message->first, message->second);
         }
         return true;
       case SDL_KEYUP:
-        if (const auto message = KeyMessageOf(event)) Press(message->first, message->second);
+        if (const auto message = KeyMessageOf(event)) PlayerPress(message->first, message->second);
         return true;
       default:
         gamepads_.Handle(event, SDL_GetTicks());
@@ -156,8 +184,15 @@ class Program {
     }
   }
 
-  // Every key of the keyboard and of the gamepads reaches the game here.
-  void Press(uint32_t message, uint32_t key) { game_.HandleInput(message, key); }
+  // The keys of the keyboard and of the gamepads, unless a replay is pressing its own.
+  void PlayerPress(uint32_t message, uint32_t key) {
+    if (scripted_.TakesPlayersKeys()) Press(message, key);
+  }
+  // Every key reaches the game here, and a recording notes it.
+  void Press(uint32_t message, uint32_t key) {
+    game_.HandleInput(message, key);
+    scripted_.Pressed(message, key, NowMs());
+  }
 
   void ShowAbout() {
     SDL_MessageBoxButtonData ok{
@@ -189,15 +224,26 @@ class Program {
   DSound sound_;
   Game game_;
   std::unique_ptr<LoadingThread> loader_;
-  platform::Gamepads gamepads_{[this](uint32_t message, uint32_t key) { Press(message, key); }};
+  ScriptedSession scripted_{game_, [this](uint32_t message, uint32_t key) { Press(message, key); },
+                            std::cout, std::cerr};
+  platform::Gamepads gamepads_{
+      [this](uint32_t message, uint32_t key) { PlayerPress(message, key); }};
 };
 
 }  // namespace
 
 int RunProgram(const CommandLine& line) {
+  // The files of --record and --replay are named from where the player started the game; the
+  // game folder becomes the working directory before they are opened.
+  CommandLine resolved = line;
+  for (std::string* file : {&resolved.recordFile, &resolved.replayFile}) {
+    std::error_code error;  // without a working directory the name stays as given
+    const std::filesystem::path absolute = std::filesystem::absolute(*file, error);
+    if (!file->empty() && !error) *file = absolute.string();
+  }
   // Held by the heap: a window closed during loading ends the process without its teardown.
-  auto program = std::make_unique<Program>(line);
-  return program->Run();
+  auto program = std::make_unique<Program>(resolved);
+  return program->Run(resolved);
 }
 
 }  // namespace quenlit

@@ -72,6 +72,8 @@ TEST(CommandLine, MistakesEndWithTwoAndSayWhatIsWrong) {
       {{"tower"}, "quenlit: unexpected argument 'tower'\n"},
       {{"--help=all"}, "quenlit: option '--help' takes no value\n"},
       {{"--fly", "--help"}, "quenlit: unknown option '--fly'\n"},
+      {{"--record"}, "quenlit: option '--record' needs a FILE\n"},
+      {{"--replay="}, "quenlit: option '--replay' needs a FILE\n"},
   };
   for (const auto& c : cases) {
     const CommandLine line = Parse(c.arguments);
@@ -93,6 +95,14 @@ TEST(CommandLine, RootNamesTheGameFolder) {
   EXPECT_EQ(line.exitCode, 2);
   EXPECT_EQ(line.errors,
             "quenlit: option '--root' needs a DIR\nTry 'quenlit --help' for more information.\n");
+}
+
+TEST(CommandLine, RecordAndReplayTakeTheirFile) {
+  const CommandLine line = Parse({"--record", "a.sim", "--replay=b.sim"});
+  EXPECT_FALSE(line.exitCode);
+  EXPECT_EQ(line.recordFile, "a.sim");
+  EXPECT_EQ(line.replayFile, "b.sim");
+  EXPECT_TRUE(Has(HelpText(), "      --record FILE  ")) << HelpText();
 }
 
 TEST(CommandLine, TheFirstAnswerEndsTheReading) {

@@ -108,5 +108,37 @@ TEST(Program, AnUnknownOptionEndsWithTwo) {
             "quenlit: unknown option '--fly'\nTry 'quenlit --help' for more information.\n");
 }
 
+// Named from the working folder, although the game works in its own: a script that cannot be
+// replayed ends with 2 and a recording that cannot be written with 1, before any window.
+TEST(Program, AScriptOrARecordingThatCannotBeHadIsNamed) {
+  test::WorkingFolder folder;
+  folder.Write("damaged.sim", "key Up\nwait 1\n\njump\nkey Down\n");
+  folder.Write("unknown_key.sim", "seed 5\r\nkey Space\r\n");
+  const struct {
+    std::string arguments;
+    int exitCode;
+    std::string message;
+  } cases[] = {
+      {"--replay damaged.sim", 2,
+       "quenlit: " + (folder.Path() / "damaged.sim").string() +
+           ": line 4: cannot understand \"jump\"\n"},
+      {"--replay unknown_key.sim", 2,
+       "quenlit: " + (folder.Path() / "unknown_key.sim").string() +
+           ": line 2: cannot understand \"key Space\"\n"},
+      {"--replay missing.sim", 2,
+       "quenlit: cannot read the script " + (folder.Path() / "missing.sim").string() +
+           ": No such file or directory\n"},
+      {"--record no-such-folder/session.sim", 1,
+       "quenlit: cannot write the recording " +
+           (folder.Path() / "no-such-folder/session.sim").string() +
+           ": No such file or directory\n"},
+  };
+  for (const auto& c : cases) {
+    const Outcome outcome = RunGame(folder, c.arguments);
+    EXPECT_EQ(outcome.exitCode, c.exitCode) << c.arguments;
+    EXPECT_EQ(outcome.errors, c.message) << c.arguments;
+  }
+}
+
 }  // namespace
 }  // namespace quenlit

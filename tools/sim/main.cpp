@@ -3,7 +3,7 @@
 //   quenlit-sim [--seed N] [--root DIR] < script
 //
 // Commands: key NAME, down NAME, up NAME, wait SECONDS, until SCREEN [SECONDS], dump,
-// shot FILE.
+// shot FILE, seed N (app/script.h).
 #include <unistd.h>
 
 #include <cmath>
@@ -18,12 +18,13 @@
 #include "app/game_fonts.h"
 #include "app/loader.h"
 #include "app/scene_canvas.h"
+#include "app/script.h"
+#include "app/state_dump.h"
 #include "game/game.h"
 #include "platform/headless/stderr_shell.h"
 #include "platform/headless/virtual_audio.h"
 #include "platform/headless/virtual_clock.h"
 #include "platform/sdl/software_canvas.h"
-#include "state_dump.h"
 
 namespace quenlit::sim {
 namespace {
@@ -31,33 +32,6 @@ namespace {
 constexpr int kMalformed = 2;
 constexpr int kTimedOut = 3;
 constexpr int kShotFailed = 4;
-
-// A key name as the script writes it: Enter, Left, Up, Right, Down, F8, A-Z or a code.
-bool ParseKey(const std::string& name, uint32_t& key) {
-  static const std::pair<const char*, uint32_t> kNamed[] = {
-      {"Enter", vk::kEnter}, {"Left", vk::kLeft}, {"Up", vk::kUp},
-      {"Right", vk::kRight}, {"Down", vk::kDown}, {"F8", vk::kF8}};
-  for (const auto& [text, code] : kNamed) {
-    if (name == text) {
-      key = code;
-      return true;
-    }
-  }
-  if (name.size() == 1 && name[0] >= 'A' && name[0] <= 'Z') {
-    key = static_cast<uint32_t>(name[0]);
-    return true;
-  }
-  if (name.empty() || name.size() > 3 || name.find_first_not_of("0123456789") != std::string::npos)
-    return false;
-  key = static_cast<uint32_t>(std::stoul(name));
-  return key <= 255;
-}
-
-bool ParseSeconds(const std::string& text, double& seconds) {
-  char* end = nullptr;
-  seconds = std::strtod(text.c_str(), &end);
-  return !text.empty() && *end == '\0' && std::isfinite(seconds) && seconds >= 0;
-}
 
 class Driver {
  public:
@@ -93,49 +67,42 @@ class Driver {
 
   // Runs one script line; false when the line is malformed.
   bool Run(const std::string& line) {
-    std::istringstream words(line);
-    std::string command, argument, extra;
-    words >> command;
-    if (command.empty() || command[0] == '#') return true;
-    words >> argument;
-    const bool hasExtra = static_cast<bool>(words >> extra);
-    std::string surplus;
-    if (words >> surplus) return false;
-
-    uint32_t key = 0;
-    double seconds = 0;
-    if ((command == "key" || command == "down" || command == "up") && !hasExtra &&
-        ParseKey(argument, key)) {
-      if (command != "up") game_.HandleInput(vk::kKeyDown, key);
-      if (command != "down") game_.HandleInput(vk::kKeyUp, key);
-      return true;
+    const std::optional<ScriptCommand> command = ParseScriptLine(line);
+    if (!command) return false;
+    using Kind = ScriptCommand::Kind;
+    switch (command->kind) {
+      case Kind::Nothing:
+        break;
+      case Kind::Key:
+      case Kind::Down:
+      case Kind::Up:
+        if (command->kind != Kind::Up) game_.HandleInput(vk::kKeyDown, command->key);
+        if (command->kind != Kind::Down) game_.HandleInput(vk::kKeyUp, command->key);
+        break;
+      case Kind::Wait:
+        Wait(command->seconds, nullptr);
+        break;
+      case Kind::Until:
+        if (!Wait(command->seconds, &command->screen)) {
+          std::cerr << "until " << ScreenName(command->screen) << ": still "
+                    << ScreenName(game_.screen) << " after " << command->seconds << " s"
+                    << std::endl;
+          std::exit(kTimedOut);
+        }
+        break;
+      case Kind::Shot:
+        Shot(command->file);
+        break;
+      case Kind::Dump:
+        std::cout << DumpState(game_, played_, started_) << std::endl;
+        played_.clear();
+        started_.clear();
+        break;
+      case Kind::Seed:
+        game_.random.Seed(command->seed);
+        break;
     }
-    if (command == "wait" && !hasExtra && ParseSeconds(argument, seconds)) {
-      Wait(seconds, nullptr);
-      return true;
-    }
-    GameScreen target;
-    if (command == "until" && ScreenFromName(argument, target)) {
-      seconds = 60;
-      if (hasExtra && !ParseSeconds(extra, seconds)) return false;
-      if (!Wait(seconds, &target)) {
-        std::cerr << "until " << argument << ": still " << ScreenName(game_.screen) << " after "
-                  << seconds << " s" << std::endl;
-        std::exit(kTimedOut);
-      }
-      return true;
-    }
-    if (command == "shot" && !argument.empty() && !hasExtra) {
-      Shot(argument);
-      return true;
-    }
-    if (command == "dump" && argument.empty()) {
-      std::cout << DumpState(game_, played_, started_) << std::endl;
-      played_.clear();
-      started_.clear();
-      return true;
-    }
-    return false;
+    return true;
   }
 
  private:
@@ -208,7 +175,7 @@ int Main(int argc, char** argv) {
     ++number;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (!driver->Run(line)) {
-      std::cerr << "line " << number << ": cannot understand \"" << line << "\"" << std::endl;
+      std::cerr << ScriptLineError(number, line) << std::endl;
       return kMalformed;
     }
   }

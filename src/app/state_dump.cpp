@@ -1,9 +1,9 @@
-#include "state_dump.h"
+#include "app/state_dump.h"
 
+#include "app/json_writer.h"
 #include "game/game.h"
-#include "json_writer.h"
 
-namespace quenlit::sim {
+namespace quenlit {
 namespace {
 
 JsonWriter& Strings(JsonWriter& json, const std::vector<std::string>& texts) {
@@ -86,4 +86,4 @@ std::string DumpState(Game& game, const std::vector<std::string>& played,
   return json.Text();
 }
 
-}  // namespace quenlit::sim
+}  // namespace quenlit

@@ -1,9 +1,9 @@
-#include "json_writer.h"
+#include "app/json_writer.h"
 
 #include <cmath>
 #include <cstdio>
 
-namespace quenlit::sim {
+namespace quenlit {
 
 void JsonWriter::Separate() {
   if (afterKey_) {
@@ -95,4 +95,4 @@ JsonWriter& JsonWriter::Value(bool flag) {
   return *this;
 }
 
-}  // namespace quenlit::sim
+}  // namespace quenlit

@@ -4,14 +4,12 @@
 #include <vector>
 
 namespace quenlit {
-class Game;
-}
 
-namespace quenlit::sim {
+class Game;
 
 // One line of JSON with the state of the game, and the sounds and sequences started since the
 // last dump.
 std::string DumpState(Game& game, const std::vector<std::string>& played,
                       const std::vector<std::string>& started);
 
-}  // namespace quenlit::sim
+}  // namespace quenlit

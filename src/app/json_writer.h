@@ -3,7 +3,7 @@
 #include <sstream>
 #include <string>
 
-namespace quenlit::sim {
+namespace quenlit {
 
 // Just enough JSON for the state dump: objects, arrays, numbers and UTF-8 strings.
 class JsonWriter {
@@ -31,4 +31,4 @@ class JsonWriter {
   bool afterKey_ = false;
 };
 
-}  // namespace quenlit::sim
+}  // namespace quenlit

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "game/types.h"
+
+namespace quenlit {
+
+// One line of a quenlit-sim script, the language of the headless driver, of recordings and of
+// replays in the window:
+//
+//   key NAME, down NAME, up NAME   a key pressed and released, pressed, released
+//   wait SECONDS                   the game runs on
+//   until SCREEN [SECONDS]         ... until the screen shows (at most 60 s by default)
+//   dump                           the state as one line of JSON
+//   shot FILE                      a still of the window as a PNG
+//   seed N                         the random generator starts again from N
+//
+// Blank lines and lines starting with '#' are nothing.
+struct ScriptCommand {
+  enum class Kind { Nothing, Key, Down, Up, Wait, Until, Dump, Shot, Seed };
+  Kind kind = Kind::Nothing;
+  uint32_t key = 0;
+  double seconds = 0;  // of wait and until
+  GameScreen screen = GameScreen::Map;
+  std::string file;
+  uint32_t seed = 0;
+};
+
+// The command of a line; nothing when the line is damaged or unknown.
+std::optional<ScriptCommand> ParseScriptLine(const std::string& line);
+
+// A key as scripts name it: Enter, Left, Up, Right, Down, F8, a letter A-Z, or its decimal code.
+std::string ScriptKeyName(uint32_t key);
+
+// The message for a line that cannot be run, naming it: line 3: cannot understand "jump".
+std::string ScriptLineError(int number, const std::string& line);
+
+}  // namespace quenlit
