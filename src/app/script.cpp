@@ -1,6 +1,5 @@
 #include "app/script.h"
 
-#include <cmath>
 #include <cstdlib>
 #include <sstream>
 #include <vector>
@@ -29,10 +28,14 @@ bool ParseKey(const std::string& name, uint32_t& key) {
   return key <= 255;
 }
 
+// Eleven days and a half, longer than any session: the milliseconds of any wait fit in the
+// integers that count them.
+constexpr double kLongestSeconds = 1e6;
+
 bool ParseSeconds(const std::string& text, double& seconds) {
   char* end = nullptr;
   seconds = std::strtod(text.c_str(), &end);
-  return !text.empty() && *end == '\0' && std::isfinite(seconds) && seconds >= 0;
+  return !text.empty() && *end == '\0' && seconds >= 0 && seconds <= kLongestSeconds;
 }
 
 bool ParseSeed(const std::string& text, uint32_t& seed) {

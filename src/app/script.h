@@ -12,7 +12,7 @@ namespace quenlit {
 // replays in the window:
 //
 //   key NAME, down NAME, up NAME   a key pressed and released, pressed, released
-//   wait SECONDS                   the game runs on
+//   wait SECONDS                   the game runs on (at most 1000000 s)
 //   until SCREEN [SECONDS]         ... until the screen shows (at most 60 s by default)
 //   dump                           the state as one line of JSON
 //   shot FILE                      a still of the window as a PNG

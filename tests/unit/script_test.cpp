@@ -35,6 +35,7 @@ TEST(Script, ReadsEveryCommand) {
       {"wait 0.25", Kind::Wait, 0, 0.25},
       {"until Battle 3", Kind::Until, 0, 3},
       {"until Map", Kind::Until, 0, 60},
+      {"wait 1000000", Kind::Wait, 0, 1e6},
       {"dump", Kind::Dump},
       {"shot a.png", Kind::Shot},
       {"seed 4294967295", Kind::Seed},
@@ -52,9 +53,26 @@ TEST(Script, ReadsEveryCommand) {
 }
 
 TEST(Script, RefusesDamagedAndUnknownLines) {
-  for (const char* line : {"jump", "key", "key Space", "key a", "key 256", "key A B", "wait",
-                           "wait -1", "wait x", "until Nowhere", "until Map soon", "dump now",
-                           "shot", "shot a b", "seed -1", "seed 4294967296", "seed x"}) {
+  for (const char* line : {"jump",
+                           "key",
+                           "key Space",
+                           "key a",
+                           "key 256",
+                           "key A B",
+                           "wait",
+                           "wait -1",
+                           "wait x",
+                           "wait 1e300",
+                           "wait nan",
+                           "until Map 1000001",
+                           "until Nowhere",
+                           "until Map soon",
+                           "dump now",
+                           "shot",
+                           "shot a b",
+                           "seed -1",
+                           "seed 4294967296",
+                           "seed x"}) {
     EXPECT_FALSE(ParseScriptLine(line)) << line;
   }
   EXPECT_EQ(ScriptLineError(3, "jump"), "line 3: cannot understand \"jump\"");
