@@ -21,12 +21,14 @@ struct RectF {
   float top = 0;
   float right = 0;
   float bottom = 0;
+  bool operator==(const RectF&) const = default;
 };
 
 // A colour 0xRRGGBB with a separate opacity 0..1.
 struct Colour {
   uint32_t rgb = 0;
   float alpha = 1.0f;
+  bool operator==(const Colour&) const = default;
 };
 
 // The drawing surface of the game window (or of an off-screen picture). Bitmaps may be

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace quenlit::platform {
 namespace {
@@ -23,9 +24,14 @@ RendererCanvas::RendererCanvas(SDL_Renderer* renderer, int width, int height, Fo
   SDL_RendererInfo info{};
   software_ = renderer_ && SDL_GetRendererInfo(renderer_, &info) == 0 &&
               (info.flags & SDL_RENDERER_SOFTWARE) != 0;
+  if (SDL_Window* window = renderer_ ? SDL_RenderGetWindow(renderer_) : nullptr) {
+    windowId_ = SDL_GetWindowID(window);
+    SDL_AddEventWatch(&RendererCanvas::WatchWindow, this);
+  }
 }
 
 RendererCanvas::~RendererCanvas() {
+  if (windowId_ != 0) SDL_DelEventWatch(&RendererCanvas::WatchWindow, this);
   // Text textures and buried bitmaps go before the renderer that owns them.
   text_.Clear();
   graveyard_->Close();
@@ -55,15 +61,45 @@ std::shared_ptr<Bitmap> RendererCanvas::DecodePng(const uint8_t* bytes, size_t s
   return Load({"", bytes, size});
 }
 
+int RendererCanvas::WatchWindow(void* canvas, SDL_Event* event) {
+  auto* self = static_cast<RendererCanvas*>(canvas);
+  switch (event->type) {
+    case SDL_WINDOWEVENT:
+      // The window's pixels were lost or its size changed: what it showed must be shown again.
+      if (event->window.windowID == self->windowId_ &&
+          (event->window.event == SDL_WINDOWEVENT_EXPOSED ||
+           event->window.event == SDL_WINDOWEVENT_SHOWN ||
+           event->window.event == SDL_WINDOWEVENT_RESTORED ||
+           event->window.event == SDL_WINDOWEVENT_SIZE_CHANGED))
+        self->Repaint();
+      break;
+    case SDL_RENDER_TARGETS_RESET:
+    case SDL_RENDER_DEVICE_RESET:
+      self->Repaint();
+      break;
+    default:
+      break;
+  }
+  return 0;
+}
+
 void RendererCanvas::BeginDraw() {
   if (!painting_) return;
+  outputWidth_ = width_, outputHeight_ = height_;
+  SDL_GetRendererOutputSize(renderer_, &outputWidth_, &outputHeight_);
+  if (fit_) placement_ = PlaceScene(*fit_, outputWidth_, outputHeight_);
+  if (skipUnchanged_) {
+    commands_.clear();
+    return;
+  }
+  StartPainting();
+}
+
+void RendererCanvas::StartPainting() {
   graveyard_->Empty();
-  int outputWidth = width_, outputHeight = height_;
-  SDL_GetRendererOutputSize(renderer_, &outputWidth, &outputHeight);
   if (fit_) {
     // Fitting, the canvas maps every rectangle to pixels itself, so that text can be rendered
     // at the size it shows at instead of being stretched.
-    placement_ = PlaceScene(*fit_, outputWidth, outputHeight);
     SDL_RenderSetScale(renderer_, 1, 1);
     const RectF scene = placement_.Map({0, 0, fit_->width, fit_->height});
     const SDL_Rect clip{static_cast<int>(scene.left), static_cast<int>(scene.top),
@@ -72,7 +108,7 @@ void RendererCanvas::BeginDraw() {
     SDL_RenderSetClipRect(renderer_, &clip);
     return;
   }
-  const bool scaled = outputWidth != width_ || outputHeight != height_;
+  const bool scaled = outputWidth_ != width_ || outputHeight_ != height_;
   // The software renderer would scale every picture, text and band on its own, leaving seams
   // between the tiles; the frame is drawn at its own size and scaled once as a whole instead,
   // as a graphics processor does.
@@ -85,23 +121,63 @@ void RendererCanvas::BeginDraw() {
   if (drawingToFrame_) {
     SDL_RenderSetScale(renderer_, 1, 1);
   } else {
-    SDL_RenderSetScale(renderer_, static_cast<float>(outputWidth) / static_cast<float>(width_),
-                       static_cast<float>(outputHeight) / static_cast<float>(height_));
+    SDL_RenderSetScale(renderer_, static_cast<float>(outputWidth_) / static_cast<float>(width_),
+                       static_cast<float>(outputHeight_) / static_cast<float>(height_));
   }
 }
 
 void RendererCanvas::EndDraw() {
   if (!painting_) return;
+  if (skipUnchanged_) {
+    const bool lost = repaint_.exchange(false);
+    const bool sameOutput = outputWidth_ == shownWidth_ && outputHeight_ == shownHeight_;
+    // The output still shows this very frame: drawing it again would change no pixel.
+    if (!lost && sameOutput && commands_ == shown_) return;
+    StartPainting();
+    for (const DrawCommand& command : commands_) Paint(command);
+    shown_.swap(commands_);
+    shownWidth_ = outputWidth_, shownHeight_ = outputHeight_;
+  }
   if (drawingToFrame_) {
     SDL_SetRenderTarget(renderer_, nullptr);
     SDL_RenderSetScale(renderer_, 1, 1);
     SDL_RenderCopy(renderer_, frame_, nullptr, nullptr);
   }
   SDL_RenderPresent(renderer_);
+  ++framesShown_;
+}
+
+DrawCommand& RendererCanvas::Record(DrawCommand::Kind kind) {
+  DrawCommand& command = commands_.emplace_back();
+  command.kind = kind;
+  return command;
+}
+
+void RendererCanvas::Paint(const DrawCommand& command) {
+  switch (command.kind) {
+    case DrawCommand::Kind::Clear:
+      PaintClear(command.colour.rgb);
+      break;
+    case DrawCommand::Kind::Text:
+      PaintText(command.family, command.size, command.place, command.text, command.colour,
+                command.trailing);
+      break;
+    case DrawCommand::Kind::Rectangle:
+      PaintRectangle(command.place, command.size, command.colour);
+      break;
+    case DrawCommand::Kind::Bitmap:
+      PaintBitmap(*command.bitmap, command.place, command.source, command.colour.alpha);
+      break;
+  }
 }
 
 void RendererCanvas::Clear(uint32_t rgb) {
   if (!painting_) return;
+  if (!skipUnchanged_) return PaintClear(rgb);
+  Record(DrawCommand::Kind::Clear).colour = {rgb, 1.0f};
+}
+
+void RendererCanvas::PaintClear(uint32_t rgb) {
   if (!fit_) {
     SetDrawColour({rgb, 1.0f});
     SDL_RenderClear(renderer_);
@@ -122,13 +198,34 @@ void RendererCanvas::Clear(uint32_t rgb) {
 bool RendererCanvas::DrawText(const std::string& family, float size, const RectF& box,
                               const std::string& utf8, Colour colour, bool trailing) {
   if (!painting_) return true;
-  if (!fit_) return text_.Draw(family, size, box, utf8, colour, trailing);
+  if (!skipUnchanged_) return PaintText(family, size, box, utf8, colour, trailing);
+  const auto [shownSize, shownBox] = TextAsShown(size, box);
+  if (!text_.CanDraw(family, shownSize, shownBox.right - shownBox.left, trailing, utf8))
+    return false;
+  DrawCommand& command = Record(DrawCommand::Kind::Text);
+  command.place = box;
+  command.colour = colour;
+  command.size = size;
+  command.trailing = trailing;
+  command.family = family;
+  command.text = utf8;
+  return true;
+}
+
+std::pair<float, RectF> RendererCanvas::TextAsShown(float size, const RectF& box) const {
+  if (!fit_) return {size, box};
   // Laid out and rendered at the size it shows at, from a whole pixel.
   const float scale = placement_.scale;
   const RectF corner = placement_.Map({box.left, box.top, box.left, box.top});
-  const RectF scaled{corner.left, corner.top, corner.left + (box.right - box.left) * scale,
-                     corner.top + (box.bottom - box.top) * scale};
-  return text_.Draw(family, size * scale, scaled, utf8, colour, trailing);
+  return {size * scale,
+          {corner.left, corner.top, corner.left + (box.right - box.left) * scale,
+           corner.top + (box.bottom - box.top) * scale}};
+}
+
+bool RendererCanvas::PaintText(const std::string& family, float size, const RectF& box,
+                               const std::string& utf8, Colour colour, bool trailing) {
+  const auto [shownSize, shownBox] = TextAsShown(size, box);
+  return text_.Draw(family, shownSize, shownBox, utf8, colour, trailing);
 }
 
 void RendererCanvas::SetDrawColour(Colour colour) {
@@ -138,6 +235,14 @@ void RendererCanvas::SetDrawColour(Colour colour) {
 
 void RendererCanvas::DrawRectangle(const RectF& shape, float width, Colour colour) {
   if (!painting_) return;
+  if (!skipUnchanged_) return PaintRectangle(shape, width, colour);
+  DrawCommand& command = Record(DrawCommand::Kind::Rectangle);
+  command.place = shape;
+  command.colour = colour;
+  command.size = width;
+}
+
+void RendererCanvas::PaintRectangle(const RectF& shape, float width, Colour colour) {
   const RectF rect = ToOutput(shape);
   const float strokeWidth = fit_ ? std::max(1.0f, std::round(width * placement_.scale)) : width;
   // The stroke is centred on the rectangle's edges; drawn as four filled bands with no
@@ -170,9 +275,20 @@ void RendererCanvas::Show(SDL_Texture* texture, const SDL_Rect* part, const SDL_
 void RendererCanvas::DrawBitmap(const Bitmap& bitmap, const RectF& place, const RectF& source,
                                 float opacity) {
   if (!painting_) return;
-  const RectF destination = ToOutput(place);
   const auto* picture = dynamic_cast<const SurfaceBitmap*>(&bitmap);
   if (!picture) return;
+  if (!skipUnchanged_) return PaintBitmap(*picture, place, source, opacity);
+  DrawCommand& command = Record(DrawCommand::Kind::Bitmap);
+  command.place = place;
+  command.source = source;
+  command.colour.alpha = opacity;
+  command.bitmap = picture;
+  command.bitmapSerial = picture->Serial();
+}
+
+void RendererCanvas::PaintBitmap(const SurfaceBitmap& picture, const RectF& place,
+                                 const RectF& source, float opacity) {
+  const RectF destination = ToOutput(place);
   const SDL_Rect from{static_cast<int>(std::lround(source.left)),
                       static_cast<int>(std::lround(source.top)),
                       static_cast<int>(std::lround(source.right - source.left)),
@@ -192,19 +308,19 @@ void RendererCanvas::DrawBitmap(const Bitmap& bitmap, const RectF& place, const 
                    static_cast<int>(std::lround(to.w)),
                    static_cast<int>(std::lround(to.h)),
                    alpha};
-    const bool faded = alpha != 255 && (picture->RepeatsAlpha(alpha) || picture->HasForm(form));
+    const bool faded = alpha != 255 && (picture.RepeatsAlpha(alpha) || picture.HasForm(form));
     if (!faded) form.alpha = 255;
     if (faded || form.width != from.w || form.height != from.h) {
-      if (SDL_Texture* copy = picture->FormTextureFor(renderer_, form)) {
+      if (SDL_Texture* copy = picture.FormTextureFor(renderer_, form)) {
         const SDL_FRect at{to.x, to.y, static_cast<float>(form.width),
                            static_cast<float>(form.height)};
-        Show(copy, nullptr, at, picture->Opaque() && !faded, faded ? 255 : alpha);
+        Show(copy, nullptr, at, picture.Opaque() && !faded, faded ? 255 : alpha);
         return;
       }
     }
   }
-  if (SDL_Texture* texture = picture->TextureFor(renderer_))
-    Show(texture, &from, to, picture->Opaque(), alpha);
+  if (SDL_Texture* texture = picture.TextureFor(renderer_))
+    Show(texture, &from, to, picture.Opaque(), alpha);
 }
 
 void RendererCanvas::Prepare(const Bitmap& bitmap, const std::vector<Drawing>& drawings) {

@@ -2,10 +2,14 @@
 
 #include <SDL.h>
 
+#include <atomic>
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "platform/canvas.h"
+#include "platform/sdl/draw_command.h"
 #include "platform/sdl/font_locator.h"
 #include "platform/sdl/scene_fit.h"
 #include "platform/sdl/surface_bitmap.h"
@@ -51,13 +55,41 @@ class RendererCanvas : public Canvas {
   // From the next frame on, the scene is drawn whole at the largest uniform scale that fits the
   // output, centred on the margin colour. Pictures are scaled with linear filtering and text
   // is rendered at the scaled size, so both stay sharp; nothing is drawn outside the scene.
-  void FitScene(const SceneFit& scene) { fit_ = scene; }
+  void FitScene(const SceneFit& scene) {
+    fit_ = scene;
+    Repaint();
+  }
+
+  // With skipping on, a frame's calls are kept and drawn at EndDraw, and only when they differ
+  // from those of the frame on show (or the output lost it, or changed size): a game standing
+  // still keeps its frame pace without redrawing the same picture again and again.
+  void SkipUnchangedFrames(bool on) { skipUnchanged_ = on; }
+  // The next frame is drawn and shown whatever it holds: what the output showed was lost.
+  // Window events that lose it (exposed, resized, renderer reset) call it themselves.
+  void Repaint() { repaint_ = true; }
+  // How many frames were drawn and shown since the canvas was made.
+  size_t FramesShown() const { return framesShown_; }
 
  protected:
   SDL_Renderer* Renderer() const { return renderer_; }
 
  private:
   std::shared_ptr<Bitmap> Load(PngSource source);
+  // SDL calls it for every event, on the thread that queues it.
+  static int WatchWindow(void* canvas, SDL_Event* event);
+  // Sets the renderer up for this frame's drawing: target, scale, clip.
+  void StartPainting();
+  // A new call at the end of this frame's, to be filled in.
+  DrawCommand& Record(DrawCommand::Kind kind);
+  void Paint(const DrawCommand& command);
+  void PaintClear(uint32_t rgb);
+  bool PaintText(const std::string& family, float size, const RectF& box, const std::string& utf8,
+                 Colour colour, bool trailing);
+  void PaintRectangle(const RectF& rect, float strokeWidth, Colour colour);
+  void PaintBitmap(const SurfaceBitmap& picture, const RectF& destination, const RectF& source,
+                   float opacity);
+  // The font size and box a text is laid out at in the output.
+  std::pair<float, RectF> TextAsShown(float size, const RectF& box) const;
   void SetDrawColour(Colour colour);
   void Show(SDL_Texture* texture, const SDL_Rect* part, const SDL_FRect& to, bool opaque,
             Uint8 alpha);
@@ -76,6 +108,16 @@ class RendererCanvas : public Canvas {
   bool software_ = false;  // the renderer draws with the processor
   std::optional<SceneFit> fit_;
   Placement placement_;  // the scene's place in this frame's output, when fitting
+  int outputWidth_ = 0;  // this frame's output, in pixels
+  int outputHeight_ = 0;
+  Uint32 windowId_ = 0;  // the window drawn to, 0 for an off-screen picture
+  bool skipUnchanged_ = false;
+  std::atomic<bool> repaint_ = true;
+  std::vector<DrawCommand> commands_;  // this frame's calls, while skipping
+  std::vector<DrawCommand> shown_;     // those of the frame on show
+  int shownWidth_ = 0;
+  int shownHeight_ = 0;
+  size_t framesShown_ = 0;
 };
 
 }  // namespace quenlit::platform

@@ -53,6 +53,8 @@ SDL_Surface* BuildForm(SDL_Surface* pixels, const DrawnForm& form) {
   return built;
 }
 
+std::atomic<uint64_t> lastSerial{0};
+
 bool Fits(const DrawnForm& form, int width, int height) {
   return form.x >= 0 && form.y >= 0 && form.partWidth > 0 && form.partHeight > 0 &&
          form.x + form.partWidth <= width && form.y + form.partHeight <= height && form.width > 0 &&
@@ -65,6 +67,7 @@ SurfaceBitmap::SurfaceBitmap(int width, int height, SDL_Surface* pixels, bool op
                              PngSource source, std::shared_ptr<TextureGraveyard> graveyard)
     : width_(width),
       height_(height),
+      serial_(++lastSerial),
       source_(std::move(source)),
       graveyard_(std::move(graveyard)),
       pixels_(pixels),

@@ -54,6 +54,9 @@ class SurfaceBitmap : public Bitmap {
 
   int Width() const override { return width_; }
   int Height() const override { return height_; }
+  // Unique among every picture the program makes, so that a picture is told apart from one
+  // made later at the same address.
+  uint64_t Serial() const { return serial_; }
 
   // The whole picture as a texture on the renderer, made on first use; nullptr when it
   // cannot be made.
@@ -91,6 +94,7 @@ class SurfaceBitmap : public Bitmap {
 
   int width_;
   int height_;
+  uint64_t serial_;
   PngSource source_;
   std::shared_ptr<TextureGraveyard> graveyard_;
   mutable std::mutex mutex_;  // forms may be prepared on the loading thread

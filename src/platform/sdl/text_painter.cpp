@@ -110,20 +110,32 @@ std::vector<TextPainter::Piece> TextPainter::MakeLayout(const std::string& famil
   return pieces;
 }
 
-bool TextPainter::Draw(const std::string& family, float size, const RectF& box,
-                       const std::string& utf8, Colour colour, bool trailing) {
-  const float width = box.right - box.left;
+const std::vector<TextPainter::Piece>* TextPainter::Layout(const std::string& family, float size,
+                                                           float width, bool trailing,
+                                                           const std::string& utf8) {
   LayoutKey key{family, size, width, trailing, utf8};
   auto layout = layouts_.find(key);
   if (layout == layouts_.end()) {
     if (layouts_.size() >= kMaxLayouts) Clear();
     bool ok = false;
     std::vector<Piece> pieces = MakeLayout(family, size, width, trailing, utf8, ok);
-    if (!ok) return false;
+    if (!ok) return nullptr;
     layout = layouts_.emplace(std::move(key), std::move(pieces)).first;
   }
+  return &layout->second;
+}
+
+bool TextPainter::CanDraw(const std::string& family, float size, float width, bool trailing,
+                          const std::string& utf8) {
+  return Layout(family, size, width, trailing, utf8) != nullptr;
+}
+
+bool TextPainter::Draw(const std::string& family, float size, const RectF& box,
+                       const std::string& utf8, Colour colour, bool trailing) {
+  const std::vector<Piece>* pieces = Layout(family, size, box.right - box.left, trailing, utf8);
+  if (!pieces) return false;
   const auto alpha = static_cast<Uint8>(std::lround(std::clamp(colour.alpha, 0.0f, 1.0f) * 255));
-  for (const Piece& piece : layout->second) {
+  for (const Piece& piece : *pieces) {
     SDL_SetTextureColorMod(piece.texture, (colour.rgb >> 16) & 0xFF, (colour.rgb >> 8) & 0xFF,
                            colour.rgb & 0xFF);
     SDL_SetTextureAlphaMod(piece.texture, alpha);

@@ -27,6 +27,9 @@ class TextPainter {
   // False when neither the family nor the fallback font can be opened.
   bool Draw(const std::string& family, float size, const RectF& box, const std::string& utf8,
             Colour colour, bool trailing);
+  // Lays the text out as Draw would, without drawing it; false when Draw would fail.
+  bool CanDraw(const std::string& family, float size, float width, bool trailing,
+               const std::string& utf8);
   // Forgets every kept layout and rendered piece.
   void Clear();
 
@@ -43,6 +46,9 @@ class TextPainter {
   };
   using LayoutKey = std::tuple<std::string, float, float, bool, std::string>;
 
+  // The kept layout of the text, made when missing; nullptr when no font can be had.
+  const std::vector<Piece>* Layout(const std::string& family, float size, float width,
+                                   bool trailing, const std::string& utf8);
   TTF_Font* OpenFont(const FontFace& face, int pixels);
   std::vector<Piece> MakeLayout(const std::string& family, float size, float width, bool trailing,
                                 const std::string& utf8, bool& ok);

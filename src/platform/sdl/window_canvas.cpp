@@ -80,7 +80,10 @@ std::unique_ptr<RendererCanvas> CreateWindowCanvas(SDL_Window* window, RendererC
   }
   int width = 0, height = 0;
   SDL_GetWindowSize(window, &width, &height);
-  return std::make_unique<RendererCanvas>(renderer, width, height, fonts);
+  auto canvas = std::make_unique<RendererCanvas>(renderer, width, height, fonts);
+  // A window keeps what it shows until told that it lost it.
+  canvas->SkipUnchangedFrames(true);
+  return canvas;
 }
 
 }  // namespace quenlit::platform
