@@ -10,9 +10,11 @@ fail() {
 
 # Starts Xvfb on a display number nobody uses (it tells it on the descriptor given) and sets
 # DISPLAY; the display and any game still running end with the script.
-# The screen is WIDTHxHEIGHT when given, else 1920x1080.
+# The screen is WIDTHxHEIGHT when given, else 1920x1080. Without -noreset the server resets
+# each time its last client leaves, and refuses connections meanwhile: a game started just
+# after an xdotool call could then find no display (1 start in 10 under load).
 start_xvfb() {
-  Xvfb -displayfd 3 -screen 0 "${1:-1920x1080}x24" -nolisten tcp 3>"$out/display.txt" \
+  Xvfb -displayfd 3 -screen 0 "${1:-1920x1080}x24" -nolisten tcp -noreset 3>"$out/display.txt" \
     >"$out/xvfb.txt" 2>&1 &
   xvfb=$!
   game_pid=""
