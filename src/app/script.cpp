@@ -90,6 +90,13 @@ std::optional<ScriptCommand> ParseScriptLine(const std::string& line) {
   return std::nullopt;
 }
 
+void SendKeyMessages(const ScriptCommand& command,
+                     const std::function<void(uint32_t message, uint32_t key)>& send) {
+  using Kind = ScriptCommand::Kind;
+  if (command.kind == Kind::Key || command.kind == Kind::Down) send(vk::kKeyDown, command.key);
+  if (command.kind == Kind::Key || command.kind == Kind::Up) send(vk::kKeyUp, command.key);
+}
+
 std::string ScriptKeyName(uint32_t key) {
   for (const auto& [text, code] : kNamedKeys)
     if (code == key) return text;

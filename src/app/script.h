@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -31,6 +32,10 @@ struct ScriptCommand {
 
 // The command of a line; nothing when the line is damaged or unknown.
 std::optional<ScriptCommand> ParseScriptLine(const std::string& line);
+
+// Sends the key messages of a key, down or up command: key is a key down then a key up.
+void SendKeyMessages(const ScriptCommand& command,
+                     const std::function<void(uint32_t message, uint32_t key)>& send);
 
 // A key as scripts name it: Enter, Left, Up, Right, Down, F8, a letter A-Z, or its decimal code.
 std::string ScriptKeyName(uint32_t key);

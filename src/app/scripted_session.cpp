@@ -79,8 +79,7 @@ void ScriptedSession::Perform(const ScriptCommand& command) {
     case Kind::Key:
     case Kind::Down:
     case Kind::Up:
-      if (command.kind != Kind::Up) press_(vk::kKeyDown, command.key);
-      if (command.kind != Kind::Down) press_(vk::kKeyUp, command.key);
+      SendKeyMessages(command, press_);
       break;
     case Kind::Dump:
       out_ << DumpState(game_, played_, sequences_) << std::endl;

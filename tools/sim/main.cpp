@@ -76,8 +76,8 @@ class Driver {
       case Kind::Key:
       case Kind::Down:
       case Kind::Up:
-        if (command->kind != Kind::Up) game_.HandleInput(vk::kKeyDown, command->key);
-        if (command->kind != Kind::Down) game_.HandleInput(vk::kKeyUp, command->key);
+        SendKeyMessages(
+            *command, [this](uint32_t message, uint32_t key) { game_.HandleInput(message, key); });
         break;
       case Kind::Wait:
         Wait(command->seconds, nullptr);
