@@ -1,4 +1,5 @@
 #include "app/command_line.h"
+#include "base/key_codes.h"
 
 #include <algorithm>
 #include <string_view>

@@ -16,8 +16,8 @@ namespace quenlit {
 
 // Everything the loader builds, kept apart from the running game until it is complete.
 struct LoadBundle {
-  std::map<std::string, CD2DImage> images;
-  std::map<std::string, CD2DGif> sequences;
+  ImageRegistry images;
+  SequenceRegistry sequences;
   DSound::Bank sounds;
   std::map<int32_t, Monster> monsters;
   std::vector<Floor> floors;

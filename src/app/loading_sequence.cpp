@@ -157,7 +157,7 @@ void LoadingSequence::AdoptDecodedGroup(size_t group) {
   const catalogue::ImageGroup& entries = catalogue::ImageGroups()[group];
   for (size_t i = 0; i < entries.images.size(); ++i) {
     pending_[group][i].wait();
-    bundle_.images.insert_or_assign(entries.images[i].name, std::move(decoded_[group][i]));
+    bundle_.images.Put(entries.images[i].name, std::move(decoded_[group][i]));
   }
 }
 
@@ -178,7 +178,7 @@ void LoadingSequence::ReportPictures(catalogue::ImageMap& images,
   // Without a canvas nothing is decoded at all, and that has been said already.
   if (!game_.graphics.GetRenderTarget() || !FolderPresent("Images", "no picture is shown")) return;
   for (const auto& [name, path] : pictures) {
-    if (images[name].bitmap) continue;
+    if (images.Contains(name) && images.at(name).bitmap) continue;
     std::error_code ignored;
     Report(path, std::filesystem::exists(ResolveGamePath(path), ignored)
                      ? "damaged (not a PNG picture); it is left out"
@@ -208,9 +208,8 @@ void LoadingSequence::PublishLoadingScreen() {
   catalogue::BuildLoadingSequence(images, sequences);
   ReportPictures(images, PicturesOf(catalogue::LoadingImages()));
   UnderRenderLock([&] {
-    for (auto& [name, image] : images) game_.images.insert_or_assign(name, std::move(image));
-    for (auto& [name, sequence] : sequences)
-      game_.sequences.insert_or_assign(name, std::move(sequence));
+    game_.images.Adopt(std::move(images));
+    game_.sequences.Adopt(std::move(sequences));
   });
 }
 
@@ -218,10 +217,8 @@ void LoadingSequence::Publish() {
   // The renderer looks pictures and sequences up under the lock; everything else waits for
   // the screen to leave Loading, which happens after the whole bundle is in place.
   UnderRenderLock([&] {
-    for (auto& [name, image] : bundle_.images)
-      game_.images.insert_or_assign(name, std::move(image));
-    for (auto& [name, sequence] : bundle_.sequences)
-      game_.sequences.insert_or_assign(name, std::move(sequence));
+    game_.images.Adopt(std::move(bundle_.images));
+    game_.sequences.Adopt(std::move(bundle_.sequences));
     game_.sound.Adopt(std::move(bundle_.sounds));
     game_.monsters = std::move(bundle_.monsters);
     game_.floors = std::move(bundle_.floors);

@@ -1,4 +1,5 @@
 #include "app/script.h"
+#include "base/key_codes.h"
 
 #include <cstdlib>
 #include <sstream>

@@ -1,4 +1,5 @@
 #include "app/scripted_session.h"
+#include "base/key_codes.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,4 +1,5 @@
 #include "app/session_recorder.h"
+#include "base/key_codes.h"
 
 #include <cstdio>
 

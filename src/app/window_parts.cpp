@@ -1,4 +1,5 @@
 #include "app/window_parts.h"
+#include "base/key_codes.h"
 
 #include <iostream>
 

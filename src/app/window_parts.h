@@ -7,6 +7,7 @@
 #include <optional>
 #include <utility>
 
+#include "base/key_codes.h"
 #include "platform/sdl/renderer_canvas.h"
 #include "platform/shell.h"
 

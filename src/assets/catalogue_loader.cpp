@@ -3,6 +3,17 @@
 #include "assets/catalogue_loader.h"
 
 namespace quenlit::catalogue {
+namespace {
+
+// A picture the registry lacks still takes its place in the sequence, as a frame that draws
+// nothing, so that the sequence keeps its length and timing.
+void AddFrame(CD2DGif& sequence, const ImageMap& images, const std::string& name, int32_t width,
+              int32_t height) {
+  const CD2DImage* image = images.Find(name);
+  sequence.AddFrame(image ? *image : CD2DImage(), width, height);
+}
+
+}  // namespace
 
 std::string PicturePath(int file) {
   return "Images/Image " + std::to_string(file) + ".png";
@@ -22,12 +33,12 @@ CD2DImage LoadImage(platform::Canvas* canvas, const ImageEntry& entry,
 void LoadImages(platform::Canvas* canvas, const std::vector<ImageEntry>& entries,
                 const EmbeddedResources& resources, ImageMap& images) {
   for (const ImageEntry& entry : entries)
-    images.insert_or_assign(entry.name, LoadImage(canvas, entry, resources));
+    images.Put(entry.name, LoadImage(canvas, entry, resources));
 }
 
 void BuildLoadingSequence(ImageMap& images, SequenceMap& sequences) {
-  CD2DGif& loading = sequences["loading"];
-  for (int n = 1; n <= 13; ++n) loading.AddFrame(images["load" + std::to_string(n)], 206, 60);
+  CD2DGif& loading = sequences.Put("loading", CD2DGif());
+  for (int n = 1; n <= 13; ++n) AddFrame(loading, images, "load" + std::to_string(n), 206, 60);
   loading.SetFps(48);
   loading.SetLoop(-1);
   loading.Start();
@@ -36,12 +47,15 @@ void BuildLoadingSequence(ImageMap& images, SequenceMap& sequences) {
 void BuildSequences(ImageMap& images, SequenceMap& sequences) {
   for (const SequenceEntry& entry : Sequences()) {
     if (!entry.copyOf.empty()) {
-      sequences[entry.name] = sequences[entry.copyOf];
+      const CD2DGif* original = sequences.Find(entry.copyOf);
+      sequences.Put(entry.name, original ? *original : CD2DGif());
       continue;
     }
-    CD2DGif& sequence = sequences.emplace(entry.name, CD2DGif(entry.fps)).first->second;
+    CD2DGif& sequence = sequences.Contains(entry.name)
+                            ? *sequences.Find(entry.name)
+                            : sequences.Put(entry.name, CD2DGif(entry.fps));
     for (const FrameEntry& frame : entry.frames) {
-      sequence.AddFrame(images[frame.image], frame.width, frame.height);
+      AddFrame(sequence, images, frame.image, frame.width, frame.height);
     }
   }
 }
@@ -49,8 +63,10 @@ void BuildSequences(ImageMap& images, SequenceMap& sequences) {
 void LoadMonsterPictures(platform::Canvas* canvas, const std::map<int32_t, Monster>& monsters,
                          ImageMap& images) {
   for (const auto& [id, monster] : monsters) {
-    images[monster.keyName + "_1"].LoadFromFile(canvas, "Images/" + monster.image1);
-    images[monster.keyName + "_2"].LoadFromFile(canvas, "Images/" + monster.image2);
+    images.Put(monster.keyName + "_1", CD2DImage())
+        .LoadFromFile(canvas, "Images/" + monster.image1);
+    images.Put(monster.keyName + "_2", CD2DImage())
+        .LoadFromFile(canvas, "Images/" + monster.image2);
   }
 }
 

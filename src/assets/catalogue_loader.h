@@ -11,8 +11,8 @@
 
 namespace quenlit::catalogue {
 
-using ImageMap = std::map<std::string, CD2DImage>;
-using SequenceMap = std::map<std::string, CD2DGif>;
+using ImageMap = ImageRegistry;
+using SequenceMap = SequenceRegistry;
 
 // "Images/Image N.png", where the picture numbered N lives.
 std::string PicturePath(int file);

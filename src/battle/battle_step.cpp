@@ -111,8 +111,8 @@ void Game::HideStrikeEffects() {
     effects.insert(kind.weapon + "b");
   }
   for (const std::string& name : effects) {
-    const auto found = sequences.find(name);
-    if (found != sequences.end()) found->second.Stop();
+    // A kind's critical form may not exist ("fistb"): only those that do are stopped.
+    if (sequences.Contains(name)) sequences.Find(name)->Stop();
   }
 }
 

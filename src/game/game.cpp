@@ -51,7 +51,7 @@ void Game::SetCell(int row, int column, uint8_t code) {
 }
 
 void Game::StartSequence(const std::string& name) {
-  sequences[name].Start();
+  if (CD2DGif* sequence = sequences.Find(name)) sequence->Start();
   if (onSequenceStart) onSequenceStart(name);
 }
 

@@ -135,8 +135,8 @@ class Game {
   int32_t battleNudgeX = 0;
   int32_t battleNudgeY = 0;
 
-  std::map<std::string, CD2DImage> images;
-  std::map<std::string, CD2DGif> sequences;
+  ImageRegistry images;
+  SequenceRegistry sequences;
   std::map<int32_t, Monster> monsters;
   std::vector<Floor> floors;
 

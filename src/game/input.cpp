@@ -1,4 +1,5 @@
 // The keyboard on every screen.
+#include "base/key_codes.h"
 #include "game/bounded.h"
 #include "game/game.h"
 #include "game/tiles.h"

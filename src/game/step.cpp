@@ -162,7 +162,7 @@ bool Game::OpenDoor(int row, int column) {
       keys -= 1;
     }
     SetCell(row, column, tile::kFloor);
-    sequences[door.sequence].SetAnchor(row, column);
+    if (CD2DGif* opening = sequences.Find(door.sequence)) opening->SetAnchor(row, column);
     StartSequence(door.sequence);
     sound.Play("Sound 564.wav", clock);
     return true;

@@ -33,10 +33,4 @@ const char* ScreenName(GameScreen screen);
 // The screen of a name; false when the name is not a screen.
 bool ScreenFromName(const std::string& name, GameScreen& screen);
 
-// Virtual-key codes and key messages of the game's input.
-namespace vk {
-constexpr uint32_t kEnter = 13, kLeft = 37, kUp = 38, kRight = 39, kDown = 40, kF8 = 119;
-constexpr uint32_t kKeyDown = 256, kKeyUp = 257;
-}  // namespace vk
-
 }  // namespace quenlit

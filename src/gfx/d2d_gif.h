@@ -57,4 +57,9 @@ class CD2DGif {
   void Advance();
 };
 
+// Every frame sequence by name.
+struct SequenceRegistry : Registry<CD2DGif> {
+  SequenceRegistry() : Registry("sequence") {}
+};
+
 }  // namespace quenlit

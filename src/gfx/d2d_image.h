@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "base/registry.h"
 #include "platform/canvas.h"
 
 namespace quenlit {
@@ -20,6 +21,11 @@ class CD2DImage {
   bool LoadFromFile(platform::Canvas* canvas, const std::string& path);
   // Decodes a PNG embedded in the program.
   bool LoadFromResource(platform::Canvas* canvas, const uint8_t* bytes, size_t size);
+};
+
+// Every loaded picture by name.
+struct ImageRegistry : Registry<CD2DImage> {
+  ImageRegistry() : Registry("picture") {}
 };
 
 }  // namespace quenlit

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "game/types.h"
+#include "base/key_codes.h"
 
 namespace quenlit::platform {
 

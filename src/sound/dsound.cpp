@@ -58,7 +58,12 @@ bool DSound::Play(const std::string& fileName, float now) {
     device_->ReleaseVoice(slots_[slot]);
     slots_[slot] = -1;
   }
-  const SOUND_LOADBUFF& entry = bank_.buffers[fileName];
+  const auto found = bank_.buffers.find(fileName);
+  if (found == bank_.buffers.end()) {
+    missing_.Report("sound", fileName);
+    return false;
+  }
+  const SOUND_LOADBUFF& entry = found->second;
   if (entry.size == 0) return false;
   slots_[slot] = device_->StartVoice(entry.format, entry.data.data(), entry.size);
   if (slots_[slot] < 0) return false;
@@ -67,7 +72,12 @@ bool DSound::Play(const std::string& fileName, float now) {
 }
 
 bool DSound::PlayByName(const std::string& name, float now) {
-  return Play(bank_.names[name], now);
+  const auto found = bank_.names.find(name);
+  if (found == bank_.names.end()) {
+    missing_.Report("sound", name);
+    return false;
+  }
+  return Play(found->second, now);
 }
 
 }  // namespace quenlit

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/missing_names.h"
 #include "platform/audio.h"
 
 namespace quenlit {
@@ -50,7 +51,8 @@ class DSound {
   }
   // Takes every sound of a loaded bank, replacing those of the same names.
   void Adopt(Bank&& bank);
-  // Plays a loaded file once at the game clock now; false when nothing was started.
+  // Plays a loaded file once at the game clock now; false when nothing was started. A file or
+  // name never loaded is reported once on stderr.
   bool Play(const std::string& fileName, float now);
   bool PlayByName(const std::string& name, float now);
 
@@ -73,6 +75,7 @@ class DSound {
   }();  // voice handles; index 0 unused, 1..40 form the ring
   std::map<std::string, float> lastPlayed_;
   Bank bank_;
+  MissingNames missing_;
   std::string basePath_;
   int cursor_ = 1;
 };

@@ -14,10 +14,10 @@ platform::RectF SourceOf(const platform::Bitmap& bitmap, Source source) {
 
 void DrawPicture(Game& game, const std::string& name, float x, float y, float width, float height,
                  float opacity, Source source) {
-  const CD2DImage& image = game.images[name];
-  if (!image.bitmap) return;
-  const platform::RectF part = SourceOf(*image.bitmap, source);
-  game.graphics.DrawImage(image, x, y, width, height, opacity, 0, 0, static_cast<int>(part.right),
+  const CD2DImage* image = game.images.Find(name);
+  if (!image || !image->bitmap) return;
+  const platform::RectF part = SourceOf(*image->bitmap, source);
+  game.graphics.DrawImage(*image, x, y, width, height, opacity, 0, 0, static_cast<int>(part.right),
                           static_cast<int>(part.bottom));
 }
 

@@ -83,10 +83,16 @@ void Game::DrawLoadingScreen(float now) {
     shownPercent += 5;
     if (shownPercent < static_cast<float>(progress - 10)) shownPercent += 10;
   }
-  const CD2DImage& back = images["loadback"];
-  if (back.bitmap) graphics.DrawImage(back, 100, -10, 500, 500, 1, 0, 0, 800, 800);
-  sequences["loading"].Draw(graphics.GetRenderTarget(), now, static_cast<float>(loadingBarX), 400,
-                            618, 180, 1);
+  // The first frames come before the loading screen's own pictures are in: not yet there is
+  // not missing.
+  if (images.Contains("loadback")) {
+    const CD2DImage& back = *images.Find("loadback");
+    if (back.bitmap) graphics.DrawImage(back, 100, -10, 500, 500, 1, 0, 0, 800, 800);
+  }
+  if (sequences.Contains("loading")) {
+    sequences.Find("loading")->Draw(graphics.GetRenderTarget(), now,
+                                    static_cast<float>(loadingBarX), 400, 618, 180, 1);
+  }
   char text[32];
   std::snprintf(text, sizeof text, "Loading %d%%", static_cast<int>(shownPercent));
   graphics.DrawColorText("迷你简娃娃篆", 35, 240, 430, 0, 0, text, RGB(255, 255, 255), 1, false);

@@ -1,5 +1,6 @@
 // The world under every overlay: background, floor label, the 14 x 14 cells with whatever
 // stands on them, the hero, the map's frame and the doors that are swinging open.
+#include "base/key_codes.h"
 #include "game/game.h"
 #include "game/tiles.h"
 #include "ui/draw_helpers.h"
@@ -75,10 +76,11 @@ void DrawMapView(Game& game) {
 
 void DrawDoorOpenings(Game& game, float now) {
   for (const char* name : {"opendoor1", "opendoor2", "opendoor3", "openjail"}) {
-    CD2DGif& opening = game.sequences[name];
-    const auto [row, column] = opening.GetAnchor();
-    opening.Draw(game.graphics.GetRenderTarget(), now, CellCentreX(column), CellCentreY(row),
-                 kCellSize, kCellSize, 1);
+    CD2DGif* opening = game.sequences.Find(name);
+    if (!opening) continue;
+    const auto [row, column] = opening->GetAnchor();
+    opening->Draw(game.graphics.GetRenderTarget(), now, CellCentreX(column), CellCentreY(row),
+                  kCellSize, kCellSize, 1);
   }
 }
 

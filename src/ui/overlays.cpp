@@ -41,17 +41,16 @@ void DrawPause(Game& game) {
   game.graphics.DrawText("微软雅黑", 35, 465, 300, 637, 410, "按P键继续", false, false, 0.8f);
 }
 
-void AddPauseDraw(const std::map<std::string, CD2DImage>& images, std::vector<FixedDraw>& draws) {
-  const auto found = images.find(kPausePicture.name);
-  if (found == images.end() || !found->second.bitmap) return;
-  const platform::Bitmap& bitmap = *found->second.bitmap;
-  draws.push_back({found->second.bitmap,
+void AddPauseDraw(const ImageRegistry& images, std::vector<FixedDraw>& draws) {
+  const CD2DImage* found = images.Find(kPausePicture.name);
+  if (!found || !found->bitmap) return;
+  const platform::Bitmap& bitmap = *found->bitmap;
+  draws.push_back({found->bitmap,
                    {SourceOf(bitmap, kPausePicture.source), kPausePicture.width,
                     kPausePicture.height, kPausePicture.opacity}});
 }
 
-std::vector<FixedDraw> FixedDraws(const std::map<std::string, CD2DImage>& images,
-                                  const std::map<std::string, CD2DGif>& sequences) {
+std::vector<FixedDraw> FixedDraws(const ImageRegistry& images, const SequenceRegistry& sequences) {
   std::vector<FixedDraw> draws;
   AddStrikeEffectDraws(sequences, draws);
   AddPauseDraw(images, draws);

@@ -48,10 +48,8 @@ struct FixedDraw {
 // The fixed draws of the big strike effects and the pause picture among these pictures and
 // sequences: a canvas that keeps stretched or faded copies can make them before the first
 // frame that shows them.
-std::vector<FixedDraw> FixedDraws(const std::map<std::string, CD2DImage>& images,
-                                  const std::map<std::string, CD2DGif>& sequences);
-void AddStrikeEffectDraws(const std::map<std::string, CD2DGif>& sequences,
-                          std::vector<FixedDraw>& draws);
+std::vector<FixedDraw> FixedDraws(const ImageRegistry& images, const SequenceRegistry& sequences);
+void AddStrikeEffectDraws(const SequenceRegistry& sequences, std::vector<FixedDraw>& draws);
 void AddPauseDraw(const std::map<std::string, CD2DImage>& images, std::vector<FixedDraw>& draws);
 
 }  // namespace quenlit::ui

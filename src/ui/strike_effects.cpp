@@ -73,16 +73,16 @@ void DrawStrikeEffects(Game& game, float now) {
   for (const EffectPlace& e : kEffects) {
     const float dx = e.nudged ? static_cast<float>(game.battleNudgeX) : 0;
     const float dy = e.nudged ? static_cast<float>(game.battleNudgeY) : 0;
-    game.sequences[e.name].Draw(canvas, now, e.centreX + dx, e.centreY + dy, e.width, e.height, 1);
+    CD2DGif* sequence = game.sequences.Find(e.name);
+    if (sequence) sequence->Draw(canvas, now, e.centreX + dx, e.centreY + dy, e.width, e.height, 1);
   }
 }
 
-void AddStrikeEffectDraws(const std::map<std::string, CD2DGif>& sequences,
-                          std::vector<FixedDraw>& draws) {
+void AddStrikeEffectDraws(const SequenceRegistry& sequences, std::vector<FixedDraw>& draws) {
   for (const EffectPlace& e : kEffects) {
-    const auto found = sequences.find(e.name);
-    if (found == sequences.end()) continue;
-    for (const GifFrame& frame : found->second.frames) {
+    const CD2DGif* sequence = sequences.Find(e.name);
+    if (!sequence) continue;
+    for (const GifFrame& frame : sequence->frames) {
       if (!frame.bitmap) continue;
       const platform::RectF part{0, 0, static_cast<float>(frame.width),
                                  static_cast<float>(frame.height)};

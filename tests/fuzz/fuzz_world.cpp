@@ -1,4 +1,5 @@
 #include "fuzz_world.h"
+#include "base/key_codes.h"
 
 #include <iterator>
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "base/key_codes.h"
 #include "data/monster_loader.h"
 #include "fuzz_world.h"
 

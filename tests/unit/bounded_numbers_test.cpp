@@ -5,6 +5,7 @@
 
 #include <limits>
 
+#include "base/key_codes.h"
 #include "game/bounded.h"
 #include "game/tiles.h"
 #include "world.h"

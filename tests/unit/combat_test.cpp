@@ -1,6 +1,7 @@
 // The arithmetic of a fight, the manual's estimate, the reward and the end of the game.
 #include <gtest/gtest.h>
 
+#include "base/key_codes.h"
 #include "game/tiles.h"
 #include "world.h"
 
@@ -230,6 +231,7 @@ TEST_F(BattleTest, DodgesShowTheMissIndicatorOfTheSideThatDodged) {
 
 TEST_F(BattleTest, RetreatKeepsTheHerosHealthAndRestoresTheMonster) {
   Fight(Kind(1000, 20, 0, 1));
+  world.AddSequence("fist");
   game.StartSequence("fist");
   RunFor(1.0f);
   const int32_t hpAfter = hero.hp;
@@ -237,7 +239,7 @@ TEST_F(BattleTest, RetreatKeepsTheHerosHealthAndRestoresTheMonster) {
   EXPECT_LT(game.monsterHp, 1000);
   world.Press('Q');
   EXPECT_EQ(game.screen, GameScreen::Map);
-  EXPECT_FALSE(game.sequences["fist"].IsRunning());
+  EXPECT_FALSE(game.sequences.at("fist").IsRunning());
   EXPECT_EQ(world.Cell(11, 7), 1);
   EXPECT_EQ(hero.hp, hpAfter);
   game.TryStep(Direction::Up);
@@ -258,7 +260,10 @@ TEST_F(BattleTest, EveryStrikeEffectStopsWhenTheBattleEnds) {
     SCOPED_TRACE(retreat ? "retreat" : "reward");
     game.screen = GameScreen::Map;
     Fight(water, 3);
-    for (const char* name : effects) game.StartSequence(name);
+    for (const char* name : effects) {
+      world.AddSequence(name);
+      game.StartSequence(name);
+    }
     if (retreat) {
       world.Press('Q');
     } else {
@@ -266,7 +271,7 @@ TEST_F(BattleTest, EveryStrikeEffectStopsWhenTheBattleEnds) {
       world.Press(vk::kEnter);
     }
     EXPECT_EQ(game.screen, GameScreen::Map);
-    for (const char* name : effects) EXPECT_FALSE(game.sequences[name].IsRunning()) << name;
+    for (const char* name : effects) EXPECT_FALSE(game.sequences.at(name).IsRunning()) << name;
   }
 }
 

@@ -1,6 +1,7 @@
 // Characters, their words, the two gifts and buying attack and defence.
 #include <gtest/gtest.h>
 
+#include "base/key_codes.h"
 #include "game/tiles.h"
 #include "world.h"
 

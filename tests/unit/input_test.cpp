@@ -1,6 +1,7 @@
 // The keyboard on every screen: held keys, the manual, pause, window sizes and retreat.
 #include <gtest/gtest.h>
 
+#include "base/key_codes.h"
 #include "game/tiles.h"
 #include "world.h"
 

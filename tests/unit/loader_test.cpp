@@ -10,6 +10,7 @@
 
 #include "app/loader.h"
 #include "app/loading_thread.h"
+#include "base/key_codes.h"
 #include "game_folder.h"
 #include "world.h"
 

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "base/key_codes.h"
 #include "game/tiles.h"
 #include "world.h"
 

@@ -10,6 +10,7 @@
 #include "app/script_player.h"
 #include "app/scripted_session.h"
 #include "app/session_recorder.h"
+#include "base/key_codes.h"
 #include "temp_folder.h"
 #include "world.h"
 

@@ -4,6 +4,7 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include "base/key_codes.h"
 #include "platform/sdl/gamepads.h"
 #include "world.h"
 

@@ -138,6 +138,7 @@ TEST_F(StepTest, ColouredDoorsNeedTheirKey) {
     World fresh;
     fresh.game.clock = 5.0f;
     fresh.AddSound("Sound 564.wav");
+    fresh.AddSequence(c.sequence);
     fresh.SetCell(11, 7, c.door);
     fresh.hero.Items(c.key) = 0;
     fresh.game.TryStep(Direction::Up);
@@ -151,7 +152,8 @@ TEST_F(StepTest, ColouredDoorsNeedTheirKey) {
     EXPECT_EQ(fresh.hero.Items(c.key), 1);
     EXPECT_EQ(fresh.hero.Position(), (Vector{12, 7}));
     EXPECT_EQ(fresh.started, std::vector<std::string>{c.sequence});
-    EXPECT_EQ(fresh.game.sequences[c.sequence].GetAnchor(), (std::pair<int32_t, int32_t>{11, 7}));
+    EXPECT_EQ(fresh.game.sequences.at(c.sequence).GetAnchor(),
+              (std::pair<int32_t, int32_t>{11, 7}));
     EXPECT_EQ(fresh.played, std::vector<std::string>{"Sound 564.wav"});
   }
 }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "base/key_codes.h"
 #include "ui_recorder.h"
 
 namespace quenlit::test {
@@ -163,9 +164,9 @@ TEST(UiMapView, KeysAndGoldPadTheirCountsAndNeverCreateCounters) {
 TEST(UiMapView, OpeningsPlayOnTheirAnchorCellAndStoppedOnesDrawNothing) {
   UiWorld world;
   world.Running("opendoor2");
-  world.game.sequences["opendoor2"].SetAnchor(3, 5);
+  world.game.sequences.at("opendoor2").SetAnchor(3, 5);
   world.Running("openjail");
-  world.game.sequences["openjail"].Stop();
+  world.game.sequences.at("openjail").Stop();
   world.Draw();
   ExpectBox(world.Find("opendoor2"), {390, 131, 422, 163});
   EXPECT_FALSE(world.Shows("openjail"));

@@ -1,6 +1,7 @@
 // F8 cycles the window through the listed sizes, each time moving it to the top left corner.
 #include <gtest/gtest.h>
 
+#include "base/key_codes.h"
 #include "world.h"
 
 namespace quenlit {

@@ -121,8 +121,10 @@ Figures Time(Game& game, const Scene& scene, int frames, float& clock) {
     if (scene.screen == GameScreen::GameOver) game.gameOverTime = clock - 4;
     if (scene.screen == GameScreen::Victory) game.victoryTime = clock - 2;
     if (scene.screen == GameScreen::Battle) game.monsterMissTime = game.heroMissTime = clock;
-    for (const char* effect : scene.effects)
-      if (!game.sequences[effect].IsRunning()) game.sequences[effect].Start();
+    for (const char* effect : scene.effects) {
+      CD2DGif* sequence = game.sequences.Find(effect);
+      if (sequence && !sequence->IsRunning()) sequence->Start();
+    }
     const double cpuStart = ThreadCpuMs();
     const auto start = std::chrono::steady_clock::now();
     game.Render(clock);

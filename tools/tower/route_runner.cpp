@@ -1,4 +1,5 @@
 #include "route_runner.h"
+#include "base/key_codes.h"
 
 #include <cmath>
 #include <map>

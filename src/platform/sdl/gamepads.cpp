@@ -1,9 +1,9 @@
 #include "platform/sdl/gamepads.h"
+#include "base/key_codes.h"
 
 #include <cstdlib>
 #include <iterator>
 
-#include "game/types.h"
 #include "platform/gamepad_layout.h"
 
 namespace quenlit::platform {

@@ -7,6 +7,8 @@
 #include <map>
 #include <utility>
 
+#include "base/key_codes.h"
+
 namespace quenlit::platform {
 
 // Game controllers played as the keyboard. Every button and direction is one of the game's

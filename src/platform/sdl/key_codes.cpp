@@ -1,6 +1,5 @@
+#include "base/key_codes.h"
 #include "platform/sdl/key_codes.h"
-
-#include "game/types.h"
 
 namespace quenlit::platform {
 
