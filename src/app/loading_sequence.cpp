@@ -173,7 +173,7 @@ bool LoadingSequence::FolderPresent(const std::string& folder, const std::string
   return false;
 }
 
-void LoadingSequence::ReportPictures(catalogue::ImageMap& images,
+void LoadingSequence::ReportPictures(const ImageRegistry& images,
                                      const std::vector<NamedPicture>& pictures) {
   // Without a canvas nothing is decoded at all, and that has been said already.
   if (!game_.graphics.GetRenderTarget() || !FolderPresent("Images", "no picture is shown")) return;

@@ -57,8 +57,7 @@ class LoadingSequence {
   // One line on stderr naming the file and what is wrong with it, once for each file.
   void Report(const std::string& path, const std::string& reason);
   // Reports each picture that did not load, missing or damaged.
-  void ReportPictures(std::map<std::string, CD2DImage>& images,
-                      const std::vector<NamedPicture>& pictures);
+  void ReportPictures(const ImageRegistry& images, const std::vector<NamedPicture>& pictures);
   void ReportSounds();
   // True when the folder is there; otherwise reports it once, with what follows for the game.
   bool FolderPresent(const std::string& folder, const std::string& consequence);

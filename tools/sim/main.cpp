@@ -20,6 +20,7 @@
 #include "app/scene_canvas.h"
 #include "app/script.h"
 #include "app/state_dump.h"
+#include "base/key_codes.h"
 #include "game/game.h"
 #include "platform/headless/stderr_shell.h"
 #include "platform/headless/virtual_audio.h"
