@@ -19,7 +19,7 @@ class Game;
 // What --record and --replay add to the game in the window. The session starts once the game
 // has loaded, where the driver's scripts start too: a recording writes every key that reaches
 // the game from then on; a replay presses the script's keys at their times, and the player's
-// own keys wait until it is over. Keys before the start are dropped, so that a recording
+// own keys are dropped until it is over. Keys before the start are dropped, so that a recording
 // starts from the state the driver starts from.
 class ScriptedSession {
  public:
