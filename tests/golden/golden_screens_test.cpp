@@ -75,6 +75,8 @@ struct Scene {
   std::function<void(GoldenFolder&)> build;  // floors and monsters beyond the showcase
   const char* script;                        // after the save is loaded
 };
+// Listed under its name rather than as raw bytes.
+void PrintTo(const Scene& c, std::ostream* out) { *out << c.name; }
 
 // The monsters every folder has: the six of the showcase, with the built game's pictures.
 void AddShowcaseMonsters(GoldenFolder& folder) {

@@ -83,6 +83,8 @@ struct Still {
   const char* name;
   std::function<void(StillGame&)> pose;
 };
+// Listed under its name rather than as raw bytes.
+void PrintTo(const Still& c, std::ostream* out) { *out << c.name; }
 
 // The loading screen as it starts: nothing loaded yet, the bar at its left end.
 void PoseLoading(StillGame& still, int progress) {
