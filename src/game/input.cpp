@@ -32,19 +32,11 @@ bool Game::HandleInput(uint32_t message, uint32_t key) {
 
   switch (current) {
     case GameScreen::Map:
+      if (const Direction walk = DirectionOfArrow(key); walk != Direction::None) {
+        TryStep(walk);
+        break;
+      }
       switch (key) {
-        case vk::kLeft:
-          TryStep(Direction::Left);
-          break;
-        case vk::kUp:
-          TryStep(Direction::Up);
-          break;
-        case vk::kRight:
-          TryStep(Direction::Right);
-          break;
-        case vk::kDown:
-          TryStep(Direction::Down);
-          break;
         case kA:
         case kL:
           if (LoadGame(1)) {
@@ -74,25 +66,15 @@ bool Game::HandleInput(uint32_t message, uint32_t key) {
       }
       break;
     case GameScreen::Battle:
-      switch (key) {
-        case vk::kLeft:
-          battleNudgeX -= 1;
-          break;
-        case vk::kRight:
-          battleNudgeX += 1;
-          break;
-        case vk::kUp:
-          battleNudgeY -= 1;
-          break;
-        case vk::kDown:
-          battleNudgeY += 1;
-          break;
-        case kQ:
-          screen = GameScreen::Map;
-          HideStrikeEffects();
-          break;
-        default:
-          break;
+      // The arrows shift the battle effects' drawing position a unit the way they point.
+      if (const DirectionFacts* nudge = FactsOf(DirectionOfArrow(key))) {
+        battleNudgeX += nudge->columnStep;
+        battleNudgeY += nudge->rowStep;
+        break;
+      }
+      if (key == kQ) {
+        screen = GameScreen::Map;
+        HideStrikeEffects();
       }
       break;
     case GameScreen::BattleWon:

@@ -10,22 +10,6 @@
 namespace quenlit {
 namespace {
 
-Vector Target(Vector from, Direction direction) {
-  switch (direction) {
-    case Direction::Up:
-      return {from.a - 1, from.b};
-    case Direction::Down:
-      return {from.a + 1, from.b};
-    case Direction::Left:
-      return {from.a, from.b - 1};
-    case Direction::Right:
-      return {from.a, from.b + 1};
-    case Direction::None:
-      break;
-  }
-  return from;
-}
-
 // What picking an item up does: which counter grows by how much, and what the notice says
 // ("%d" stands for the amount). Codes 234 to 239 are taken away without effect or notice.
 struct Pickup {
@@ -82,7 +66,7 @@ constexpr DoorKind kDoors[] = {
 
 void Game::TryStep(Direction direction) {
   sound.Play("Sound 272.wav", clock);
-  const Vector target = Target(hero.Position(), direction);
+  const Vector target = Step(hero.Position(), direction);
   if (!CellAt(target.a, target.b)) {
     hero.SetFacing(direction);
     return;

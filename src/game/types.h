@@ -3,16 +3,9 @@
 #include <cstdint>
 #include <string>
 
+#include "game/direction.h"
+
 namespace quenlit {
-
-enum class Direction : int32_t { None = 0, Up = 1, Down = 2, Left = 3, Right = 4 };
-
-// Two signed integers: a cell as (row, column) or a window size as (width, height).
-struct Vector {
-  int32_t a = 0;
-  int32_t b = 0;
-  bool operator==(const Vector&) const = default;
-};
 
 enum class GameScreen : int32_t {
   Loading = 2,

@@ -40,19 +40,8 @@ void DrawCells(Game& game) {
 
 // The arrow key that walks the hero the way he faces.
 uint32_t ArrowOf(Direction facing) {
-  switch (facing) {
-    case Direction::Up:
-      return vk::kUp;
-    case Direction::Down:
-      return vk::kDown;
-    case Direction::Left:
-      return vk::kLeft;
-    case Direction::Right:
-      return vk::kRight;
-    case Direction::None:
-      break;
-  }
-  return 0;
+  const DirectionFacts* facts = FactsOf(facing);
+  return facts ? facts->arrowKey : 0;
 }
 
 void DrawHero(Game& game) {

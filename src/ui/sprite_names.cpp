@@ -50,25 +50,10 @@ std::string CellPicture(uint8_t code, bool spritePhase) {
 }
 
 std::string HeroPicture(Direction facing, bool arrowHeld, bool spritePhase) {
-  const char* side = "";
-  switch (facing) {
-    case Direction::Up:
-      side = "u";
-      break;
-    case Direction::Down:
-      side = "d";
-      break;
-    case Direction::Left:
-      side = "l";
-      break;
-    case Direction::Right:
-      side = "r";
-      break;
-    case Direction::None:
-      return "";
-  }
-  if (!arrowHeld) return std::string("hero1") + side;
-  return std::string("hero1w") + side + (spritePhase ? "1" : "2");
+  const DirectionFacts* facts = FactsOf(facing);
+  if (!facts) return "";
+  if (!arrowHeld) return std::string("hero1") + facts->letter;
+  return std::string("hero1w") + facts->letter + (spritePhase ? "1" : "2");
 }
 
 std::string MonsterPicture(const Game& game, int32_t id, bool spritePhase) {

@@ -10,37 +10,14 @@ namespace quenlit::tower {
 namespace {
 
 Direction Opposite(Direction direction) {
-  switch (direction) {
-    case Direction::Up:
-      return Direction::Down;
-    case Direction::Down:
-      return Direction::Up;
-    case Direction::Left:
-      return Direction::Right;
-    case Direction::Right:
-      return Direction::Left;
-    case Direction::None:
-      break;
-  }
-  return Direction::None;
+  const DirectionFacts* facts = FactsOf(direction);
+  return facts ? facts->opposite : Direction::None;
 }
 
 }  // namespace
 
 Vector Neighbour(Vector cell, Direction direction) {
-  switch (direction) {
-    case Direction::Up:
-      return {cell.a - 1, cell.b};
-    case Direction::Down:
-      return {cell.a + 1, cell.b};
-    case Direction::Left:
-      return {cell.a, cell.b - 1};
-    case Direction::Right:
-      return {cell.a, cell.b + 1};
-    case Direction::None:
-      break;
-  }
-  return cell;
+  return Step(cell, direction);
 }
 
 std::string CellText(Vector cell) {
@@ -49,8 +26,6 @@ std::string CellText(Vector cell) {
 
 std::optional<std::vector<Direction>> PathTo(const Floor& floor, Vector from, Vector target) {
   if (from == target) return std::vector<Direction>{};
-  constexpr Direction kPresses[] = {Direction::Up, Direction::Down, Direction::Left,
-                                    Direction::Right};
   // Breadth first from the hero; each cell remembers the press that first reached it.
   std::array<Direction, kFloorCells> reachedBy{};
   std::array<bool, kFloorCells> seen{};
@@ -61,7 +36,8 @@ std::optional<std::vector<Direction>> PathTo(const Floor& floor, Vector from, Ve
   while (!open.empty()) {
     const Vector cell = open.front();
     open.pop();
-    for (Direction press : kPresses) {
+    for (const DirectionFacts& facts : kDirections) {
+      const Direction press = facts.direction;
       const Vector next = Neighbour(cell, press);
       if (!InsideFloor(next.a, next.b) || seen[index(next)]) continue;
       const bool walkable = floor.At(next.a, next.b) == tile::kFloor;

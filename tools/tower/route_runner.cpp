@@ -15,23 +15,10 @@ struct KeyName {
   const char* name;
 };
 
-constexpr KeyName kArrows[] = {
-    {vk::kUp, "Up"}, {vk::kDown, "Down"}, {vk::kLeft, "Left"}, {vk::kRight, "Right"}};
-
+// The arrow that walks the direction (a path never holds None).
 KeyName ArrowFor(Direction direction) {
-  switch (direction) {
-    case Direction::Up:
-      return kArrows[0];
-    case Direction::Down:
-      return kArrows[1];
-    case Direction::Left:
-      return kArrows[2];
-    case Direction::Right:
-      return kArrows[3];
-    case Direction::None:
-      break;
-  }
-  return kArrows[0];
+  const DirectionFacts& facts = *FactsOf(direction);
+  return {facts.arrowKey, facts.keyName};
 }
 
 const char* DoorColour(uint8_t code) {
