@@ -24,17 +24,6 @@ void Put32(std::string& bytes, size_t at, int32_t value) {
 
 }  // namespace
 
-GameFolder::GameFolder() {
-  std::string pattern = (fs::temp_directory_path() / "quenlit-test-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder");
-  path_ = pattern;
-}
-
-GameFolder::~GameFolder() {
-  std::error_code error;
-  fs::remove_all(path_, error);
-}
-
 void GameFolder::SetMonster(int id, const std::string& lines) {
   monsters_[id] = lines;
 }
@@ -42,13 +31,6 @@ void GameFolder::SetMonster(int id, const std::string& lines) {
 std::string GameFolder::ReadFile(const std::string& relative) const {
   std::ifstream in(fs::path(path_) / relative, std::ios::binary);
   return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-void GameFolder::WriteFile(const std::string& relative, const std::string& bytes) const {
-  const fs::path target = fs::path(path_) / relative;
-  fs::create_directories(target.parent_path());
-  std::ofstream out(target, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 void GameFolder::Write() {

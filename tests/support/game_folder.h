@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "json.h"
+#include "temp_folder.h"
 
 namespace quenlit::test {
 
@@ -29,10 +30,7 @@ struct SimRun {
 // monster table, sealed so that the game accepts them, and optionally a save in slot 1.
 class GameFolder {
  public:
-  GameFolder();
-  ~GameFolder();
-  GameFolder(const GameFolder&) = delete;
-  GameFolder& operator=(const GameFolder&) = delete;
+  GameFolder() = default;
 
   const std::string& Path() const { return path_; }
   void SetCell(int floor, int row, int column, int code) {
@@ -49,10 +47,13 @@ class GameFolder {
   SimRun Run(const std::string& script, int seed = 1) const;
 
   std::string ReadFile(const std::string& relative) const;
-  void WriteFile(const std::string& relative, const std::string& bytes) const;
+  void WriteFile(const std::string& relative, const std::string& bytes) const {
+    folder_.Write(relative, bytes);
+  }
 
  private:
-  std::string path_;
+  TempFolder folder_;
+  std::string path_ = folder_.Path().string();
   std::array<std::array<uint8_t, 196>, 21> floors_{};
   std::map<int, std::string> monsters_;
   std::string config_ = "[Video]\nFps=3\n";

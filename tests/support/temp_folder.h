@@ -1,7 +1,8 @@
 #pragma once
 
-// A temporary folder that is the working directory while it lives, as the game folder is for
-// the game: relative paths such as "./config.ini" land in it.
+// Temporary folders of the tests: each test makes its own, with a name no other test can
+// take, and removes it with everything in it when done, so that tests may run side by side.
+#include <stdlib.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -11,21 +12,20 @@
 
 namespace quenlit::test {
 
-class WorkingFolder {
+// A fresh empty folder under the system's temporary directory, removed when it goes.
+class TempFolder {
  public:
-  WorkingFolder() : previous_(std::filesystem::current_path()) {
+  TempFolder() {
     std::string pattern = (std::filesystem::temp_directory_path() / "quenlit-XXXXXX").string();
     if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder");
     path_ = pattern;
-    std::filesystem::current_path(path_);
   }
-  ~WorkingFolder() {
-    std::filesystem::current_path(previous_);
+  ~TempFolder() {
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);
   }
-  WorkingFolder(const WorkingFolder&) = delete;
-  WorkingFolder& operator=(const WorkingFolder&) = delete;
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
 
   const std::filesystem::path& Path() const { return path_; }
   void Write(const std::string& relative, const std::string& bytes) const {
@@ -34,8 +34,20 @@ class WorkingFolder {
   }
 
  private:
-  std::filesystem::path previous_;
   std::filesystem::path path_;
+};
+
+// A temporary folder that is the working directory while it lives, as the game folder is for
+// the game: relative paths such as "./config.ini" land in it.
+class WorkingFolder : public TempFolder {
+ public:
+  WorkingFolder() : previous_(std::filesystem::current_path()) {
+    std::filesystem::current_path(Path());
+  }
+  ~WorkingFolder() { std::filesystem::current_path(previous_); }
+
+ private:
+  std::filesystem::path previous_;
 };
 
 }  // namespace quenlit::test

@@ -1,19 +1,12 @@
 #include "world.h"
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <string>
-
-#include <unistd.h>
 
 namespace quenlit::test {
 
 void World::AddSound(const std::string& file, const std::string& name, uint32_t bytes) {
   // A 44.1 kHz mono 16-bit WAVE file in a temporary folder, loaded through the real reader.
-  const std::filesystem::path folder =
-      std::filesystem::temp_directory_path() / ("quenlit-world-wav-" + std::to_string(getpid()));
-  std::filesystem::create_directories(folder);
+  if (!soundFolder) soundFolder.emplace();
   std::string wave = "RIFF....WAVEfmt ";
   const auto put32 = [&](uint32_t v) {
     for (int i = 0; i < 4; ++i) wave += static_cast<char>((v >> (8 * i)) & 0xFF);
@@ -34,8 +27,8 @@ void World::AddSound(const std::string& file, const std::string& name, uint32_t 
   wave.append(bytes, '\0');
   const uint32_t riffSize = static_cast<uint32_t>(wave.size() - 8);
   for (int i = 0; i < 4; ++i) wave[4 + i] = static_cast<char>((riffSize >> (8 * i)) & 0xFF);
-  std::ofstream(folder / file, std::ios::binary) << wave;
-  sound.SetBasePath(folder.string() + "/");
+  soundFolder->Write(file, wave);
+  sound.SetBasePath(soundFolder->Path().string() + "/");
   if (name.empty()) {
     sound.LoadWave(file);
   } else {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -10,6 +11,7 @@
 #include "platform/headless/null_canvas.h"
 #include "platform/headless/virtual_audio.h"
 #include "platform/headless/virtual_clock.h"
+#include "temp_folder.h"
 
 namespace quenlit::test {
 
@@ -73,6 +75,7 @@ struct World {
   Game game;
   std::vector<std::string> played;
   std::vector<std::string> started;
+  std::optional<TempFolder> soundFolder;  // made by the first AddSound, removed with the world
 };
 
 }  // namespace quenlit::test

@@ -1,7 +1,6 @@
 // Saving and loading slot 1: the file's layout, a round trip, damaged or missing saves, and the
 // folder the saves go to.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -9,6 +8,7 @@
 
 #include "base/key_codes.h"
 #include "game/tiles.h"
+#include "temp_folder.h"
 #include "world.h"
 
 namespace quenlit::test {
@@ -19,19 +19,6 @@ namespace fs = std::filesystem;
 // Runs each test in a fresh working folder: saves go to "./sav/".
 class SaveGameTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    previous_ = fs::current_path();
-    folder_ = fs::temp_directory_path() /
-              ("quenlit-save-" + std::to_string(getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-    fs::current_path(folder_);
-  }
-  void TearDown() override {
-    fs::current_path(previous_);
-    fs::remove_all(folder_);
-  }
   static std::string Read(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -59,8 +46,8 @@ class SaveGameTest : public ::testing::Test {
     world.game.floors[1].At(0, 0) = 255;
     world.game.reservedBytes[199] = 0xAB;
   }
-  fs::path previous_;
-  fs::path folder_;
+  WorkingFolder working_;
+  const fs::path& folder_ = working_.Path();
 };
 
 TEST_F(SaveGameTest, FileHoldsFloorsHeroAndItemsAtTheirOffsets) {

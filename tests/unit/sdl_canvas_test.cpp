@@ -4,9 +4,9 @@
 #include <SDL_image.h>
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <map>
+#include <stdexcept>
+#include <string>
 
 #include "app/game_fonts.h"
 #include "gfx/d2d_graphics.h"
@@ -32,11 +32,16 @@ std::string HalfTransparentPng(int width, int height) {
         reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(surface->pixels) + y * surface->pitch);
     for (int x = 0; x < width; ++x) row[x] = x < width / 2 ? 0x0000FF00u : Opaque(kBlue);
   }
-  const std::string path = testing::TempDir() + "quenlit-half.png";
-  IMG_SavePNG(surface, path.c_str());
+  // Encoded in memory, so that tests running side by side share no file. A PNG of so few
+  // pixels never outgrows its raw size plus the headers.
+  std::string png(static_cast<size_t>(width) * height * 4 + height + 4096, '\0');
+  SDL_RWops* out = SDL_RWFromMem(png.data(), static_cast<int>(png.size()));
+  const bool saved = IMG_SavePNG_RW(surface, out, 0) == 0;
+  png.resize(saved ? static_cast<size_t>(SDL_RWtell(out)) : 0);
+  SDL_RWclose(out);
   SDL_FreeSurface(surface);
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  if (!saved) throw std::runtime_error(std::string("cannot encode a PNG: ") + SDL_GetError());
+  return png;
 }
 
 class SoftwareDrawing : public testing::Test {
@@ -222,7 +227,8 @@ TEST_F(SoftwareDrawing, AMissingNameInTheRegistryIsAnEmptyPictureThatDrawsNothin
 TEST_F(SoftwareDrawing, SavesThePictureAsPng) {
   canvas.Clear(0x336699);
   canvas.EndDraw();
-  const std::string path = testing::TempDir() + "quenlit-shot.png";
+  test::TempFolder folder;
+  const std::string path = (folder.Path() / "shot.png").string();
   ASSERT_TRUE(canvas.SavePng(path));
   SDL_Surface* saved = IMG_Load(path.c_str());
   ASSERT_NE(saved, nullptr);
