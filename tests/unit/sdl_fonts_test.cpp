@@ -83,9 +83,32 @@ TEST_F(FontFolder, TheFolderListNamesFilesForFamilies) {
   Put("kai.ttf");
   folder.Write("Fonts/fonts.txt", "汉仪雁翎体简\tkai.ttf\r\n宋体\tgone.ttf\n");
   FontLocator fonts = Locator();
+  testing::internal::CaptureStderr();
   EXPECT_EQ(fonts.Resolve("汉仪雁翎体简").file, (folder.Path() / "Fonts" / "kai.ttf").string());
-  // A listed file that is not there: the installed stand-in takes over.
+  // A listed file that is not there: the installed stand-in takes over, and the file is named.
   EXPECT_NE(fonts.Resolve("宋体").file.find("gbsn00lp"), std::string::npos);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            "quenlit: " + (folder.Path() / "Fonts" / "gone.ttf").string() +
+                ": missing; another font stands in\n");
+}
+
+TEST_F(FontFolder, ADamagedFontIsNamedOnceAndAnotherDrawsTheText) {
+  folder.Write("Fonts/宋体.ttf", "not a font at all");
+  FontLocator fonts = Locator();
+  testing::internal::CaptureStderr();
+  // Two sizes open the file twice; the text is drawn all the same.
+  EXPECT_GT(Glyphs(fonts, "宋体", "勇者").size(), 60u);
+  EXPECT_GT(Glyphs(fonts, "宋体", "魔塔").size(), 60u);
+  SoftwareCanvas canvas(120, 60, fonts);
+  canvas.BeginDraw();
+  EXPECT_TRUE(canvas.DrawText("宋体", 12, {0, 0, 120, 60}, "勇者", {0xFFFFFF, 1}, false));
+  const std::string said = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+  EXPECT_EQ(
+      said.rfind("quenlit: " + (folder.Path() / "Fonts" / "宋体.ttf").string() + ": damaged (", 0),
+      0u)
+      << said;
+  EXPECT_NE(said.find("; another font stands in\n"), std::string::npos) << said;
 }
 
 TEST_F(FontFolder, AnUnknownFamilyFallsBackOnceWithOneLine) {

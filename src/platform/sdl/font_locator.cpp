@@ -46,8 +46,16 @@ std::string FontLocator::ListedInFolder(const std::string& family) const {
     const std::filesystem::path file = std::filesystem::path(folder_) / line.substr(tab + 1);
     std::error_code error;
     if (std::filesystem::is_regular_file(file, error)) return file.string();
+    ReportUnusable(file.string(), "missing");
   }
   return "";
+}
+
+void FontLocator::ReportUnusable(const std::string& file, const std::string& reason) const {
+  const std::string shown = std::filesystem::path(file).lexically_normal().string();
+  std::lock_guard lock(reportMutex_);
+  if (!reported_.insert(shown).second) return;
+  std::cerr << "quenlit: " << shown << ": " << reason << "; another font stands in" << std::endl;
 }
 
 FontFace FontLocator::Resolve(const std::string& family) {

@@ -3,6 +3,7 @@
 #include <map>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <string>
 
 namespace quenlit::platform {
@@ -35,6 +36,9 @@ class FontLocator {
   FontFace Resolve(const std::string& family);
   // The CJK sans that fills in for missing families and missing glyphs.
   FontFace Fallback();
+  // Says on stderr, once for each file, that a font file cannot be used and why ("missing",
+  // "damaged (...)"); the text is drawn with another font.
+  void ReportUnusable(const std::string& file, const std::string& reason) const;
 
  private:
   std::string FileInFolder(const std::string& family) const;
@@ -45,6 +49,8 @@ class FontLocator {
   std::mutex mutex_;
   std::map<std::string, FontFace> resolved_;
   std::optional<FontFace> fallback_;
+  mutable std::mutex reportMutex_;  // apart from mutex_, which Fallback holds while it looks
+  mutable std::set<std::string> reported_;
 };
 
 }  // namespace quenlit::platform

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <mutex>
+#include <string>
 
 #include "platform/sdl/text_layout.h"
 
@@ -64,6 +66,12 @@ TTF_Font* TextPainter::OpenFont(const FontFace& face, int pixels) {
   if (const auto open = openFonts_.find(key); open != openFonts_.end()) return open->second;
   TTF_Font* font =
       face.file.empty() ? nullptr : TTF_OpenFontIndex(face.file.c_str(), pixels, face.index);
+  if (!font && !face.file.empty()) {
+    std::error_code ignored;
+    fonts_.ReportUnusable(face.file, std::filesystem::exists(face.file, ignored)
+                                         ? std::string("damaged (") + TTF_GetError() + ")"
+                                         : std::string("missing"));
+  }
   return openFonts_[key] = font;
 }
 
