@@ -14,6 +14,8 @@ fail() {
 # each time its last client leaves, and refuses connections meanwhile: a game started just
 # after an xdotool call could then find no display (1 start in 10 under load).
 start_xvfb() {
+  # A number left from an earlier run would be read before Xvfb empties the file.
+  rm -f "$out/display.txt"
   Xvfb -displayfd 3 -screen 0 "${1:-1920x1080}x24" -nolisten tcp -noreset 3>"$out/display.txt" \
     >"$out/xvfb.txt" 2>&1 &
   xvfb=$!
