@@ -14,21 +14,21 @@ constexpr int8_t kSlowMonster = 34;
 }  // namespace
 
 bool Game::BattleStep(float now) {
-  if (battleStarting) {
-    lastStepTime = now - 0.28f;
-    battleStarting = false;
+  if (battle.starting) {
+    battle.lastStepTime = now - 0.28f;
+    battle.starting = false;
     return true;
   }
-  if (monsterFalling) {
-    lastStepTime = now - 0.105f;
-    monsterFalling = false;
+  if (battle.falling) {
+    battle.lastStepTime = now - 0.105f;
+    battle.falling = false;
     return true;
   }
-  const float wait = (sideChange || monsterId == kSlowMonster) ? kLongWait : kWait;
-  if (now - lastStepTime < wait) return true;
-  lastStepTime = now;
+  const float wait = (battle.sideChange || battle.opponentId == kSlowMonster) ? kLongWait : kWait;
+  if (now - battle.lastStepTime < wait) return true;
+  battle.lastStepTime = now;
 
-  if (monsterHp == 0) {
+  if (battle.opponent.hp == 0) {
     sound.Play("Sound 1350.wav", now);
     screen = GameScreen::BattleWon;
     return true;
@@ -39,16 +39,16 @@ bool Game::BattleStep(float now) {
     gameOverTime = now;
   }
 
-  if (heroTurn != 0) {
-    if (monsterCombo != 0) heroTurn -= 1;
-    if (heroTurn == 0) {
-      monsterHitCount = 0;
-      sideChange = true;
+  if (battle.heroTurn != 0) {
+    if (battle.opponent.combo != 0) battle.heroTurn -= 1;
+    if (battle.heroTurn == 0) {
+      battle.hitCount = 0;
+      battle.sideChange = true;
     } else {
-      sideChange = false;
+      battle.sideChange = false;
     }
-    if (hero.attack > monsterDefend) {
-      if (random.RollChance(static_cast<float>(monsterSwift) / 100.0f)) {
+    if (hero.attack > battle.opponent.defend) {
+      if (random.RollChance(static_cast<float>(battle.opponent.swift) / 100.0f)) {
         sound.PlayByName("miss", now);
         heroMissTime = now;
         heroMissShown = true;
@@ -58,36 +58,37 @@ bool Game::BattleStep(float now) {
         HeroStrikeDamage();
       }
     }
-    if (monsterHp <= 0) {
-      monsterHp = 0;
-      monsterCombo = 0;
-      monsterFalling = true;
+    if (battle.opponent.hp <= 0) {
+      battle.opponent.hp = 0;
+      battle.opponent.combo = 0;
+      battle.falling = true;
     }
     return true;
   }
 
-  monsterHitCount += 1;
-  if (monsterHitCount == monsterCombo) {
-    heroTurn = 1;
-    sideChange = true;
+  battle.hitCount += 1;
+  if (battle.hitCount == battle.opponent.combo) {
+    battle.heroTurn = 1;
+    battle.sideChange = true;
   } else {
-    sideChange = false;
+    battle.sideChange = false;
   }
-  if (monsterAbility == kMageAbility || monsterAttack > hero.defence) {
+  if (battle.opponent.ability == kMageAbility || battle.opponent.attack > hero.defence) {
     if (random.RollChance(static_cast<float>(hero.agility) / 100.0f)) {
       sound.PlayByName("miss", now);
       monsterMissTime = now;
       monsterMissShown = true;
-    } else if (random.RollChance(monsterCriticalRatio)) {
-      const std::string effect = monsterWeapon + "b";
+    } else if (random.RollChance(battle.criticalRatio)) {
+      const std::string effect = battle.opponent.weapon + "b";
       StartSequence(effect);
       sound.PlayByName(effect, now);
       MonsterStrikeDamage(true);
     } else {
       // The barrage and fire strikes open with the impact flash.
-      if (monsterWeapon == "barrage" || monsterWeapon == "fire") StartSequence("hit");
-      StartSequence(monsterWeapon);
-      sound.PlayByName(monsterWeapon, now);
+      if (battle.opponent.weapon == "barrage" || battle.opponent.weapon == "fire")
+        StartSequence("hit");
+      StartSequence(battle.opponent.weapon);
+      sound.PlayByName(battle.opponent.weapon, now);
       MonsterStrikeDamage(false);
     }
   }
@@ -105,7 +106,8 @@ void Game::HideStrikeEffects() {
   // Every sequence a battle can start: the hero's slash, the impact flash, and the weapon of
   // each kind in the table (and of the one just fought) with its critical form. Whatever
   // still runs would otherwise go on into the next battle.
-  std::set<std::string> effects = {"heroslash", "hit", monsterWeapon, monsterWeapon + "b"};
+  std::set<std::string> effects = {"heroslash", "hit", battle.opponent.weapon,
+                                   battle.opponent.weapon + "b"};
   for (const auto& [id, kind] : monsters) {
     effects.insert(kind.weapon);
     effects.insert(kind.weapon + "b");

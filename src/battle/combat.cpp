@@ -8,40 +8,32 @@
 namespace quenlit {
 bool Game::BeginBattle(int row, int column) {
   const uint8_t code = CellAt(row, column).value_or(0);
-  monsterId = static_cast<int8_t>(code);
-  const Monster& m = monsters[monsterId];
-  monsterName = m.name;
-  monsterHp = m.hp;
-  monsterAttack = m.attack;
-  monsterDefend = m.defend;
-  monsterSwift = m.swift;
-  monsterCombo = m.combo;
-  monsterHitCount = 0;
-  monsterAbility = m.ability;
-  monsterHemophagia = static_cast<float>(m.hemophagia) / 100.0f;
-  monsterCritical = static_cast<float>(m.critical) / 100.0f;
-  monsterCriticalRatio = static_cast<float>(m.criticalRatio) / 100.0f;
-  monsterWeapon = m.weapon;
-  heroTurn = 1;
-  rewardExp = m.exp;
-  rewardGold = m.gold;
-  monsterRow = row;
-  monsterColumn = column;
-  battleStarting = true;
+  battle.opponentId = static_cast<int8_t>(code);
+  const Monster& m = monsters[battle.opponentId];
+  battle.opponent = m;
+  battle.hitCount = 0;
+  battle.hemophagia = static_cast<float>(m.hemophagia) / 100.0f;
+  battle.critical = static_cast<float>(m.critical) / 100.0f;
+  battle.criticalRatio = static_cast<float>(m.criticalRatio) / 100.0f;
+  battle.heroTurn = 1;
+  battle.row = row;
+  battle.column = column;
+  battle.starting = true;
   screen = GameScreen::Battle;
   return true;
 }
 
 void Game::HeroStrikeDamage() {
-  AddBounded(monsterHp, -std::abs(int64_t{hero.attack} - monsterDefend));
+  AddBounded(battle.opponent.hp, -std::abs(int64_t{hero.attack} - battle.opponent.defend));
 }
 
 void Game::MonsterStrikeDamage(bool critical) {
-  const bool mage = monsterAbility == kMageAbility;
-  const int64_t base = mage ? int64_t{monsterAttack} : int64_t{monsterAttack} - hero.defence;
+  const bool mage = battle.opponent.ability == kMageAbility;
+  const int64_t base =
+      mage ? int64_t{battle.opponent.attack} : int64_t{battle.opponent.attack} - hero.defence;
   if (critical) {
     // Formed in single precision and truncated toward zero: a base of 3 at 150 % takes 4.
-    AddBounded(hero.hp, -int64_t{TruncateToInt32(static_cast<float>(base) * monsterCritical)});
+    AddBounded(hero.hp, -int64_t{TruncateToInt32(static_cast<float>(base) * battle.critical)});
   } else {
     AddBounded(hero.hp, mage ? -base : -std::abs(base));
   }

@@ -14,6 +14,7 @@
 #include "data/floor.h"
 #include "data/monster.h"
 #include "data/user_files.h"
+#include "game/battle_record.h"
 #include "game/hero.h"
 #include "game/random.h"
 #include "game/types.h"
@@ -50,31 +51,7 @@ class Game {
   EmbeddedResources resources;
   UserFiles userFiles;
 
-  // --- The monster being fought ---
-  int8_t monsterId = 0;
-  std::string monsterName;
-  int32_t monsterHp = 0;
-  int32_t monsterAttack = 0;
-  int32_t monsterDefend = 0;
-  int32_t monsterSwift = 0;
-  int32_t monsterCombo = 0;
-  int32_t monsterHitCount = 0;
-  std::string monsterAbility;
-  float monsterHemophagia = 0;
-  float monsterCritical = 0;
-  float monsterCriticalRatio = 0;
-  std::string monsterWeapon;
-  int32_t heroTurn = 0;
-  int32_t rewardExp = 0;
-  int32_t rewardGold = 0;
-  int32_t monsterRow = 0;
-  int32_t monsterColumn = 0;
-
-  // --- Battle sequence ---
-  bool battleStarting = false;
-  bool monsterFalling = false;
-  bool sideChange = false;
-  float lastStepTime = 0;
+  BattleRecord battle;
 
   // --- Dialogue ---
   std::string talkSpeaker;

@@ -143,13 +143,13 @@ bool Game::OpenManual() {
 }
 
 void Game::CollectReward() {
-  SetCell(monsterRow, monsterColumn, tile::kFloor);
-  AddBounded(hero.exp, rewardExp);
-  AddBounded(hero.Items(tile::kGold), rewardGold);
+  SetCell(battle.row, battle.column, tile::kFloor);
+  AddBounded(hero.exp, battle.opponent.exp);
+  AddBounded(hero.Items(tile::kGold), battle.opponent.gold);
   screen = GameScreen::Map;
   HideStrikeEffects();
-  if (hero.floor == tile::kBossFloor && monsterRow == tile::kBossRow &&
-      monsterColumn == tile::kBossColumn) {
+  if (hero.floor == tile::kBossFloor && battle.row == tile::kBossRow &&
+      battle.column == tile::kBossColumn) {
     screen = GameScreen::Victory;
     victoryShown = true;
     victoryTime = clock;

@@ -17,8 +17,8 @@ constexpr const char* kHeroLabels[] = {":体力", ":攻击力", ":防御力", ":
 void DrawNumbers(Game& game) {
   const Hero& hero = game.hero;
   const int32_t heroNumbers[] = {hero.hp, hero.attack, hero.defence, hero.agility};
-  const int32_t monsterNumbers[] = {game.monsterHp, game.monsterAttack, game.monsterDefend,
-                                    game.monsterSwift};
+  const int32_t monsterNumbers[] = {game.battle.opponent.hp, game.battle.opponent.attack,
+                                    game.battle.opponent.defend, game.battle.opponent.swift};
   CD2DGraphics& g = game.graphics;
   for (int i = 0; i < 4; ++i) {
     const float top = 160.0f + 25.0f * static_cast<float>(i), bottom = top + 100;
@@ -39,12 +39,12 @@ void DrawBattlePanel(Game& game) {
   g.DrawRectangle(534, 162, 568, 196, 2);
 
   DrawPicture(game, "hero1d", 535, 163, 32, 32);
-  const std::string monster = MonsterPicture(game, game.monsterId, game.spritePhase);
+  const std::string monster = MonsterPicture(game, game.battle.opponentId, game.spritePhase);
   if (!monster.empty()) DrawPicture(game, monster, 236, 163, 32, 32);
 
   DrawNumbers(game);
   g.DrawText("迷你简娃娃篆", 20, 385, 135, 535, 235, "VS", false, false, 1);
-  g.DrawText(kFont, 16, 240, 138, 390, 238, game.monsterName, false, false, 1);
+  g.DrawText(kFont, 16, 240, 138, 390, 238, game.battle.opponent.name, false, false, 1);
   g.DrawText(kFont, 16, 535, 138, 685, 238, "勇者", false, false, 1);
   // Retreat is only possible while the fight runs.
   if (game.screen == GameScreen::Battle) {
@@ -56,8 +56,10 @@ void DrawBattleWon(Game& game) {
   DrawPicture(game, "battleendback", 212, 256, 381, 32);
   game.graphics.DrawRectangle(211, 257, 594, 290, 3);
   DrawTextAt(game, "迷你简中特广告", 22, 240, 264, "胜利!!!", CD2DGraphics::kWhite);
-  DrawTextAt(game, kFont, 16, 420, 264, Format("经验值:%d", game.rewardExp), CD2DGraphics::kWhite);
-  DrawTextAt(game, kFont, 16, 505, 264, Format("金币:%d", game.rewardGold), CD2DGraphics::kWhite);
+  DrawTextAt(game, kFont, 16, 420, 264, Format("经验值:%d", game.battle.opponent.exp),
+             CD2DGraphics::kWhite);
+  DrawTextAt(game, kFont, 16, 505, 264, Format("金币:%d", game.battle.opponent.gold),
+             CD2DGraphics::kWhite);
   game.graphics.DrawText("微软雅黑", 17, 530, 231, 680, 331, "-Enter-", false, false,
                          game.fadeLevel);
 }

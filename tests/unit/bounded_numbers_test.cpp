@@ -75,20 +75,20 @@ TEST(Bounded, StrikesOfExtremeNumbersStopAtTheEdge) {
   World world;
   Game& game = world.game;
   world.hero.attack = kMax;
-  game.monsterDefend = -10;
-  game.monsterHp = kMin + 3;
+  game.battle.opponent.defend = -10;
+  game.battle.opponent.hp = kMin + 3;
   game.HeroStrikeDamage();
-  EXPECT_EQ(game.monsterHp, kMin);
+  EXPECT_EQ(game.battle.opponent.hp, kMin);
 
   world.hero.defence = kMin;
   world.hero.hp = kMin + 1;
-  game.monsterAttack = kMax;
+  game.battle.opponent.attack = kMax;
   game.HeroStrikeDamage();
   game.MonsterStrikeDamage(false);
   EXPECT_EQ(world.hero.hp, kMin);
 
   world.hero.hp = 1000;
-  game.monsterCritical = 1000.0f;
+  game.battle.critical = 1000.0f;
   game.MonsterStrikeDamage(true);  // a critical strike's damage stops at the top of the range
   EXPECT_EQ(world.hero.hp, 1000 - kMax);
 }
@@ -118,8 +118,8 @@ TEST(Bounded, PickupsGiftsPurchasesAndRewardsStopAtTheTop) {
   EXPECT_EQ(game.shopPrice, 21);
 
   hero.exp = kMax - 1;
-  game.rewardExp = 7;
-  game.rewardGold = kMax;
+  game.battle.opponent.exp = 7;
+  game.battle.opponent.gold = kMax;
   game.screen = GameScreen::BattleWon;
   world.Press(vk::kEnter);
   EXPECT_EQ(hero.exp, kMax);

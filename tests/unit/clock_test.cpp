@@ -49,9 +49,9 @@ TEST(Clock, FrameRunsTheBattleStepOnlyInBattleAndDrawsOnEveryScreen) {
   for (const GameScreen screen : {GameScreen::Map, GameScreen::Battle}) {
     test::World world;
     world.game.screen = screen;
-    world.game.battleStarting = true;  // the first battle step clears it
+    world.game.battle.starting = true;  // the first battle step clears it
     world.game.Frame(5.0f);
-    EXPECT_EQ(world.game.battleStarting, screen != GameScreen::Battle) << ScreenName(screen);
+    EXPECT_EQ(world.game.battle.starting, screen != GameScreen::Battle) << ScreenName(screen);
     EXPECT_EQ(world.game.framesDrawn, 1u) << ScreenName(screen);
   }
 }

@@ -107,19 +107,19 @@ TEST_F(BattleTest, BeginBattleCopiesTheKindIntoTheOpponentRecord) {
   m.weapon = "water";
   m.ability = "法师";
   Fight(m, 3);
-  EXPECT_EQ(game.monsterId, 3);
-  EXPECT_EQ(game.monsterName, "史莱姆");
-  EXPECT_EQ(game.monsterHp, 35);
-  EXPECT_EQ(game.monsterCombo, 2);
-  EXPECT_FLOAT_EQ(game.monsterCritical, 1.5f);
-  EXPECT_FLOAT_EQ(game.monsterCriticalRatio, 0.25f);
-  EXPECT_FLOAT_EQ(game.monsterHemophagia, 0.05f);
-  EXPECT_EQ(game.monsterWeapon, "water");
-  EXPECT_EQ(game.heroTurn, 1);
-  EXPECT_EQ(game.monsterHitCount, 0);
-  EXPECT_EQ(game.monsterRow, 11);
-  EXPECT_EQ(game.monsterColumn, 7);
-  EXPECT_TRUE(game.battleStarting);
+  EXPECT_EQ(game.battle.opponentId, 3);
+  EXPECT_EQ(game.battle.opponent.name, "史莱姆");
+  EXPECT_EQ(game.battle.opponent.hp, 35);
+  EXPECT_EQ(game.battle.opponent.combo, 2);
+  EXPECT_FLOAT_EQ(game.battle.critical, 1.5f);
+  EXPECT_FLOAT_EQ(game.battle.criticalRatio, 0.25f);
+  EXPECT_FLOAT_EQ(game.battle.hemophagia, 0.05f);
+  EXPECT_EQ(game.battle.opponent.weapon, "water");
+  EXPECT_EQ(game.battle.heroTurn, 1);
+  EXPECT_EQ(game.battle.hitCount, 0);
+  EXPECT_EQ(game.battle.row, 11);
+  EXPECT_EQ(game.battle.column, 7);
+  EXPECT_TRUE(game.battle.starting);
   EXPECT_EQ(hero.Position(), (Vector{12, 7}));
 }
 
@@ -127,8 +127,8 @@ TEST_F(BattleTest, AWonFightPaysItsRewardAndClearsTheCell) {
   Fight(Kind(30, 15, 0, 1));
   RunFor(10);
   EXPECT_EQ(game.screen, GameScreen::BattleWon);
-  EXPECT_EQ(game.monsterHp, 0);
-  EXPECT_EQ(game.monsterCombo, 0);
+  EXPECT_EQ(game.battle.opponent.hp, 0);
+  EXPECT_EQ(game.battle.opponent.combo, 0);
   // Hero 10 attack: 3 strikes; the monster strikes twice for 5.
   EXPECT_EQ(hero.hp, 990);
   EXPECT_EQ(world.played.back(), "Sound 1350.wav");
@@ -224,7 +224,7 @@ TEST_F(BattleTest, DodgesShowTheMissIndicatorOfTheSideThatDodged) {
   RunFor(1.2f);
   EXPECT_TRUE(game.heroMissShown);
   EXPECT_TRUE(game.monsterMissShown);
-  EXPECT_EQ(game.monsterHp, 1000);
+  EXPECT_EQ(game.battle.opponent.hp, 1000);
   EXPECT_EQ(hero.hp, 1000);
   EXPECT_EQ(world.played.back(), "Sound 1041.wav");
 }
@@ -236,14 +236,14 @@ TEST_F(BattleTest, RetreatKeepsTheHerosHealthAndRestoresTheMonster) {
   RunFor(1.0f);
   const int32_t hpAfter = hero.hp;
   EXPECT_LT(hpAfter, 1000);
-  EXPECT_LT(game.monsterHp, 1000);
+  EXPECT_LT(game.battle.opponent.hp, 1000);
   world.Press('Q');
   EXPECT_EQ(game.screen, GameScreen::Map);
   EXPECT_FALSE(game.sequences.at("fist").IsRunning());
   EXPECT_EQ(world.Cell(11, 7), 1);
   EXPECT_EQ(hero.hp, hpAfter);
   game.TryStep(Direction::Up);
-  EXPECT_EQ(game.monsterHp, 1000);
+  EXPECT_EQ(game.battle.opponent.hp, 1000);
 }
 
 // Whatever a battle started, the hero's slash, the impact flash and each kind's weapon in
@@ -280,7 +280,7 @@ TEST_F(BattleTest, AFightNeitherSideCanWinGoesOnUntilRetreat) {
   RunFor(20);
   EXPECT_EQ(game.screen, GameScreen::Battle);
   EXPECT_EQ(hero.hp, 1000);
-  EXPECT_EQ(game.monsterHp, 100);
+  EXPECT_EQ(game.battle.opponent.hp, 100);
   EXPECT_TRUE(world.started.empty());
 }
 
@@ -322,7 +322,7 @@ TEST_F(RhythmTest, KindThirtyFourAlwaysWaitsLong) {
 }
 
 TEST_F(RhythmTest, ASideChangeLeftByTheLastBattleDelaysTheFirstExchange) {
-  game.sideChange = true;
+  game.battle.sideChange = true;
   Fight(Kind(1000, 20, 0, 1));
   const float start = now;
   game.BattleStep(now);
@@ -336,12 +336,12 @@ TEST_F(RhythmTest, TheFallHasItsOwnHeadStart) {
   game.BattleStep(now);
   now += 0.001f;
   game.BattleStep(now);  // the killing strike
-  EXPECT_EQ(game.monsterHp, 0);
-  EXPECT_TRUE(game.monsterFalling);
+  EXPECT_EQ(game.battle.opponent.hp, 0);
+  EXPECT_TRUE(game.battle.falling);
   now += 0.001f;
   const float fall = now;
   game.BattleStep(now);  // consumes the fall
-  EXPECT_FALSE(game.monsterFalling);
+  EXPECT_FALSE(game.battle.falling);
   RunFor(1);
   EXPECT_EQ(game.screen, GameScreen::BattleWon);
   EXPECT_NEAR(now - fall, 0.245f, 0.0015f);  // 0.35 after a 0.105 head start

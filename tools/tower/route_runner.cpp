@@ -183,16 +183,16 @@ class RouteRunner {
   bool SettleBattle() {
     Fight fight;
     fight.floor = hero_.floor;
-    fight.cell = {game_.monsterRow, game_.monsterColumn};
-    fight.kind = game_.monsterId;
-    fight.name = game_.monsterName;
+    fight.cell = {game_.battle.row, game_.battle.column};
+    fight.kind = game_.battle.opponentId;
+    fight.name = game_.battle.opponent.name;
     fight.estimate = game_.EstimateDamage(fight.kind);
     fight.hpBefore = hero_.hp;
     const std::string where =
         "floor " + std::to_string(fight.floor) + ": " + fight.name + " at " + CellText(fight.cell);
     if (fight.estimate < 0) {
       failure_ = where + " cannot be hurt: attack " + std::to_string(hero_.attack) +
-                 " against defence " + std::to_string(game_.monsterDefend);
+                 " against defence " + std::to_string(game_.battle.opponent.defend);
       return false;
     }
     if (fight.estimate >= hero_.hp) {
