@@ -27,16 +27,16 @@ void ApplyConfig(const IniFile& ini, Game& game) {
     return ini.GetInt(section, key, fallback) != 0 ? 1 : 0;
   };
   // The size comes from "Resolution14"; the full-screen switch sits in "Resolution".
-  game.windowWidth = ini.GetInt("Resolution14", "Width", 1366);
-  game.windowHeight = ini.GetInt("Resolution14", "Height", 768);
-  game.fullScreen = flag("Resolution", "FullScreen", 0);
-  game.hardwareAcceleration = flag("Video", "HardWareAcceleration", 1);
-  game.verticalSync = flag("Video", "VerticalSync", 1);
-  game.performancePrior = flag("Video", "PerformancePrior", 1);
-  game.fps = ini.GetInt("Video", "Fps", 3);
+  game.settings.windowWidth = ini.GetInt("Resolution14", "Width", 1366);
+  game.settings.windowHeight = ini.GetInt("Resolution14", "Height", 768);
+  game.settings.fullScreen = flag("Resolution", "FullScreen", 0);
+  game.settings.hardwareAcceleration = flag("Video", "HardWareAcceleration", 1);
+  game.settings.verticalSync = flag("Video", "VerticalSync", 1);
+  game.settings.performancePrior = flag("Video", "PerformancePrior", 1);
+  game.settings.fps = ini.GetInt("Video", "Fps", 3);
   const std::string scale = ini.GetString("Display", "Scale", "1");
-  game.fitScene = scale == "fit";
-  if (!game.fitScene && scale != "1")
+  game.settings.fitScene = scale == "fit";
+  if (!game.settings.fitScene && scale != "1")
     std::cerr << "config.ini: [Display] Scale=" << scale << " is neither 1 nor fit; using 1"
               << std::endl;
 }

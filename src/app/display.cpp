@@ -18,12 +18,12 @@ bool SetDisplayMode(int width, int height, SDL_DisplayMode& mode) {
 }
 
 bool ApplyFullScreen(const Game& game, SDL_DisplayMode& mode) {
-  if (game.fullScreen == 0) return true;
-  return SetDisplayMode(game.windowWidth, game.windowHeight, mode);
+  if (game.settings.fullScreen == 0) return true;
+  return SetDisplayMode(game.settings.windowWidth, game.settings.windowHeight, mode);
 }
 
 Vector GetDesktopSize(const Game& game) {
-  if (game.fullScreen != 0) return {game.windowWidth, game.windowHeight};
+  if (game.settings.fullScreen != 0) return {game.settings.windowWidth, game.settings.windowHeight};
   SDL_DisplayMode mode{};
   if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return {800, 600};
   return {mode.w, mode.h};

@@ -222,8 +222,8 @@ void LoadingSequence::Publish() {
     game_.sound.Adopt(std::move(bundle_.sounds));
     game_.monsters = std::move(bundle_.monsters);
     game_.floors = std::move(bundle_.floors);
-    game_.displayModes = std::move(bundle_.displayModes);
-    game_.displayModeIndex = 0;
+    game_.settings.displayModes = std::move(bundle_.displayModes);
+    game_.settings.displayModeIndex = 0;
   });
   game_.StartNewGame();
   game_.shopPrice = 20;

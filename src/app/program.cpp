@@ -105,16 +105,16 @@ class Program {
     // Centred as if the window were 800 x 600, whatever its configured size.
     if (haveVideo) {
       window_.reset(SDL_CreateWindow("Quenlit", (desktop.a - 800) / 2, (desktop.b - 600) / 2,
-                                     game_.windowWidth, game_.windowHeight,
+                                     game_.settings.windowWidth, game_.settings.windowHeight,
                                      SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE));
     }
     if (!window_) {
-      std::cerr << "quenlit: no window of " << game_.windowWidth << " x " << game_.windowHeight
-                << " can be made: " << SDL_GetError() << std::endl;
+      std::cerr << "quenlit: no window of " << game_.settings.windowWidth << " x "
+                << game_.settings.windowHeight << " can be made: " << SDL_GetError() << std::endl;
       FatalError(shell_, "创建窗口失败", true);
     }
     shell_.SetWindow(window_.get());
-    if (game_.fullScreen != 0 && !EnterFullScreen(window_.get(), fullScreenMode)) {
+    if (game_.settings.fullScreen != 0 && !EnterFullScreen(window_.get(), fullScreenMode)) {
       FatalError(shell_, "无法全屏游戏，请使用窗口模式", true);
     }
 
@@ -153,7 +153,7 @@ class Program {
   }
 
   bool NextEvent(SDL_Event& event) {
-    if (game_.performancePrior != 0) return SDL_PollEvent(&event) != 0;
+    if (game_.settings.performancePrior != 0) return SDL_PollEvent(&event) != 0;
     const float idle = game_.IdleTime(game_.UpdateClock());
     int milliseconds = static_cast<int>(std::ceil(idle * 1000));
     if (const auto due = scripted_.MsUntilDue(NowMs()))

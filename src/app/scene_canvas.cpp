@@ -6,7 +6,8 @@
 namespace quenlit {
 
 void ConfigureCanvas(const Game& game, platform::RendererCanvas& canvas) {
-  if (game.fitScene) canvas.FitScene({ui::kSceneWidth, ui::kSceneHeight, ui::kSceneMarginRgb});
+  if (game.settings.fitScene)
+    canvas.FitScene({ui::kSceneWidth, ui::kSceneHeight, ui::kSceneMarginRgb});
 }
 
 }  // namespace quenlit

@@ -69,7 +69,7 @@ std::string DumpState(Game& game, const std::vector<std::string>& played,
   json.Key("targetFloor").Value(game.targetFloor);
   json.Key("fadeLevel").Value(game.fadeLevel);
   json.Key("fadeRising").Value(game.fadeRising);
-  json.Key("displayModeIndex").Value(game.displayModeIndex);
+  json.Key("displayModeIndex").Value(game.settings.displayModeIndex);
   json.Key("loadProgress").Value(static_cast<int>(game.loadProgress));
   json.Key("cells").BeginArray();
   if (hero.floor >= 0 && hero.floor < static_cast<int32_t>(game.floors.size())) {

@@ -68,7 +68,7 @@ class WebProgram {
     // The page scales the canvas to fit; full screen is the browser's own business.
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) {
       window_.reset(SDL_CreateWindow("Quenlit", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
-                                     game_.windowWidth, game_.windowHeight, 0));
+                                     game_.settings.windowWidth, game_.settings.windowHeight, 0));
     }
     if (!window_) {
       std::cerr << "quenlit: " << SDL_GetError() << std::endl;

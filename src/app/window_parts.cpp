@@ -22,7 +22,7 @@ std::unique_ptr<platform::RendererCanvas> OpenGameCanvas(SDL_Window* window, Gam
       },
       &notice);
   auto canvas = platform::CreateWindowCanvas(
-      window, {game.hardwareAcceleration != 0, game.verticalSync != 0}, fonts);
+      window, {game.settings.hardwareAcceleration != 0, game.settings.verticalSync != 0}, fonts);
   if (!canvas) {
     std::cerr << "quenlit: " << SDL_GetError() << std::endl;
     ShowInfo(game.shell, "创建target失败！");

@@ -18,6 +18,7 @@
 #include "game/hero.h"
 #include "game/random.h"
 #include "game/types.h"
+#include "game/video_settings.h"
 #include "gfx/d2d_gif.h"
 #include "gfx/d2d_graphics.h"
 #include "gfx/d2d_image.h"
@@ -62,17 +63,7 @@ class Game {
   std::atomic<int32_t> loadProgress{0};
   float clock = 0;
 
-  // --- Video settings (from the configuration file) ---
-  int32_t windowWidth = 0;
-  int32_t windowHeight = 0;
-  int32_t fps = 0;
-  int32_t fullScreen = 0;
-  int32_t hardwareAcceleration = 0;
-  int32_t verticalSync = 0;
-  int32_t performancePrior = 0;
-  // Our own "[Display] Scale": "fit" draws the scene at the largest uniform scale that fits the
-  // window, centred; "1" (the default) stretches the window's first size over the window.
-  bool fitScene = false;
+  VideoSettings settings;
 
   std::atomic<GameScreen> screen{GameScreen::Loading};
 
@@ -107,8 +98,6 @@ class Game {
 
   std::array<uint8_t, 200> reservedBytes{};
   std::array<uint8_t, 256> keyDown{};
-  std::vector<Vector> displayModes;
-  int32_t displayModeIndex = 0;
   int32_t battleNudgeX = 0;
   int32_t battleNudgeY = 0;
 

@@ -112,10 +112,11 @@ bool Game::HandleInput(uint32_t message, uint32_t key) {
 void Game::CycleWindowSize() {
   // The loader publishes the sizes with everything else it loads and only then leaves
   // Loading; until that moment the list belongs to it.
-  if (screen == GameScreen::Loading || displayModes.empty()) return;
-  displayModeIndex += 1;
-  if (displayModeIndex >= static_cast<int32_t>(displayModes.size())) displayModeIndex = 0;
-  const Vector size = displayModes[displayModeIndex];
+  if (screen == GameScreen::Loading || settings.displayModes.empty()) return;
+  settings.displayModeIndex += 1;
+  if (settings.displayModeIndex >= static_cast<int32_t>(settings.displayModes.size()))
+    settings.displayModeIndex = 0;
+  const Vector size = settings.displayModes[settings.displayModeIndex];
   shell.MoveWindow(0, 0, size.a, size.b);
 }
 

@@ -33,7 +33,7 @@ bool Game::Render(float now) {
   } else {
     renderLock.acquire();
     graphics.BeginDraw();
-    if (now != 0 && now - lastToggleTime >= 1.0f / static_cast<float>(fps)) {
+    if (now != 0 && now - lastToggleTime >= 1.0f / static_cast<float>(settings.fps)) {
       if (current != GameScreen::Paused) spritePhase = !spritePhase;
       lastToggleTime = now;
     }

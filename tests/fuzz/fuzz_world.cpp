@@ -14,9 +14,9 @@ FuzzWorld::FuzzWorld() {
   game.StartNewGame();
   game.screen = GameScreen::Map;
   game.shopPrice = 20;
-  game.fps = 3;
+  game.settings.fps = 3;
   game.random.Seed(1);
-  game.displayModes = {{735, 580}, {973, 768}};
+  game.settings.displayModes = {{735, 580}, {973, 768}};
 }
 
 void FuzzWorld::Play(const uint8_t* keys, size_t count) {

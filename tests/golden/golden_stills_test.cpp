@@ -49,8 +49,8 @@ class StillGame {
     InstallFonts(fonts_);
     game_.resources = EmbeddedGameResources();
     ReadConfig(game_);
-    canvas_ =
-        std::make_unique<platform::SoftwareCanvas>(game_.windowWidth, game_.windowHeight, fonts_);
+    canvas_ = std::make_unique<platform::SoftwareCanvas>(game_.settings.windowWidth,
+                                                         game_.settings.windowHeight, fonts_);
     graphics_.Initialize(canvas_.get());
     sound_.SetDevice(&audio_);
     RunLoader(game_);
@@ -84,7 +84,9 @@ struct Still {
   std::function<void(StillGame&)> pose;
 };
 // Listed under its name rather than as raw bytes.
-void PrintTo(const Still& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const Still& c, std::ostream* out) {
+  *out << c.name;
+}
 
 // The loading screen as it starts: nothing loaded yet, the bar at its left end.
 void PoseLoading(StillGame& still, int progress) {

@@ -48,7 +48,7 @@ struct World {
     game.StartNewGame();
     game.screen = GameScreen::Map;
     game.shopPrice = 20;
-    game.fps = 3;
+    game.settings.fps = 3;
     game.random.Seed(1);
   }
 

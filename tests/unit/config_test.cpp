@@ -40,8 +40,9 @@ TEST_P(ConfigFiles, ReadAsTheGameReadsThem) {
   test::World world;
   ASSERT_TRUE(ReadConfig(world.game));
   const Game& g = world.game;
-  EXPECT_EQ((Settings{g.windowWidth, g.windowHeight, g.fullScreen, g.hardwareAcceleration,
-                      g.verticalSync, g.performancePrior, g.fps}),
+  EXPECT_EQ((Settings{g.settings.windowWidth, g.settings.windowHeight, g.settings.fullScreen,
+                      g.settings.hardwareAcceleration, g.settings.verticalSync,
+                      g.settings.performancePrior, g.settings.fps}),
             GetParam().expected);
   EXPECT_TRUE(world.shell.messages.empty());
 }
@@ -87,7 +88,7 @@ TEST(Config, SceneScaleIsOneUnlessFitIsAskedFor) {
     testing::internal::CaptureStderr();
     ReadConfig(world.game);
     const std::string warned = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(world.game.fitScene, c.fit) << c.file;
+    EXPECT_EQ(world.game.settings.fitScene, c.fit) << c.file;
     if (*c.warning == '\0') {
       EXPECT_EQ(warned, "") << c.file;
     } else {
@@ -112,7 +113,7 @@ TEST(Config, MissingFileEndsTheGameWithItsMessage) {
 
 TEST(Config, FpsZeroStopsTheSpriteAnimation) {
   test::World world;
-  world.game.fps = 0;
+  world.game.settings.fps = 0;
   const bool phase = world.game.spritePhase;
   for (float now = 1.0f; now < 30.0f; now += 0.5f) world.game.Render(now);
   EXPECT_EQ(world.game.spritePhase, phase);

@@ -51,7 +51,7 @@ TEST(Frame, IdleTimeLastsUntilTheNextFrameTheCapLetsThrough) {
 
 TEST(Frame, SpritePhaseFlipsFpsTimesASecondExceptWhilePaused) {
   FrameWorld frame;
-  frame.game.fps = 3;
+  frame.game.settings.fps = 3;
   float now = 1.0f;
   const auto frameAt = [&](float t) { frame.game.Render(now = t); };
   frameAt(1.0f);  // the first tick since 0 flips at once
@@ -66,7 +66,7 @@ TEST(Frame, SpritePhaseFlipsFpsTimesASecondExceptWhilePaused) {
   for (float t = 1.4f; t < 3.0f; t += 0.05f) frameAt(t);
   EXPECT_EQ(frame.game.spritePhase, paused);
 
-  frame.game.fps = 0;  // stops the animation
+  frame.game.settings.fps = 0;  // stops the animation
   frame.game.screen = GameScreen::Map;
   for (float t = 3.0f; t < 5.0f; t += 0.05f) frameAt(t);
   EXPECT_EQ(frame.game.spritePhase, paused);

@@ -84,9 +84,10 @@ TEST(Input, F8CyclesWindowSizesOnEveryScreenAndWraps) {
   World world;
   world.Press(vk::kF8);  // before loading has listed the sizes: nothing happens
   EXPECT_TRUE(world.shell.moves.empty());
-  EXPECT_EQ(world.game.displayModeIndex, 0);
+  EXPECT_EQ(world.game.settings.displayModeIndex, 0);
 
-  world.game.displayModes = {{735, 580}, {973, 768}, {1242, 980}, {1366, 1078}, {1700, 1331}};
+  world.game.settings.displayModes = {
+      {735, 580}, {973, 768}, {1242, 980}, {1366, 1078}, {1700, 1331}};
   const GameScreen screens[] = {GameScreen::Paused, GameScreen::FloorChange, GameScreen::Victory,
                                 GameScreen::GameOver, GameScreen::Map};
   for (GameScreen screen : screens) {
@@ -94,7 +95,7 @@ TEST(Input, F8CyclesWindowSizesOnEveryScreenAndWraps) {
     world.Press(vk::kF8);
     EXPECT_EQ(world.game.keyDown[vk::kF8], 0);
   }
-  EXPECT_EQ(world.game.displayModeIndex, 0);
+  EXPECT_EQ(world.game.settings.displayModeIndex, 0);
   ASSERT_EQ(world.shell.moves.size(), 5u);
   EXPECT_EQ(world.shell.moves[0], (std::vector<int>{0, 0, 973, 768}));
   EXPECT_EQ(world.shell.moves[4], (std::vector<int>{0, 0, 735, 580}));

@@ -55,9 +55,9 @@ class Loading : public testing::Test {
     EXPECT_EQ(world.game.screen, GameScreen::Map);
     EXPECT_EQ(world.game.loadProgress, 100);
     EXPECT_EQ(world.game.shopPrice, 20);
-    EXPECT_EQ(world.game.displayModeIndex, 0);
+    EXPECT_EQ(world.game.settings.displayModeIndex, 0);
     EXPECT_EQ(
-        world.game.displayModes,
+        world.game.settings.displayModes,
         (std::vector<Vector>{{735, 580}, {973, 768}, {1242, 980}, {1366, 1078}, {1700, 1331}}));
     EXPECT_EQ(world.game.floors.size(), 21u);
     EXPECT_TRUE(world.game.renderLock.try_acquire()) << "the lock is free after loading";

@@ -144,11 +144,11 @@ TEST_F(VirtualGamepad, ButtonsOpenTheManualPauseFightAndRetreatAsTheirKeys) {
 }
 
 TEST_F(VirtualGamepad, ShoulderCyclesTheWindowSizeAndBackLoads) {
-  world.game.displayModes = {{735, 580}, {973, 768}};
+  world.game.settings.displayModes = {{735, 580}, {973, 768}};
   Tap(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER);
   Tap(SDL_CONTROLLER_BUTTON_LEFTSHOULDER);
   EXPECT_EQ(world.shell.moves.size(), 2u);
-  EXPECT_EQ(world.game.displayModeIndex, 0);
+  EXPECT_EQ(world.game.settings.displayModeIndex, 0);
   Tap(SDL_CONTROLLER_BUTTON_BACK);  // A: no save to load here
   EXPECT_EQ(world.game.screen, GameScreen::Message);
 }

@@ -12,8 +12,8 @@ const std::vector<Vector> kSizes = {
 
 TEST(WindowSize, F8CyclesThroughTheSizesAndWrapsAround) {
   test::World world;
-  world.game.displayModes = kSizes;
-  world.game.displayModeIndex = 0;
+  world.game.settings.displayModes = kSizes;
+  world.game.settings.displayModeIndex = 0;
   for (int press = 0; press < 5; ++press) world.Press(vk::kF8);
   const std::vector<std::vector<int>> expected = {{0, 0, 973, 768},
                                                   {0, 0, 1242, 980},
@@ -21,13 +21,13 @@ TEST(WindowSize, F8CyclesThroughTheSizesAndWrapsAround) {
                                                   {0, 0, 1700, 1331},
                                                   {0, 0, 735, 580}};
   EXPECT_EQ(world.shell.moves, expected);
-  EXPECT_EQ(world.game.displayModeIndex, 0);
+  EXPECT_EQ(world.game.settings.displayModeIndex, 0);
 }
 
 TEST(WindowSize, F8WorksOnEveryScreen) {
   for (const GameScreen screen : {GameScreen::Paused, GameScreen::Manual, GameScreen::Victory}) {
     test::World world;
-    world.game.displayModes = kSizes;
+    world.game.settings.displayModes = kSizes;
     world.game.screen = screen;
     world.Press(vk::kF8);
     ASSERT_EQ(world.shell.moves.size(), 1u) << ScreenName(screen);
@@ -44,11 +44,11 @@ TEST(WindowSize, F8WhileLoadingOrWithoutSizesLeavesTheWindowAlone) {
   } cases[] = {{GameScreen::Loading, {}}, {GameScreen::Loading, kSizes}, {GameScreen::Map, {}}};
   for (const auto& [screen, sizes] : cases) {
     test::World world;
-    world.game.displayModes = sizes;
+    world.game.settings.displayModes = sizes;
     world.game.screen = screen;
     world.Press(vk::kF8);
     EXPECT_TRUE(world.shell.moves.empty()) << ScreenName(screen) << " " << sizes.size();
-    EXPECT_EQ(world.game.displayModeIndex, 0);
+    EXPECT_EQ(world.game.settings.displayModeIndex, 0);
   }
 }
 

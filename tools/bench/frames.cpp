@@ -167,14 +167,15 @@ int Main(int argc, char** argv) {
   platform::FontLocator fonts = MakeGameFontLocator();
   InstallFonts(fonts);
   ReadConfig(game);
-  platform::SoftwareCanvas canvas(game.windowWidth, game.windowHeight, fonts);
+  platform::SoftwareCanvas canvas(game.settings.windowWidth, game.settings.windowHeight, fonts);
   ConfigureCanvas(game, canvas);
   graphics.Initialize(&canvas);
   sound.SetDevice(&audio);
   RunLoader(game);
 
   std::printf("One frame of each screen, software renderer, %d x %d%s, %d frames each\n",
-              canvas.Width(), canvas.Height(), game.fitScene ? ", scene fitted" : "", frames);
+              canvas.Width(), canvas.Height(), game.settings.fitScene ? ", scene fitted" : "",
+              frames);
   std::printf("%-34s %10s %10s %10s %10s\n", "screen", "median ms", "mean ms", "slowest ms",
               "cpu ms");
   float clock = 1;

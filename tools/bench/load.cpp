@@ -70,7 +70,8 @@ struct World {
       : audio(wallClock), game(hero, graphics, sound, wallClock, shell) {
     game.resources = EmbeddedGameResources();
     ReadConfig(game);
-    canvas = std::make_unique<platform::SoftwareCanvas>(game.windowWidth, game.windowHeight, fonts);
+    canvas = std::make_unique<platform::SoftwareCanvas>(game.settings.windowWidth,
+                                                        game.settings.windowHeight, fonts);
     graphics.Initialize(canvas.get());
     sound.SetDevice(&audio);
   }

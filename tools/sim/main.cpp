@@ -46,12 +46,13 @@ class Driver {
     if (seeded) game_.random.Seed(seed);
     InstallFonts(fonts_);
     ReadConfig(game_);
-    canvas_ =
-        std::make_unique<platform::SoftwareCanvas>(game_.windowWidth, game_.windowHeight, fonts_);
+    canvas_ = std::make_unique<platform::SoftwareCanvas>(game_.settings.windowWidth,
+                                                         game_.settings.windowHeight, fonts_);
     if (!canvas_->Valid()) {
       // The game runs on without pictures; only "shot" needs the canvas, and says so.
-      canvasError_ = "no picture of " + std::to_string(game_.windowWidth) + " x " +
-                     std::to_string(game_.windowHeight) + " can be made: " + SDL_GetError();
+      canvasError_ = "no picture of " + std::to_string(game_.settings.windowWidth) + " x " +
+                     std::to_string(game_.settings.windowHeight) +
+                     " can be made: " + SDL_GetError();
       std::cerr << "quenlit-sim: " << canvasError_ << std::endl;
       canvas_.reset();
     } else {
