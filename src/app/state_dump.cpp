@@ -38,11 +38,11 @@ std::string DumpState(Game& game, const std::vector<std::string>& played,
   json.EndObject();
   json.Key("shopPrice").Value(static_cast<int>(game.shopPrice));
   json.Key("messageText").Value(game.messageText);
-  json.Key("talkSpeaker").Value(game.talkSpeaker);
-  Strings(json.Key("talkLines"), game.talkLines);
-  json.Key("talkRow").Value(game.talkRow);
-  json.Key("talkColumn").Value(game.talkColumn);
-  json.Key("giftPending").Value(game.giftPending);
+  json.Key("talkSpeaker").Value(game.dialogue.talkSpeaker);
+  Strings(json.Key("talkLines"), game.dialogue.talkLines);
+  json.Key("talkRow").Value(game.dialogue.talkRow);
+  json.Key("talkColumn").Value(game.dialogue.talkColumn);
+  json.Key("giftPending").Value(game.dialogue.giftPending);
   json.Key("manualMonsters").BeginArray();
   for (int32_t id : game.manualMonsters) json.Value(id);
   json.EndArray();

@@ -68,14 +68,14 @@ bool Game::TalkAt(int row, int column) {
     if (line.floor != hero.floor || line.row != row || line.column != column) continue;
     Talk(line.text, row, column, line.speaker);
     if (hero.floor == 2 && Vector{row, column} == kStrengthGiftCell) {
-      giftPending = true;
-      giftRow = kStrengthGiftCell.a;
-      giftColumn = kStrengthGiftCell.b;
+      dialogue.giftPending = true;
+      dialogue.giftRow = kStrengthGiftCell.a;
+      dialogue.giftColumn = kStrengthGiftCell.b;
     }
     if (hero.floor == 3 && Vector{row, column} == kKeysGiftCell) {
-      giftPending = true;
-      giftRow = kKeysGiftCell.a;
-      giftColumn = kKeysGiftCell.b;
+      dialogue.giftPending = true;
+      dialogue.giftRow = kKeysGiftCell.a;
+      dialogue.giftColumn = kKeysGiftCell.b;
     }
   }
   return true;
@@ -84,31 +84,33 @@ bool Game::TalkAt(int row, int column) {
 bool Game::Talk(const std::string& text, int row, int column, const std::string& speaker) {
   fadeLevel = 1.0f;
   fadeRising = false;
-  if (!text.empty()) talkLines = {text};
+  if (!text.empty()) dialogue.talkLines = {text};
   std::string name = speaker;
   if (name.empty()) name = DefaultSpeaker(CellAt(row, column).value_or(0));
-  talkSpeaker = name;
-  talkRow = row;
-  talkColumn = column;
+  dialogue.talkSpeaker = name;
+  dialogue.talkRow = row;
+  dialogue.talkColumn = column;
   screen = GameScreen::Dialogue;
   return true;
 }
 
 bool Game::GiveGift() {
-  if (giftPending && hero.floor == 2 && Vector{giftRow, giftColumn} == kStrengthGiftCell) {
+  if (dialogue.giftPending && hero.floor == 2 &&
+      Vector{dialogue.giftRow, dialogue.giftColumn} == kStrengthGiftCell) {
     AddBounded(hero.attack, 20);
     AddBounded(hero.defence, 10);
     floors[2].At(kStrengthGiftCell.a, kStrengthGiftCell.b) = tile::kFloor;
     ShowMessage("20攻击力,10防御力");
-    giftPending = false;
+    dialogue.giftPending = false;
   }
-  if (giftPending && hero.floor == 3 && Vector{giftRow, giftColumn} == kKeysGiftCell) {
+  if (dialogue.giftPending && hero.floor == 3 &&
+      Vector{dialogue.giftRow, dialogue.giftColumn} == kKeysGiftCell) {
     AddBounded(hero.Items(tile::kYellowKey), 2);
     AddBounded(hero.Items(tile::kBlueKey), 3);
     AddBounded(hero.Items(tile::kRedKey), 1);
     floors[3].At(kKeysGiftCell.a, kKeysGiftCell.b) = tile::kFloor;
     ShowMessage("黄钥匙×2,蓝钥匙×3，红钥匙×1");
-    giftPending = false;
+    dialogue.giftPending = false;
   }
   return true;
 }

@@ -15,6 +15,7 @@
 #include "data/monster.h"
 #include "data/user_files.h"
 #include "game/battle_record.h"
+#include "game/dialogue_record.h"
 #include "game/hero.h"
 #include "game/random.h"
 #include "game/types.h"
@@ -54,11 +55,7 @@ class Game {
 
   BattleRecord battle;
 
-  // --- Dialogue ---
-  std::string talkSpeaker;
-  std::vector<std::string> talkLines;
-  int32_t talkRow = 0;
-  int32_t talkColumn = 0;
+  DialogueRecord dialogue;
 
   std::atomic<int32_t> loadProgress{0};
   float clock = 0;
@@ -75,9 +72,6 @@ class Game {
 
   int32_t targetFloor = 0;
   std::string messageText;
-  bool giftPending = false;
-  int32_t giftRow = 0;
-  int32_t giftColumn = 0;
 
   // --- Timed battle and end-screen displays ---
   bool heroMissShown = false;

@@ -97,7 +97,7 @@ bool Game::HandleInput(uint32_t message, uint32_t key) {
     case GameScreen::Dialogue:
       if (key == vk::kEnter) {
         screen = GameScreen::Map;
-        if (giftPending) GiveGift();
+        if (dialogue.giftPending) GiveGift();
       }
       break;
     case GameScreen::Message:

@@ -12,8 +12,8 @@ namespace {
 // Who speaks, by the byte of the speaker's cell: a monster or a character; "" for anything
 // else, which leaves the box without a picture.
 std::string SpeakerPicture(const Game& game) {
-  if (game.talkRow < 0) return "";
-  const std::optional<uint8_t> code = game.CellAt(game.talkRow, game.talkColumn);
+  if (game.dialogue.talkRow < 0) return "";
+  const std::optional<uint8_t> code = game.CellAt(game.dialogue.talkRow, game.dialogue.talkColumn);
   if (!code) return "";
   if (tile::IsMonster(*code)) return PhasePicture(Format("Monster%d", *code), game.spritePhase);
   return CharacterPicture(*code, game.spritePhase);
@@ -63,10 +63,12 @@ void DrawDialogue(Game& game) {
                          game.fadeLevel);
   const std::string speaker = SpeakerPicture(game);
   if (!speaker.empty()) DrawPicture(game, speaker, 339, 80, 32, 32);
-  game.graphics.DrawText("汉仪雁翎体简", 19, 448, 80, 598, 238, game.talkSpeaker, false, false, 1);
+  game.graphics.DrawText("汉仪雁翎体简", 19, 448, 80, 598, 238, game.dialogue.talkSpeaker, false,
+                         false, 1);
   // The box has room for one line: with none or several it shows no speech at all.
-  if (game.talkLines.size() == 1) {
-    game.graphics.DrawText("微软雅黑", 16, 388, 105, 688, 355, game.talkLines[0], false, false, 1);
+  if (game.dialogue.talkLines.size() == 1) {
+    game.graphics.DrawText("微软雅黑", 16, 388, 105, 688, 355, game.dialogue.talkLines[0], false,
+                           false, 1);
   }
 }
 

@@ -174,7 +174,8 @@ TEST_F(TextFit, EverySpeechWithItsSpeakerInsideTheSpeechBoxAndClearOfEnter) {
         if (world_.game.screen != GameScreen::Dialogue) continue;
         ++speeches;
         world_.Draw();
-        const std::string what = world_.game.talkSpeaker + " on floor " + std::to_string(floor);
+        const std::string what =
+            world_.game.dialogue.talkSpeaker + " on floor " + std::to_string(floor);
         EXPECT_EQ(ExpectFitsIn(what, "talkback"), 3) << what;
       }
     }
@@ -202,9 +203,9 @@ TEST_F(TextFit, EveryMessageInsideItsRibbon) {
   // The two gifts.
   for (const auto& [floor, row, column] : {std::tuple{2, 3, 2}, {3, 13, 0}}) {
     world_.hero.floor = floor;
-    world_.game.giftPending = true;
-    world_.game.giftRow = row;
-    world_.game.giftColumn = column;
+    world_.game.dialogue.giftPending = true;
+    world_.game.dialogue.giftRow = row;
+    world_.game.dialogue.giftColumn = column;
     collect([&] { world_.game.GiveGift(); });
   }
   // Loading without a save, saving, loading it.

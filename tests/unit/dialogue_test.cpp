@@ -52,14 +52,15 @@ TEST_F(DialogueTest, TableEntriesSpeakWithTheirOwnOrDefaultSpeaker) {
     fresh.hero.SetPosition(c.row + 1, c.column);
     fresh.game.TryStep(Direction::Up);
     EXPECT_EQ(fresh.game.screen, GameScreen::Dialogue);
-    EXPECT_EQ(fresh.game.talkSpeaker, c.speaker);
-    ASSERT_EQ(fresh.game.talkLines.size(), 1u);
-    EXPECT_EQ(fresh.game.talkLines[0].rfind(c.start, 0), 0u) << fresh.game.talkLines[0];
-    EXPECT_EQ(fresh.game.talkRow, c.row);
-    EXPECT_EQ(fresh.game.talkColumn, c.column);
+    EXPECT_EQ(fresh.game.dialogue.talkSpeaker, c.speaker);
+    ASSERT_EQ(fresh.game.dialogue.talkLines.size(), 1u);
+    EXPECT_EQ(fresh.game.dialogue.talkLines[0].rfind(c.start, 0), 0u)
+        << fresh.game.dialogue.talkLines[0];
+    EXPECT_EQ(fresh.game.dialogue.talkRow, c.row);
+    EXPECT_EQ(fresh.game.dialogue.talkColumn, c.column);
     EXPECT_EQ(fresh.game.fadeLevel, 1.0f);
     EXPECT_FALSE(fresh.game.fadeRising);
-    EXPECT_FALSE(fresh.game.giftPending);
+    EXPECT_FALSE(fresh.game.dialogue.giftPending);
     EXPECT_EQ(fresh.hero.facing, Direction::Up);
   }
 }
@@ -73,14 +74,14 @@ TEST_F(DialogueTest, ACharacterNotInTheTableSaysNothing) {
 
 TEST_F(DialogueTest, TheFairyOfFloorTwoGivesStrengthOnce) {
   WalkInto(2, 3, 2, tile::kFairy);
-  EXPECT_TRUE(game.giftPending);
+  EXPECT_TRUE(game.dialogue.giftPending);
   world.Press(vk::kEnter);
   EXPECT_EQ(hero.attack, 30);
   EXPECT_EQ(hero.defence, 20);
   EXPECT_EQ(game.floors[2].At(3, 2), tile::kFloor);
   EXPECT_EQ(game.screen, GameScreen::Message);
   EXPECT_EQ(game.messageText, "20攻击力,10防御力");
-  EXPECT_FALSE(game.giftPending);
+  EXPECT_FALSE(game.dialogue.giftPending);
   world.Press(vk::kEnter);
   EXPECT_EQ(game.screen, GameScreen::Map);
 }
@@ -95,7 +96,7 @@ TEST(Dialogue, ThePrisonerOfFloorThreeGivesKeys) {
   fresh.hero.SetPosition(13, 1);
   fresh.game.TryStep(Direction::Left);
   EXPECT_EQ(fresh.game.screen, GameScreen::Dialogue);
-  EXPECT_EQ(fresh.game.talkSpeaker, "盗贼");
+  EXPECT_EQ(fresh.game.dialogue.talkSpeaker, "盗贼");
   fresh.Press(vk::kEnter);
   EXPECT_EQ(fresh.hero.Items(tile::kYellowKey), 3);
   EXPECT_EQ(fresh.hero.Items(tile::kBlueKey), 4);

@@ -126,11 +126,11 @@ TEST(UiOverlays, DialogueShowsTheSpeakersPictureByTheByteOfTheirCell) {
     world.Picture("talkback", 261, 132);
     if (*c.picture) world.Picture(c.picture);
     world.SetCell(4, 5, static_cast<uint8_t>(c.code));
-    world.game.talkRow = 4;
-    world.game.talkColumn = 5;
+    world.game.dialogue.talkRow = 4;
+    world.game.dialogue.talkColumn = 5;
     world.game.spritePhase = c.phase;
-    world.game.talkSpeaker = "老人";
-    world.game.talkLines = {"勇者，你好"};
+    world.game.dialogue.talkSpeaker = "老人";
+    world.game.dialogue.talkLines = {"勇者，你好"};
     world.Draw();
     ExpectBox(world.Find("talkback"), {323, 67, 584, 199});
     // The speaker stands in the box's corner, over it; without one the box is on top.
@@ -154,10 +154,10 @@ TEST(UiOverlays, DialogueWithoutASpeakerCellOrWithSeveralLinesShowsNoPictureOrSp
   world.Picture("talkback", 261, 132);
   world.Picture("oldman_1");
   world.SetCell(0, 0, tile::kOldMan);
-  world.game.talkRow = -1;
-  world.game.talkColumn = 0;
-  world.game.talkSpeaker = "神秘人";
-  world.game.talkLines = {"第一句", "第二句"};
+  world.game.dialogue.talkRow = -1;
+  world.game.dialogue.talkColumn = 0;
+  world.game.dialogue.talkSpeaker = "神秘人";
+  world.game.dialogue.talkLines = {"第一句", "第二句"};
   world.Draw();
   EXPECT_EQ(world.LastPicture()->what, "talkback");
   EXPECT_TRUE(world.Shows("神秘人"));

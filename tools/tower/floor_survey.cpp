@@ -41,7 +41,7 @@ bool Speaks(Game& game, int floor, Vector cell) {
   game.TalkAt(cell.a, cell.b);
   const bool spoke = game.screen == GameScreen::Dialogue;
   game.screen = GameScreen::Map;
-  game.giftPending = false;
+  game.dialogue.giftPending = false;
   cells.At(cell.a, cell.b) = kept;
   return spoke;
 }
