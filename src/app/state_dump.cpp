@@ -44,11 +44,11 @@ std::string DumpState(Game& game, const std::vector<std::string>& played,
   json.Key("talkColumn").Value(game.dialogue.talkColumn);
   json.Key("giftPending").Value(game.dialogue.giftPending);
   json.Key("manualMonsters").BeginArray();
-  for (int32_t id : game.manualMonsters) json.Value(id);
+  for (int32_t id : game.manual.manualMonsters) json.Value(id);
   json.EndArray();
-  json.Key("manualPage").Value(game.manualPage);
-  json.Key("manualPageCount").Value(game.manualPageCount);
-  json.Key("manualPageEntries").Value(game.manualPageEntries);
+  json.Key("manualPage").Value(game.manual.manualPage);
+  json.Key("manualPageCount").Value(game.manual.manualPageCount);
+  json.Key("manualPageEntries").Value(game.manual.manualPageEntries);
   json.Key("monster").BeginObject();
   json.Key("id").Value(static_cast<int>(game.battle.opponentId));
   json.Key("name").Value(game.battle.opponent.name);

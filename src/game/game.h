@@ -17,6 +17,7 @@
 #include "game/battle_record.h"
 #include "game/dialogue_record.h"
 #include "game/hero.h"
+#include "game/manual_record.h"
 #include "game/random.h"
 #include "game/types.h"
 #include "game/video_settings.h"
@@ -64,11 +65,7 @@ class Game {
 
   std::atomic<GameScreen> screen{GameScreen::Loading};
 
-  // --- Monster manual ---
-  std::set<int32_t> manualMonsters;
-  int32_t manualPage = 0;
-  int32_t manualPageEntries = 0;
-  int32_t manualPageCount = 0;
+  ManualRecord manual;
 
   int32_t targetFloor = 0;
   std::string messageText;

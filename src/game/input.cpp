@@ -85,12 +85,12 @@ bool Game::HandleInput(uint32_t message, uint32_t key) {
       break;
     case GameScreen::Manual:
       if (key == vk::kEnter) screen = GameScreen::Map;
-      if (key == vk::kLeft && manualPage > 1) {
-        manualPage -= 1;
+      if (key == vk::kLeft && manual.manualPage > 1) {
+        manual.manualPage -= 1;
         sound.Play("Sound 1618.wav", clock);
       }
-      if (key == vk::kRight && manualPage < manualPageCount) {
-        manualPage += 1;
+      if (key == vk::kRight && manual.manualPage < manual.manualPageCount) {
+        manual.manualPage += 1;
         sound.Play("Sound 1618.wav", clock);
       }
       break;
@@ -129,17 +129,17 @@ bool Game::ShowMessage(const std::string& text) {
 
 bool Game::OpenManual() {
   screen = GameScreen::Manual;
-  manualMonsters.clear();
+  manual.manualMonsters.clear();
   for (int row = 0; row < kFloorSize; ++row) {
     for (int column = 0; column < kFloorSize; ++column) {
       const uint8_t code = CellAt(row, column).value_or(tile::kFloor);
-      if (tile::IsMonster(code)) manualMonsters.insert(code);
+      if (tile::IsMonster(code)) manual.manualMonsters.insert(code);
     }
   }
-  const int32_t count = static_cast<int32_t>(manualMonsters.size());
-  manualPageCount = count == 0 ? 0 : (count - 1) / 3 + 1;
-  manualPage = 1;
-  manualPageEntries = count < 4 ? count : 3;
+  const int32_t count = static_cast<int32_t>(manual.manualMonsters.size());
+  manual.manualPageCount = count == 0 ? 0 : (count - 1) / 3 + 1;
+  manual.manualPage = 1;
+  manual.manualPageEntries = count < 4 ? count : 3;
   return true;
 }
 

@@ -18,8 +18,8 @@ constexpr float kFontSize = 17;
 
 // How many entries the page shows: a full page before the last, the remainder on the last.
 int32_t EntriesOnPage(const Game& game) {
-  if (game.manualPage < game.manualPageCount) return kEntriesPerPage;
-  const int32_t count = static_cast<int32_t>(game.manualMonsters.size());
+  if (game.manual.manualPage < game.manual.manualPageCount) return kEntriesPerPage;
+  const int32_t count = static_cast<int32_t>(game.manual.manualMonsters.size());
   if (count == 0) return 0;
   const int32_t remainder = count % kEntriesPerPage;
   return remainder == 0 ? kEntriesPerPage : remainder;
@@ -68,16 +68,17 @@ void DrawManual(Game& game) {
   DrawPicture(game, "Dback", 230, 35, 446, 446, 1, {800, 800});
   game.graphics.DrawText("微软雅黑", 23, 591, 444, 814, 569, "-Enter-", false, false,
                          game.fadeLevel);
-  const bool firstPage = game.manualPage < 2;
-  const bool lastPage = game.manualPage >= game.manualPageCount;
+  const bool firstPage = game.manual.manualPage < 2;
+  const bool lastPage = game.manual.manualPage >= game.manual.manualPageCount;
   DrawPicture(game, "leftarrow", 594, 419, 25, 25, firstPage ? kDimmed : 1, {50, 50});
   DrawPicture(game, "rightarrow", 639, 419, 25, 25, lastPage ? kDimmed : 1, {50, 50});
-  game.manualPageEntries = EntriesOnPage(game);
+  game.manual.manualPageEntries = EntriesOnPage(game);
 
-  const int skipped = kEntriesPerPage * (game.manualPage - 1);
-  if (skipped < 0 || skipped >= static_cast<int>(game.manualMonsters.size())) return;
-  auto id = std::next(game.manualMonsters.begin(), skipped);
-  for (int i = 0; i < game.manualPageEntries && id != game.manualMonsters.end(); ++i, ++id) {
+  const int skipped = kEntriesPerPage * (game.manual.manualPage - 1);
+  if (skipped < 0 || skipped >= static_cast<int>(game.manual.manualMonsters.size())) return;
+  auto id = std::next(game.manual.manualMonsters.begin(), skipped);
+  for (int i = 0; i < game.manual.manualPageEntries && id != game.manual.manualMonsters.end();
+       ++i, ++id) {
     DrawEntry(game, *id, kEntryHeight * static_cast<float>(i));
   }
 }

@@ -237,14 +237,15 @@ TEST_F(TextFit, TheManualsPagesInsideThePage) {
   world_.hero.attack = 10;
   world_.hero.defence = 10;
   for (int first = 1; first <= 44; first += 3) {
-    world_.game.manualMonsters.clear();
-    for (int id = first; id < first + 3 && id <= 44; ++id) world_.game.manualMonsters.insert(id);
-    world_.game.manualPage = 1;
-    world_.game.manualPageCount = 1;
+    world_.game.manual.manualMonsters.clear();
+    for (int id = first; id < first + 3 && id <= 44; ++id)
+      world_.game.manual.manualMonsters.insert(id);
+    world_.game.manual.manualPage = 1;
+    world_.game.manual.manualPageCount = 1;
     world_.game.screen = GameScreen::Manual;
     world_.game.fadeLevel = 1;
     world_.Draw();
-    const int entries = static_cast<int>(world_.game.manualMonsters.size());
+    const int entries = static_cast<int>(world_.game.manual.manualMonsters.size());
     // 18 texts for each entry and "-Enter-"; the page's gold frame is 14 units deep at its scale.
     EXPECT_EQ(ExpectFits("the page of kind " + std::to_string(first), "Dback",
                          [](const DrawCall& page) { return Inside(page, 8); }),

@@ -43,10 +43,10 @@ TEST(Input, ManualListsEachKindOnceInPagesOfThree) {
     for (size_t i = 0; i < c.codes.size(); ++i) world.SetCell(2, static_cast<int>(i), c.codes[i]);
     world.Press('D');
     EXPECT_EQ(world.game.screen, GameScreen::Manual);
-    EXPECT_EQ(world.game.manualMonsters, c.kinds);
-    EXPECT_EQ(world.game.manualPageCount, c.pages);
-    EXPECT_EQ(world.game.manualPage, 1);
-    EXPECT_EQ(world.game.manualPageEntries, c.entries);
+    EXPECT_EQ(world.game.manual.manualMonsters, c.kinds);
+    EXPECT_EQ(world.game.manual.manualPageCount, c.pages);
+    EXPECT_EQ(world.game.manual.manualPage, 1);
+    EXPECT_EQ(world.game.manual.manualPageEntries, c.entries);
   }
 }
 
@@ -57,13 +57,13 @@ TEST(Input, ManualPagesTurnWithinTheirBoundsWithTheirSound) {
   for (int column = 0; column < 7; ++column) world.SetCell(0, column, column + 1);
   world.Press('D');
   world.Press(vk::kLeft);
-  EXPECT_EQ(world.game.manualPage, 1);
+  EXPECT_EQ(world.game.manual.manualPage, 1);
   EXPECT_TRUE(world.played.empty());
   for (int i = 0; i < 3; ++i) {
     world.game.clock += 0.1f;
     world.Press(vk::kRight);
   }
-  EXPECT_EQ(world.game.manualPage, 3);
+  EXPECT_EQ(world.game.manual.manualPage, 3);
   EXPECT_EQ(world.played.size(), 2u);  // Right on the last page plays nothing
   world.Press(vk::kEnter);
   EXPECT_EQ(world.game.screen, GameScreen::Map);

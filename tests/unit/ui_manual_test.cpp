@@ -36,9 +36,9 @@ TEST(UiManual, PagesListThreeEntriesThenTheRemainderWithArrowsDimmedAtTheEnds) {
   };
   for (const Case& c : cases) {
     ManualWorld world(c.ids);
-    world.game.manualPage = c.page;
+    world.game.manual.manualPage = c.page;
     world.Draw();
-    EXPECT_EQ(world.game.manualPageEntries, static_cast<int>(c.names.size()));
+    EXPECT_EQ(world.game.manual.manualPageEntries, static_cast<int>(c.names.size()));
     EXPECT_FLOAT_EQ(world.ArrowOpacity("leftarrow"), c.left);
     EXPECT_FLOAT_EQ(world.ArrowOpacity("rightarrow"), c.right);
     ExpectBox(world.Find("leftarrow"), {594, 419, 619, 444});

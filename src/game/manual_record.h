@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+#include <set>
+
+namespace quenlit {
+
+// The monster manual of the current floor: the kinds it lists, three a page, and the page on
+// show.
+struct ManualRecord {
+  std::set<int32_t> manualMonsters;  // distinct monster ids on the floor, ascending
+  int32_t manualPage = 0;            // from 1
+  int32_t manualPageEntries = 0;     // monsters listed on the page shown
+  int32_t manualPageCount = 0;
+};
+
+}  // namespace quenlit
