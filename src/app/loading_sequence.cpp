@@ -59,17 +59,12 @@ LoadingSequence::LoadingSequence(Game& game) : game_(game) {
   }
   Add(93, [this, canvas] {
     catalogue::BuildSequences(bundle_.images, bundle_.sequences);
-    // Copies of what is always drawn stretched or faded, made on every core before any frame
-    // shows them.
+    // Copies of what is always drawn stretched or faded: the canvas makes them on a thread of
+    // its own, ahead of the frames that show them.
     std::map<std::shared_ptr<platform::Bitmap>, std::vector<platform::Canvas::Drawing>> byBitmap;
     for (const ui::FixedDraw& draw : ui::FixedDraws(bundle_.images, bundle_.sequences))
       byBitmap[draw.bitmap].push_back(draw.drawing);
-    std::vector<std::future<void>> prepared;
-    for (const auto& draws : byBitmap) {
-      prepared.push_back(
-          workers_->Queue([canvas, &draws] { canvas->Prepare(*draws.first, draws.second); }));
-    }
-    for (std::future<void>& done : prepared) done.wait();
+    for (const auto& [bitmap, drawings] : byBitmap) canvas->Prepare(bitmap, drawings);
     return true;
   });
   Add(95, [this, canvas] {
@@ -139,7 +134,7 @@ bool LoadingSequence::CheckDataFiles() {
 }
 
 void LoadingSequence::QueueCatalogueImages(platform::Canvas* canvas) {
-  workers_ = std::make_unique<Workers>(Workers::PerCore());
+  workers_ = std::make_unique<platform::Workers>(platform::Workers::PerCore());
   for (const catalogue::ImageGroup& group : catalogue::ImageGroups()) {
     decoded_.emplace_back(group.images.size());
     std::vector<std::future<void>>& pending = pending_.emplace_back();

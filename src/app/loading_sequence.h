@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "app/load_bundle.h"
-#include "app/workers.h"
+#include "platform/workers.h"
 
 namespace quenlit {
 
@@ -76,7 +76,7 @@ class LoadingSequence {
   size_t next_ = 0;
   int32_t lastCheckpoint_ = 0;
   std::set<std::string> reported_;
-  std::unique_ptr<Workers> workers_;  // last: stops before what its jobs write to goes
+  std::unique_ptr<platform::Workers> workers_;  // last: stops before what its jobs write to goes
 };
 
 }  // namespace quenlit

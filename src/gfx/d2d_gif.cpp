@@ -12,8 +12,7 @@ bool CD2DGif::Draw(platform::Canvas* canvas, float now, float centreX, float cen
   }
   const GifFrame& frame = frames[current];
   if (canvas && frame.bitmap) {
-    const platform::RectF destination{centreX - width / 2, centreY - height / 2,
-                                      centreX + width / 2, centreY + height / 2};
+    const platform::RectF destination = Box(centreX, centreY, width, height);
     const platform::RectF source{0, 0, static_cast<float>(frame.width),
                                  static_cast<float>(frame.height)};
     canvas->DrawBitmap(*frame.bitmap, destination, source, opacity);

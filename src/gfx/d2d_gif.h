@@ -52,6 +52,10 @@ class CD2DGif {
   // advances by the clock. False when nothing was drawn.
   bool Draw(platform::Canvas* canvas, float now, float centreX, float centreY, float width,
             float height, float opacity);
+  // The box a frame is drawn into: width x height centred on (centreX, centreY).
+  static platform::RectF Box(float centreX, float centreY, float width, float height) {
+    return {centreX - width / 2, centreY - height / 2, centreX + width / 2, centreY + height / 2};
+  }
 
  private:
   void Advance();

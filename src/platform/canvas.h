@@ -59,14 +59,17 @@ class Canvas {
   // Draws the source part of the bitmap scaled into the destination, linearly filtered.
   virtual void DrawBitmap(const Bitmap& bitmap, const RectF& destination, const RectF& source,
                           float opacity) = 0;
-  // One way a bitmap is drawn: from the source part, at this size and opacity.
+  // One way a bitmap is drawn: from the source part, into this place, at this opacity.
   struct Drawing {
     RectF source;
-    float width = 0, height = 0, opacity = 1;
+    RectF place;
+    float opacity = 1;
   };
   // Says ahead every way the bitmap will be drawn, so that whatever such draws need is made
-  // before the frame that shows them. May be called on any thread.
-  virtual void Prepare(const Bitmap& /*bitmap*/, const std::vector<Drawing>& /*drawings*/) {}
+  // before the frame that shows them, also after the output changes size. May be called on
+  // any thread.
+  virtual void Prepare(const std::shared_ptr<Bitmap>& /*bitmap*/,
+                       const std::vector<Drawing>& /*drawings*/) {}
 };
 
 }  // namespace quenlit::platform

@@ -45,9 +45,10 @@ void AddPauseDraw(const ImageRegistry& images, std::vector<FixedDraw>& draws) {
   const CD2DImage* found = images.Find(kPausePicture.name);
   if (!found || !found->bitmap) return;
   const platform::Bitmap& bitmap = *found->bitmap;
-  draws.push_back({found->bitmap,
-                   {SourceOf(bitmap, kPausePicture.source), kPausePicture.width,
-                    kPausePicture.height, kPausePicture.opacity}});
+  const PictureDraw& p = kPausePicture;
+  draws.push_back(
+      {found->bitmap,
+       {SourceOf(bitmap, p.source), {p.x, p.y, p.x + p.width, p.y + p.height}, p.opacity}});
 }
 
 std::vector<FixedDraw> FixedDraws(const ImageRegistry& images, const SequenceRegistry& sequences) {

@@ -86,7 +86,9 @@ void AddStrikeEffectDraws(const SequenceRegistry& sequences, std::vector<FixedDr
       if (!frame.bitmap) continue;
       const platform::RectF part{0, 0, static_cast<float>(frame.width),
                                  static_cast<float>(frame.height)};
-      draws.push_back({frame.bitmap, {part, e.width, e.height, 1}});
+      // Where it shows unless the arrow keys nudged it.
+      draws.push_back(
+          {frame.bitmap, {part, CD2DGif::Box(e.centreX, e.centreY, e.width, e.height)}});
     }
   }
 }

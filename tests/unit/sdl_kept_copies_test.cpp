@@ -83,7 +83,9 @@ TEST_F(KeptCopies, AFormPreparedAheadIsReadyBeforeTheFirstDraw) {
   const auto picture = canvas.LoadPng(RedPng(folder, "effect.png", 0xFF));
   ASSERT_TRUE(picture);
   // Two ways of drawing it, as the battle draws one picture in two effects.
-  canvas.Prepare(*picture, {{{0, 0, 8, 8}, 40, 40, 1}, {{0, 0, 8, 8}, 20, 20, 0.5f}});
+  canvas.Prepare(picture,
+                 {{{0, 0, 8, 8}, {0, 0, 40, 40}, 1}, {{0, 0, 8, 8}, {0, 0, 20, 20}, 0.5f}});
+  canvas.WaitForPreparedForms();
   EXPECT_TRUE(Surface(picture).HasForm({0, 0, 8, 8, 40, 40, 255}));
   EXPECT_TRUE(Surface(picture).HasForm({0, 0, 8, 8, 20, 20, 128}));
   EXPECT_NEAR(Red(DrawOverBlack(*picture, {0, 0, 20, 20}, 0.5f, 10, 10)), 128, 1);
@@ -96,6 +98,23 @@ TEST_F(KeptCopies, AFormPreparedAheadIsReadyBeforeTheFirstDraw) {
   EXPECT_EQ(DrawOverBlack(*picture, {0, 0, 8, 8}, 1, 4, 4), 0xFFFF0000u);
 }
 
+TEST_F(KeptCopies, AFittedSceneHasItsCopiesMadeForTheScaleItShowsAt) {
+  const auto picture = canvas.LoadPng(RedPng(folder, "effect.png", 0xFF));
+  ASSERT_TRUE(picture);
+  canvas.FitScene({32, 32, 0});  // twice the size in the 64 x 64 output
+  canvas.Prepare(picture, {{{0, 0, 8, 8}, {2, 2, 18, 18}, 1}});
+  canvas.WaitForPreparedForms();
+  EXPECT_TRUE(Surface(picture).HasForm({0, 0, 8, 8, 32, 32, 255})) << "in output pixels";
+  EXPECT_FALSE(Surface(picture).HasForm({0, 0, 8, 8, 16, 16, 255})) << "not in drawing units";
+
+  // The output changes scale: the copy for the old one goes, one for the new one comes.
+  canvas.FitScene({64, 64, 0});
+  canvas.WaitForPreparedForms();
+  EXPECT_FALSE(Surface(picture).HasForm({0, 0, 8, 8, 32, 32, 255}));
+  EXPECT_TRUE(Surface(picture).HasForm({0, 0, 8, 8, 16, 16, 255}));
+  EXPECT_EQ(DrawOverBlack(*picture, {2, 2, 18, 18}, 1, 10, 10), 0xFFFF0000u);
+}
+
 TEST_F(KeptCopies, DecodingOnDemandReadsOnlyTheSizeUntilTheFirstDraw) {
   canvas.SetDecodeOnDemand(true);
   const auto picture = canvas.LoadPng(RedPng(folder, "lazy.png", 0xFF));
@@ -103,7 +122,8 @@ TEST_F(KeptCopies, DecodingOnDemandReadsOnlyTheSizeUntilTheFirstDraw) {
   EXPECT_EQ(picture->Width(), 8);
   EXPECT_EQ(picture->Height(), 8);
   EXPECT_FALSE(Surface(picture).HoldsPixels());
-  canvas.Prepare(*picture, {{{0, 0, 8, 8}, 40, 40, 1}});
+  canvas.Prepare(picture, {{{0, 0, 8, 8}, {0, 0, 40, 40}, 1}});
+  canvas.WaitForPreparedForms();
   EXPECT_FALSE(Surface(picture).HasForm({0, 0, 8, 8, 40, 40, 255})) << "nothing decoded ahead";
   EXPECT_EQ(DrawOverBlack(*picture, {0, 0, 8, 8}, 1, 4, 4), 0xFFFF0000u);
 

@@ -4,9 +4,9 @@
 #include <future>
 #include <vector>
 
-#include "app/workers.h"
+#include "platform/workers.h"
 
-namespace quenlit {
+namespace quenlit::platform {
 namespace {
 
 TEST(Workers, EveryQueuedJobRunsOnceAndSaysWhenItIsDone) {
@@ -23,4 +23,4 @@ TEST(Workers, EveryQueuedJobRunsOnceAndSaysWhenItIsDone) {
 }
 
 }  // namespace
-}  // namespace quenlit
+}  // namespace quenlit::platform

@@ -172,6 +172,9 @@ int Main(int argc, char** argv) {
   graphics.Initialize(&canvas);
   sound.SetDevice(&audio);
   RunLoader(game);
+  // The copies of the big effects are made on a thread of their own once the map shows; a
+  // player needs longer than that to reach a battle.
+  canvas.WaitForPreparedForms();
 
   std::printf("One frame of each screen, software renderer, %d x %d%s, %d frames each\n",
               canvas.Width(), canvas.Height(), game.settings.fitScene ? ", scene fitted" : "",

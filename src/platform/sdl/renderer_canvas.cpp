@@ -1,9 +1,15 @@
 #include "platform/sdl/renderer_canvas.h"
 
 #include <SDL_image.h>
+#include <sys/resource.h>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 #include <algorithm>
 #include <cmath>
+#include <mutex>
 #include <utility>
 
 namespace quenlit::platform {
@@ -13,10 +19,40 @@ Uint8 ToByte(float fraction) {
   return static_cast<Uint8>(std::lround(std::clamp(fraction, 0.0f, 1.0f) * 255));
 }
 
+// Pictures, their copies and textures are big blocks that come and go: the decoded pixels go
+// once a texture or a copy replaces them. glibc would serve such blocks from its heaps once a
+// few were freed, and keep the freed memory there; given back at once, the game's memory stays
+// near what it holds.
+void ReturnBigBlocksAtOnce() {
+#ifdef __GLIBC__
+  static std::once_flag once;
+  std::call_once(once, [] { mallopt(M_MMAP_THRESHOLD, 256 * 1024); });
+#endif
+}
+
+void LowerThisThreadsPriority() {
+#ifdef __linux__
+  setpriority(PRIO_PROCESS, 0, 10);  // on Linux, the calling thread alone
+#endif
+}
+
+// The copy of the picture that a draw from the source part into the destination (in output
+// pixels) at this opacity shows.
+DrawnForm FormOf(const RectF& source, const RectF& destination, Uint8 alpha) {
+  return {static_cast<int>(std::lround(source.left)),
+          static_cast<int>(std::lround(source.top)),
+          static_cast<int>(std::lround(source.right - source.left)),
+          static_cast<int>(std::lround(source.bottom - source.top)),
+          static_cast<int>(std::lround(destination.right - destination.left)),
+          static_cast<int>(std::lround(destination.bottom - destination.top)),
+          alpha};
+}
+
 }  // namespace
 
 RendererCanvas::RendererCanvas(SDL_Renderer* renderer, int width, int height, FontLocator& fonts)
     : renderer_(renderer), width_(width), height_(height), text_(renderer, fonts) {
+  ReturnBigBlocksAtOnce();
   // The PNG decoder sets itself up on first use; done here, before the loader's workers decode
   // side by side.
   IMG_Init(IMG_INIT_PNG);
@@ -24,6 +60,11 @@ RendererCanvas::RendererCanvas(SDL_Renderer* renderer, int width, int height, Fo
   SDL_RendererInfo info{};
   software_ = renderer_ && SDL_GetRendererInfo(renderer_, &info) == 0 &&
               (info.flags & SDL_RENDERER_SOFTWARE) != 0;
+  if (software_ && Workers::PerCore() > 0) {
+    formMaker_ = std::make_unique<Workers>(1);
+    // Copies are made ahead of need: loading and frames come first.
+    formMaker_->Queue([] { LowerThisThreadsPriority(); });
+  }
   if (SDL_Window* window = renderer_ ? SDL_RenderGetWindow(renderer_) : nullptr) {
     windowId_ = SDL_GetWindowID(window);
     SDL_AddEventWatch(&RendererCanvas::WatchWindow, this);
@@ -31,6 +72,7 @@ RendererCanvas::RendererCanvas(SDL_Renderer* renderer, int width, int height, Fo
 }
 
 RendererCanvas::~RendererCanvas() {
+  formMaker_.reset();  // no copy is made any more for what goes below
   if (windowId_ != 0) SDL_DelEventWatch(&RendererCanvas::WatchWindow, this);
   // Text textures and buried bitmaps go before the renderer that owns them.
   text_.Clear();
@@ -49,8 +91,11 @@ std::shared_ptr<Bitmap> RendererCanvas::Load(PngSource source) {
   bool opaque = false;
   SDL_Surface* pixels = DecodePngSurface(source, &opaque);
   if (!pixels) return nullptr;
-  return std::make_shared<SurfaceBitmap>(pixels->w, pixels->h, pixels, opaque, std::move(source),
-                                         graveyard_);
+  auto picture = std::make_shared<SurfaceBitmap>(pixels->w, pixels->h, pixels, opaque,
+                                                 std::move(source), graveyard_);
+  std::lock_guard lock(formsMutex_);
+  made_.push_back(picture);
+  return picture;
 }
 
 std::shared_ptr<Bitmap> RendererCanvas::LoadPng(const std::string& path) {
@@ -83,11 +128,26 @@ int RendererCanvas::WatchWindow(void* canvas, SDL_Event* event) {
   return 0;
 }
 
+void RendererCanvas::FitScene(const SceneFit& scene) {
+  fit_ = scene;
+  int outputWidth = width_, outputHeight = height_;
+  SDL_GetRendererOutputSize(renderer_, &outputWidth, &outputHeight);
+  placement_ = PlaceScene(scene, outputWidth, outputHeight);
+  if (software_) RemakeForms();
+  Repaint();
+}
+
 void RendererCanvas::BeginDraw() {
   if (!painting_) return;
   outputWidth_ = width_, outputHeight_ = height_;
   SDL_GetRendererOutputSize(renderer_, &outputWidth_, &outputHeight_);
-  if (fit_) placement_ = PlaceScene(*fit_, outputWidth_, outputHeight_);
+  if (fit_) {
+    placement_ = PlaceScene(*fit_, outputWidth_, outputHeight_);
+    if (software_ && formPlacement_ && placement_.scale != formPlacement_->scale) RemakeForms();
+  }
+  // Copies made ahead become textures here, on the drawing thread, one picture a frame: a
+  // frame that shows one finds it ready, and no frame makes many.
+  UploadPreparedForms();
   if (skipUnchanged_) {
     commands_.clear();
     return;
@@ -301,13 +361,7 @@ void RendererCanvas::PaintBitmap(const SurfaceBitmap& picture, const RectF& plac
     // On the processor a stretched draw converts and stretches the whole part every time, and
     // a draw at an opacity blends far slower than a plain one: a copy stretched once, and
     // faded once when the picture keeps one opacity, makes such draws a plain blend.
-    DrawnForm form{from.x,
-                   from.y,
-                   from.w,
-                   from.h,
-                   static_cast<int>(std::lround(to.w)),
-                   static_cast<int>(std::lround(to.h)),
-                   alpha};
+    DrawnForm form = FormOf(source, destination, alpha);
     const bool faded = alpha != 255 && (picture.RepeatsAlpha(alpha) || picture.HasForm(form));
     if (!faded) form.alpha = 255;
     if (faded || form.width != from.w || form.height != from.h) {
@@ -323,24 +377,89 @@ void RendererCanvas::PaintBitmap(const SurfaceBitmap& picture, const RectF& plac
     Show(texture, &from, to, picture.Opaque(), alpha);
 }
 
-void RendererCanvas::Prepare(const Bitmap& bitmap, const std::vector<Drawing>& drawings) {
+void RendererCanvas::Prepare(const std::shared_ptr<Bitmap>& bitmap,
+                             const std::vector<Drawing>& drawings) {
   // Only the software renderer keeps copies; a picture not decoded yet stays so.
   if (!software_ || decodeOnDemand_) return;
-  const auto* picture = dynamic_cast<const SurfaceBitmap*>(&bitmap);
+  auto picture = std::dynamic_pointer_cast<const SurfaceBitmap>(bitmap);
   if (!picture) return;
+  std::optional<Placement> placement;
+  {
+    std::lock_guard lock(formsMutex_);
+    prepared_.push_back({picture, drawings});
+    placement = formPlacement_;
+  }
+  MakeFormsAhead(picture, drawings, placement);
+}
+
+void RendererCanvas::MakeFormsAhead(const std::weak_ptr<const SurfaceBitmap>& picture,
+                                    const std::vector<Drawing>& drawings,
+                                    const std::optional<Placement>& placement) {
+  auto job = [this, picture, drawings, placement] {
+    const auto alive = picture.lock();
+    if (!alive) return;
+    {
+      // The output changed scale since: the copies for the new one are on their way.
+      std::lock_guard lock(formsMutex_);
+      if (placement != formPlacement_) return;
+    }
+    MakeForms(*alive, drawings, placement);
+    std::lock_guard lock(formsMutex_);
+    toUpload_.push_back(alive);
+  };
+  if (formMaker_) {
+    formMaker_->Queue(std::move(job));
+  } else {
+    job();
+  }
+}
+
+void RendererCanvas::MakeForms(const SurfaceBitmap& picture, const std::vector<Drawing>& drawings,
+                               const std::optional<Placement>& placement) {
   std::vector<DrawnForm> forms;
   for (const Drawing& d : drawings) {
-    const DrawnForm form{static_cast<int>(std::lround(d.source.left)),
-                         static_cast<int>(std::lround(d.source.top)),
-                         static_cast<int>(std::lround(d.source.right - d.source.left)),
-                         static_cast<int>(std::lround(d.source.bottom - d.source.top)),
-                         static_cast<int>(std::lround(d.width)),
-                         static_cast<int>(std::lround(d.height)),
-                         ToByte(d.opacity)};
+    const RectF destination = placement ? placement->Map(d.place) : d.place;
+    const DrawnForm form = FormOf(d.source, destination, ToByte(d.opacity));
     if (form.alpha != 255 || form.width != form.partWidth || form.height != form.partHeight)
       forms.push_back(form);
   }
-  if (!forms.empty()) picture->Prepare(forms);
+  if (!forms.empty()) picture.Prepare(forms);
+}
+
+void RendererCanvas::WaitForPreparedForms() {
+  if (formMaker_) formMaker_->Queue([] {}).wait();
+  // A frame uploads one picture's copies; all of them now.
+  while (UploadPreparedForms()) {
+  }
+}
+
+bool RendererCanvas::UploadPreparedForms() {
+  std::shared_ptr<const SurfaceBitmap> picture;
+  {
+    std::lock_guard lock(formsMutex_);
+    while (!picture && !toUpload_.empty()) {
+      picture = toUpload_.front().lock();
+      toUpload_.pop_front();
+    }
+  }
+  if (picture) picture->MakeFormTextures(renderer_);
+  return picture != nullptr;
+}
+
+void RendererCanvas::RemakeForms() {
+  std::vector<std::weak_ptr<const SurfaceBitmap>> made;
+  std::vector<PreparedDraws> prepared;
+  {
+    std::lock_guard lock(formsMutex_);
+    formPlacement_ = placement_;
+    std::erase_if(made_, [](const auto& picture) { return picture.expired(); });
+    made = made_;
+    prepared = prepared_;
+  }
+  // Copies made for the old scale would never be drawn again.
+  for (const auto& weak : made)
+    if (const auto picture = weak.lock()) picture->ForgetForms();
+  for (const auto& [picture, drawings] : prepared) MakeFormsAhead(picture, drawings, placement_);
 }
 
 }  // namespace quenlit::platform

@@ -3,7 +3,9 @@
 #include <SDL.h>
 
 #include <atomic>
+#include <deque>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -14,6 +16,7 @@
 #include "platform/sdl/scene_fit.h"
 #include "platform/sdl/surface_bitmap.h"
 #include "platform/sdl/text_painter.h"
+#include "platform/workers.h"
 
 namespace quenlit::platform {
 
@@ -40,7 +43,8 @@ class RendererCanvas : public Canvas {
   void DrawRectangle(const RectF& rect, float strokeWidth, Colour colour) override;
   void DrawBitmap(const Bitmap& bitmap, const RectF& destination, const RectF& source,
                   float opacity) override;
-  void Prepare(const Bitmap& bitmap, const std::vector<Drawing>& drawings) override;
+  void Prepare(const std::shared_ptr<Bitmap>& bitmap,
+               const std::vector<Drawing>& drawings) override;
 
   const TextPainter& Text() const { return text_; }
 
@@ -55,10 +59,7 @@ class RendererCanvas : public Canvas {
   // From the next frame on, the scene is drawn whole at the largest uniform scale that fits the
   // output, centred on the margin colour. Pictures are scaled with linear filtering and text
   // is rendered at the scaled size, so both stay sharp; nothing is drawn outside the scene.
-  void FitScene(const SceneFit& scene) {
-    fit_ = scene;
-    Repaint();
-  }
+  void FitScene(const SceneFit& scene);
 
   // With skipping on, a frame's calls are kept and drawn at EndDraw, and only when they differ
   // from those of the frame on show (or the output lost it, or changed size): a game standing
@@ -67,6 +68,8 @@ class RendererCanvas : public Canvas {
   // The next frame is drawn and shown whatever it holds: what the output showed was lost.
   // Window events that lose it (exposed, resized, renderer reset) call it themselves.
   void Repaint() { repaint_ = true; }
+  // Waits until every copy asked for by Prepare is made, and made a texture.
+  void WaitForPreparedForms();
   // How many frames were drawn and shown since the canvas was made.
   size_t FramesShown() const { return framesShown_; }
 
@@ -88,6 +91,20 @@ class RendererCanvas : public Canvas {
   void PaintRectangle(const RectF& rect, float strokeWidth, Colour colour);
   void PaintBitmap(const SurfaceBitmap& picture, const RectF& destination, const RectF& source,
                    float opacity);
+  // Has the copies made on the canvas's own thread (or at once without threads), then queued
+  // for a frame to make their textures.
+  void MakeFormsAhead(const std::weak_ptr<const SurfaceBitmap>& picture,
+                      const std::vector<Drawing>& drawings,
+                      const std::optional<Placement>& placement);
+  // Makes the stretched and faded copies of the drawings for output pixels placed so (or
+  // drawing units when the scene is not fitted).
+  static void MakeForms(const SurfaceBitmap& picture, const std::vector<Drawing>& drawings,
+                        const std::optional<Placement>& placement);
+  // The output's scale changed: every copy is let go, and those prepared are made again for
+  // the new scale, ahead as at first.
+  void RemakeForms();
+  // Makes the textures of the next picture whose copies were made ahead; false when none waits.
+  bool UploadPreparedForms();
   // The font size and box a text is laid out at in the output.
   std::pair<float, RectF> TextAsShown(float size, const RectF& box) const;
   void SetDrawColour(Colour colour);
@@ -118,6 +135,18 @@ class RendererCanvas : public Canvas {
   int shownWidth_ = 0;
   int shownHeight_ = 0;
   size_t framesShown_ = 0;
+
+  // Every picture made, and every prepared drawing, to make their copies again at a new scale.
+  struct PreparedDraws {
+    std::weak_ptr<const SurfaceBitmap> picture;
+    std::vector<Drawing> drawings;
+  };
+  std::mutex formsMutex_;  // pictures are made and prepared on the loader's threads
+  std::vector<std::weak_ptr<const SurfaceBitmap>> made_;
+  std::vector<PreparedDraws> prepared_;
+  std::optional<Placement> formPlacement_;  // what the copies were made for, when fitting
+  std::deque<std::weak_ptr<const SurfaceBitmap>> toUpload_;  // copies made, textures not yet
+  std::unique_ptr<Workers> formMaker_;                       // one thread, none without threads
 };
 
 }  // namespace quenlit::platform

@@ -21,6 +21,7 @@ struct Placement {
   // The rectangle in pixels. Each edge is rounded on its own, so pictures that touch in drawing
   // units touch in pixels too, with neither a gap nor an overlap between them.
   RectF Map(const RectF& rect) const;
+  bool operator==(const Placement&) const = default;
 };
 
 Placement PlaceScene(const SceneFit& scene, int outputWidth, int outputHeight);

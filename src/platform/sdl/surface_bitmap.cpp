@@ -75,10 +75,7 @@ SurfaceBitmap::SurfaceBitmap(int width, int height, SDL_Surface* pixels, bool op
 
 SurfaceBitmap::~SurfaceBitmap() {
   if (texture_) graveyard_->Bury(texture_);
-  for (const auto& [key, form] : forms_) {
-    if (form.texture) graveyard_->Bury(form.texture);
-    SDL_FreeSurface(form.pixels);
-  }
+  ForgetForms();
   SDL_FreeSurface(pixels_);
 }
 
@@ -114,6 +111,13 @@ SDL_Texture* SurfaceBitmap::MakeTexture(SDL_Renderer* renderer, SDL_Surface* pix
   SDL_Texture* texture = SDL_CreateTextureFromSurface(renderer, pixels);
   if (texture) SDL_SetTextureScaleMode(texture, SDL_ScaleModeLinear);
   return texture;
+}
+
+void SurfaceBitmap::MakeFormTexture(SDL_Renderer* renderer, Form& form) const {
+  if (form.texture || !form.pixels) return;
+  form.texture = MakeTexture(renderer, form.pixels);
+  SDL_FreeSurface(form.pixels);
+  form.pixels = nullptr;
 }
 
 SDL_Texture* SurfaceBitmap::TextureFor(SDL_Renderer* renderer) const {
@@ -152,6 +156,20 @@ void SurfaceBitmap::ForgetOtherFades(const DrawnForm& form) const {
   }
 }
 
+void SurfaceBitmap::MakeFormTextures(SDL_Renderer* renderer) const {
+  std::lock_guard lock(mutex_);
+  for (auto& [key, form] : forms_) MakeFormTexture(renderer, form);
+}
+
+void SurfaceBitmap::ForgetForms() const {
+  std::lock_guard lock(mutex_);
+  for (const auto& [key, form] : forms_) {
+    if (form.texture) graveyard_->Bury(form.texture);
+    SDL_FreeSurface(form.pixels);
+  }
+  forms_.clear();
+}
+
 bool SurfaceBitmap::HasForm(const DrawnForm& form) const {
   std::lock_guard lock(mutex_);
   return forms_.count(form) != 0;
@@ -168,14 +186,9 @@ SDL_Texture* SurfaceBitmap::FormTextureFor(SDL_Renderer* renderer, const DrawnFo
     found = forms_.emplace(form, Form{BuildForm(pixels, form), nullptr}).first;
     DropPixels();
   }
-  Form& made = found->second;
-  if (!made.texture && made.pixels) {
-    made.texture = MakeTexture(renderer, made.pixels);
-    SDL_FreeSurface(made.pixels);
-    made.pixels = nullptr;
-  }
+  MakeFormTexture(renderer, found->second);
   // A form that could not be made is remembered too: the plain draw takes over.
-  return made.texture;
+  return found->second.texture;
 }
 
 }  // namespace quenlit::platform

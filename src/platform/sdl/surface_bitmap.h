@@ -68,6 +68,10 @@ class SurfaceBitmap : public Bitmap {
   void Prepare(const std::vector<DrawnForm>& forms) const;
   // True once the form has been made (prepared or drawn).
   bool HasForm(const DrawnForm& form) const;
+  // Makes the textures of the forms made ahead, on the drawing thread.
+  void MakeFormTextures(SDL_Renderer* renderer) const;
+  // Lets every form go: the output's scale changed, and they no longer match any draw.
+  void ForgetForms() const;
   // True when no pixel lets anything behind it show; known once the pixels were decoded.
   bool Opaque() const { return opaque_; }
   // Whether the decoded pixels are held right now (besides any texture).
@@ -91,6 +95,8 @@ class SurfaceBitmap : public Bitmap {
   // every opacity it ever held.
   void ForgetOtherFades(const DrawnForm& form) const;
   SDL_Texture* MakeTexture(SDL_Renderer* renderer, SDL_Surface* pixels) const;
+  // The form's pixels become its texture, when they have not yet.
+  void MakeFormTexture(SDL_Renderer* renderer, Form& form) const;
 
   int width_;
   int height_;

@@ -8,7 +8,7 @@
 #include <thread>
 #include <vector>
 
-namespace quenlit {
+namespace quenlit::platform {
 
 // Threads that run jobs in the order they were queued: the loading sequence has its pictures
 // decoded ahead on every core while it goes through its steps in order. Without threads a job
@@ -36,4 +36,4 @@ class Workers {
   std::vector<std::thread> threads_;
 };
 
-}  // namespace quenlit
+}  // namespace quenlit::platform

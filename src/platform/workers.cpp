@@ -1,8 +1,8 @@
-#include "app/workers.h"
+#include "platform/workers.h"
 
 #include <algorithm>
 
-namespace quenlit {
+namespace quenlit::platform {
 
 Workers::Workers(unsigned count) {
   for (unsigned i = 0; i < count; ++i) threads_.emplace_back([this] { Work(); });
@@ -52,4 +52,4 @@ void Workers::Work() {
   }
 }
 
-}  // namespace quenlit
+}  // namespace quenlit::platform
