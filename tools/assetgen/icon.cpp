@@ -12,6 +12,22 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 
+struct Rgb {
+  double r, g, b;
+};
+
+// Fills the current path with a straight gradient from one colour to another, keeping the path
+// for an outline.
+void FillGradientPreserve(cairo_t* cr, double x0, double y0, double x1, double y1, Rgb from,
+                          Rgb to) {
+  cairo_pattern_t* gradient = cairo_pattern_create_linear(x0, y0, x1, y1);
+  cairo_pattern_add_color_stop_rgb(gradient, 0, from.r, from.g, from.b);
+  cairo_pattern_add_color_stop_rgb(gradient, 1, to.r, to.g, to.b);
+  cairo_set_source(cr, gradient);
+  cairo_fill_preserve(cr);
+  cairo_pattern_destroy(gradient);
+}
+
 void RoundedSquare(cairo_t* cr, double inset, double radius) {
   const double a = inset, b = 1 - inset;
   cairo_new_sub_path(cr);
@@ -69,12 +85,7 @@ Picture PaintIcon(int size) {
   cairo_scale(cr, size, size);
 
   RoundedSquare(cr, 0.03, 0.16);
-  cairo_pattern_t* sky = cairo_pattern_create_linear(0, 0, 0, 1);
-  cairo_pattern_add_color_stop_rgb(sky, 0, 0.16, 0.1, 0.32);
-  cairo_pattern_add_color_stop_rgb(sky, 1, 0.05, 0.03, 0.12);
-  cairo_set_source(cr, sky);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(sky);
+  FillGradientPreserve(cr, 0, 0, 0, 1, {0.16, 0.1, 0.32}, {0.05, 0.03, 0.12});  // the night sky
   cairo_save(cr);
   cairo_clip(cr);
   Glow(cr, 0.5, 0.72, 0.45, colour::kGold, 0.35);
@@ -82,12 +93,7 @@ Picture PaintIcon(int size) {
   Twinkle(cr, 0.84, 0.14, 0.035, colour::kGoldLight, 0.8);
 
   TowerPath(cr);
-  cairo_pattern_t* stone = cairo_pattern_create_linear(0.25, 0, 0.75, 0);
-  cairo_pattern_add_color_stop_rgb(stone, 0, 0.36, 0.35, 0.52);
-  cairo_pattern_add_color_stop_rgb(stone, 1, 0.2, 0.19, 0.32);
-  cairo_set_source(cr, stone);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(stone);
+  FillGradientPreserve(cr, 0.25, 0, 0.75, 0, {0.36, 0.35, 0.52}, {0.2, 0.19, 0.32});  // lit stone
   SetColour(cr, colour::kInk);
   cairo_set_line_width(cr, 0.025);
   cairo_stroke(cr);
