@@ -37,19 +37,19 @@ cmake --preset "$preset" >/dev/null
 cmake --build "$build" -j"$(nproc)"
 
 # The longest input each target takes: a map file with keys, a whole save, a short sound.
-declare -A max_len=([ini]=4096 [floor]=512 [monster]=8192 [save]=4400 [wave]=16384 [integrity]=8192)
+declare -A max_len=([ini]=4096 [floor]=512 [monster]=8192 [save]=4400 [wave]=16384 [integrity]=8192 [script]=4096)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failed=0
 printf '%-10s %12s %8s\n' target executions crashes
-for name in ini integrity wave save floor monster; do
+for name in ini integrity wave save floor monster script; do
   crashes="$build/crashes/$name"
   rm -rf "$crashes"
   mkdir -p "$crashes" "$work/$name"
   dict=()
   [ -f "tests/fuzz/$name.dict" ] && dict=(-dict="tests/fuzz/$name.dict")
   status=0
-  "$build/tests/fuzz/${name}_fuzz" "${limit[@]}" "${dict[@]}" -max_len="${max_len[$name]}" \
+  TMPDIR="$work" "$build/tests/fuzz/${name}_fuzz" "${limit[@]}" "${dict[@]}" -max_len="${max_len[$name]}" \
     -print_final_stats=1 -artifact_prefix="$crashes/" -close_fd_mask=3 \
     "$work/$name" "tests/fuzz/corpus/$name" >"$work/$name.log" 2>&1 || status=$?
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$work/$name.log" | tail -n1)

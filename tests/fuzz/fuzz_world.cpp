@@ -1,13 +1,33 @@
 #include "fuzz_world.h"
 #include "base/key_codes.h"
 
+#include <stdlib.h>
+
+#include <filesystem>
 #include <iterator>
+#include <string>
 
 #include "game/types.h"
 
 namespace quenlit::fuzz {
+namespace {
+
+// The saves a fuzzed game makes go to a folder of this run's own under the temporary folder
+// (scripts/fuzz.sh points TMPDIR into a folder of its own that it removes), never into the
+// folder the fuzzer was started from.
+const std::string& RunSaveFolder() {
+  static const std::string folder = [] {
+    std::string pattern = (std::filesystem::temp_directory_path() / "quenlit-fuzz-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) __builtin_trap();
+    return pattern + "/sav";
+  }();
+  return folder;
+}
+
+}  // namespace
 
 FuzzWorld::FuzzWorld() {
+  game.userFiles.saveFolder = RunSaveFolder();
   graphics.Initialize(&canvas);
   sound.SetDevice(&audio);
   game.floors.assign(kFloorCount + 1, Floor{});
