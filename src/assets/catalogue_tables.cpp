@@ -2,6 +2,7 @@
 #include <string>
 
 #include "assets/catalogue.h"
+#include "base/strike_effects.h"
 
 namespace quenlit::catalogue {
 namespace {
@@ -259,52 +260,17 @@ std::vector<SequenceEntry> MakeSequences() {
 }
 
 std::vector<SoundEntry> MakeSounds() {
-  return {
+  std::vector<SoundEntry> sounds = {
       // Played by their file names.
-      {"", "Sound 272.wav"},
-      {"", "Sound 564.wav"},
-      {"", "Sound 1350.wav"},
-      {"", "Sound 1375.wav"},
-      {"", "Sound 1615.wav"},
-      {"", "Sound 1617.wav"},
+      {"", "Sound 272.wav"},  {"", "Sound 564.wav"},  {"", "Sound 1350.wav"},
+      {"", "Sound 1375.wav"}, {"", "Sound 1615.wav"}, {"", "Sound 1617.wav"},
       {"", "Sound 1618.wav"},
-      // Played by the names of the strikes.
-      {"miss", "Sound 1041.wav"},
-      {"sword", "Sound 1088.wav"},
-      {"swordb", "Sound 929.wav"},
-      {"fist", "Sound 1065.wav"},
-      {"fistb", "Sound 907.wav"},
-      {"suck", "Sound 1076.wav"},
-      {"suckb", "Sound 918.wav"},
-      {"water", "Sound 1125.wav"},
-      {"waterb", "Sound 969.wav"},
-      {"flash", "Sound 1114.wav"},
-      {"flashb", "Sound 958.wav"},
-      {"greenlaser", "Sound 1134.wav"},
-      {"greenlaserb", "Sound 978.wav"},
-      {"laser", "Sound 1165.wav"},
-      {"laserb", "Sound 1009.wav"},
-      {"explode", "Sound 1172.wav"},
-      {"explodeb", "Sound 998.wav"},
-      {"nuclear", "Sound 1143.wav"},
-      {"nuclearb", "Sound 987.wav"},
-      {"poision", "Sound 1101.wav"},
-      {"poisionb", "Sound 942.wav"},
-      {"magic", "Sound 1154.wav"},
-      {"magicb", "Sound 998.wav"},
-      {"fire", "fire.wav"},
-      {"fireb", "fireb.wav"},
-      {"firesword", "firesword.wav"},
-      {"fireswordb", "fireswordb.wav"},
-      {"ice", "ice.wav"},
-      {"iceb", "iceb.wav"},
-      {"curse", "curse.wav"},
-      {"curseb", "curseb.wav"},
-      {"barrage", "barrage.wav"},
-      {"barrageb", "barrageb.wav"},
-      {"fog", "fog.wav"},
-      {"fogb", "fogb.wav"},
   };
+  // Played by their names: the dodge, then the strikes.
+  sounds.push_back({kMissSound, kMissSoundFile});
+  for (const StrikeEffect& strike : kStrikeEffects)
+    if (strike.sound) sounds.push_back({strike.name, strike.sound});
+  return sounds;
 }
 
 std::vector<ImageEntry> MakeLoadingImages() {

@@ -1,7 +1,7 @@
 // A battle played out one strike at a time, each with its effect and sound.
-#include <set>
 #include <string>
 
+#include "base/strike_effects.h"
 #include "game/game.h"
 
 namespace quenlit {
@@ -49,12 +49,12 @@ bool Game::BattleStep(float now) {
     }
     if (hero.attack > battle.opponent.defend) {
       if (random.RollChance(static_cast<float>(battle.opponent.swift) / 100.0f)) {
-        sound.PlayByName("miss", now);
+        sound.PlayByName(kMissSound, now);
         heroMissTime = now;
         heroMissShown = true;
       } else {
-        StartSequence("heroslash");
-        sound.PlayByName("sword", now);
+        StartSequence(kHeroSlash);
+        sound.PlayByName(kHeroSlashSound, now);
         HeroStrikeDamage();
       }
     }
@@ -75,18 +75,17 @@ bool Game::BattleStep(float now) {
   }
   if (battle.opponent.ability == kMageAbility || battle.opponent.attack > hero.defence) {
     if (random.RollChance(static_cast<float>(hero.agility) / 100.0f)) {
-      sound.PlayByName("miss", now);
+      sound.PlayByName(kMissSound, now);
       monsterMissTime = now;
       monsterMissShown = true;
     } else if (random.RollChance(battle.criticalRatio)) {
-      const std::string effect = battle.opponent.weapon + "b";
+      const std::string effect = CriticalStrike(battle.opponent.weapon);
       StartSequence(effect);
       sound.PlayByName(effect, now);
       MonsterStrikeDamage(true);
     } else {
-      // The barrage and fire strikes open with the impact flash.
-      if (battle.opponent.weapon == "barrage" || battle.opponent.weapon == "fire")
-        StartSequence("hit");
+      const StrikeEffect* strike = FindStrikeEffect(battle.opponent.weapon);
+      if (strike && strike->flashFirst) StartSequence(kImpactFlash);
       StartSequence(battle.opponent.weapon);
       sound.PlayByName(battle.opponent.weapon, now);
       MonsterStrikeDamage(false);
@@ -103,19 +102,11 @@ bool Game::BattleStep(float now) {
 }
 
 void Game::HideStrikeEffects() {
-  // Every sequence a battle can start: the hero's slash, the impact flash, and the weapon of
-  // each kind in the table (and of the one just fought) with its critical form. Whatever
-  // still runs would otherwise go on into the next battle.
-  std::set<std::string> effects = {"heroslash", "hit", battle.opponent.weapon,
-                                   battle.opponent.weapon + "b"};
-  for (const auto& [id, kind] : monsters) {
-    effects.insert(kind.weapon);
-    effects.insert(kind.weapon + "b");
-  }
-  for (const std::string& name : effects) {
-    // A kind's critical form may not exist ("fistb"): only those that do are stopped.
-    if (sequences.Contains(name)) sequences.Find(name)->Stop();
-  }
+  // Whatever still runs would otherwise go on into the next battle. A strike that only
+  // sounds has no sequence to stop.
+  for (const StrikeEffect& strike : kStrikeEffects)
+    if (strike.HasSequence() && sequences.Contains(strike.name))
+      sequences.Find(strike.name)->Stop();
 }
 
 }  // namespace quenlit

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "assets/catalogue.h"
+#include "base/strike_effects.h"
 #include "golden_picture.h"
-#include "ui/strike_effect_places.h"
 
 namespace quenlit::test {
 namespace {
@@ -99,9 +99,7 @@ TEST(ArtDirection, StrikeEffectsLeaveThePanelsNumbersReadable) {
     for (const catalogue::ImageEntry& entry : group.images) files[entry.name] = entry.file;
   int frames = 0;
   for (const catalogue::SequenceEntry& sequence : catalogue::Sequences()) {
-    const ui::EffectPlace* place = nullptr;
-    for (const ui::EffectPlace& p : ui::StrikeEffectPlaces())
-      if (sequence.name == p.name) place = &p;
+    const StrikeEffect* place = FindStrikeEffect(sequence.name);
     if (!place) continue;
     for (const catalogue::FrameEntry& frame : sequence.frames) {
       Picture picture;

@@ -7,9 +7,10 @@
 #include <string>
 
 #include "assets/catalogue.h"
+#include "base/strike_effects.h"
 #include "painters.h"
 #include "pixel_ops.h"
-#include "ui/strike_effect_places.h"
+#include "ui/battle_portraits.h"
 
 namespace quenlit::assetgen {
 namespace {
@@ -22,18 +23,12 @@ constexpr double kStrongRadius = 24, kGoneRadius = 64;
 // The square, in screen units, that the whole motion of the spell is gathered into.
 constexpr double kGathered = 150;
 
-const ui::EffectPlace* PlaceOf(const std::string& sequence) {
-  for (const ui::EffectPlace& place : ui::StrikeEffectPlaces())
-    if (sequence == place.name) return &place;
-  return nullptr;
-}
-
 }  // namespace
 
 void FocusStrikeEffects(PainterTable& table) {
   std::set<std::string> focused;  // a picture shared by two sequences is faded for the first
   for (const catalogue::SequenceEntry& sequence : catalogue::Sequences()) {
-    const ui::EffectPlace* place = PlaceOf(sequence.name);
+    const StrikeEffect* place = FindStrikeEffect(sequence.name);
     if (!place || std::max(place->width, place->height) <= kBigEffect) continue;
     const bool onMonster = std::abs(place->centreX - ui::kMonsterPortraitX) <
                            std::abs(place->centreX - ui::kHeroPortraitX);

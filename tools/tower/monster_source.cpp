@@ -1,9 +1,9 @@
 #include "monster_source.h"
 
-#include <algorithm>
 #include <set>
 #include <sstream>
 
+#include "base/strike_effects.h"
 #include "source_text.h"
 
 namespace quenlit::tower {
@@ -41,9 +41,8 @@ std::optional<std::string> FillKind(const std::vector<std::string>& words, int e
     *numbers[i].field = *value;
   }
   m.weapon = words[11];
-  const auto& effects = StrikeEffects();
-  if (std::find(effects.begin(), effects.end(), m.weapon) == effects.end())
-    return "\"" + m.weapon + "\" is not a strike effect";
+  const StrikeEffect* strike = FindStrikeEffect(m.weapon);
+  if (!strike || !strike->weapon) return "\"" + m.weapon + "\" is not a strike effect";
   m.ability = words[12] == kNoAbility ? "" : words[12];
   if (!m.ability.empty() && m.ability != kMageAbility)
     return "the only ability is \"" + std::string(kMageAbility) + "\" (or \"-\" for none)";
@@ -53,14 +52,6 @@ std::optional<std::string> FillKind(const std::vector<std::string>& words, int e
 }
 
 }  // namespace
-
-const std::vector<std::string>& StrikeEffects() {
-  static const std::vector<std::string> effects = {
-      "fist",      "sword",   "water",      "suck",    "flash", "explode",
-      "poision",   "nuclear", "greenlaser", "laser",   "magic", "fire",
-      "firesword", "ice",     "curse",      "barrage", "fog"};
-  return effects;
-}
 
 std::string MonsterPicture(int kind, int phase) {
   return "Image " + std::to_string(2000 + 2 * kind - 2 + phase) + ".png";

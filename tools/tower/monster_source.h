@@ -8,9 +8,6 @@
 
 namespace quenlit::tower {
 
-// The strike effects a monster's weapon may name: each has its frame sequence and sound.
-const std::vector<std::string>& StrikeEffects();
-
 // The picture file of a kind: kind n shows "Image <2000 + 2n - 1>.png" and "Image <2000 + 2n>.png".
 std::string MonsterPicture(int kind, int phase);
 
