@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config git
-  libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libfontconfig-dev libcairo2-dev
+  libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libfontconfig-dev libpng-dev libcairo2-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   angband-data
   fonts-wqy-microhei fonts-arphic-gbsn00lp fonts-arphic-gkai00mp

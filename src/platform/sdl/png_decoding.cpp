@@ -1,8 +1,7 @@
 #include "platform/sdl/png_decoding.h"
 
-#include <SDL_image.h>
-
 #include "platform/png_header.h"
+#include "platform/sdl/png_reader.h"
 
 namespace quenlit::platform {
 namespace {
@@ -18,14 +17,10 @@ SDL_RWops* Open(const PngSource& source) {
 SDL_Surface* DecodePngSurface(const PngSource& source, bool* opaque) {
   SDL_RWops* stream = Open(source);
   if (!stream) return nullptr;
-  SDL_Surface* decoded = IMG_LoadTyped_RW(stream, 1, "PNG");
-  if (!decoded) return nullptr;
-  const bool hasAlpha =
-      SDL_ISPIXELFORMAT_ALPHA(decoded->format->format) || decoded->format->palette;
-  SDL_Surface* argb = SDL_ConvertSurfaceFormat(decoded, SDL_PIXELFORMAT_ARGB8888, 0);
-  SDL_FreeSurface(decoded);
-  // A picture without an alpha channel is opaque without looking.
-  if (argb && opaque) *opaque = !hasAlpha || IsOpaque(argb);
+  bool allOpaque = false;
+  SDL_Surface* argb = ReadPngArgb(stream, allOpaque);
+  SDL_RWclose(stream);
+  if (argb && opaque) *opaque = allOpaque;
   return argb;
 }
 
