@@ -46,21 +46,6 @@ constexpr Line kDialogue[] = {
 constexpr Vector kStrengthGiftCell{3, 2};  // floor 2: 20 attack and 10 defence
 constexpr Vector kKeysGiftCell{13, 0};     // floor 3, behind the jail gate: keys
 
-const char* DefaultSpeaker(uint8_t code) {
-  switch (code) {
-    case tile::kMerchant:
-      return "商人";
-    case tile::kOldMan:
-      return "老人";
-    case tile::kThief:
-      return "盗贼";
-    case tile::kFairy:
-      return "精灵";
-    default:
-      return "";
-  }
-}
-
 }  // namespace
 
 bool Game::TalkAt(int row, int column) {
@@ -86,7 +71,7 @@ bool Game::Talk(const std::string& text, int row, int column, const std::string&
   fadeRising = false;
   if (!text.empty()) dialogue.talkLines = {text};
   std::string name = speaker;
-  if (name.empty()) name = DefaultSpeaker(CellAt(row, column).value_or(0));
+  if (name.empty()) name = tile::MeaningOf(CellAt(row, column).value_or(tile::kFloor)).speaker;
   dialogue.talkSpeaker = name;
   dialogue.talkRow = row;
   dialogue.talkColumn = column;

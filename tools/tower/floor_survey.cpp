@@ -13,17 +13,11 @@ std::string At(int floor, Vector cell) {
   return "floor " + std::to_string(floor) + " " + CellText(cell);
 }
 
-// A cell the hero can stand on after a floor change: plain floor or stairs.
-bool Standable(uint8_t code) {
-  return code == tile::kFloor || code == tile::kStairsDown || code == tile::kStairsUp;
-}
-
 // A cell a path can go through once it is dealt with: floor, stairs, monsters, items, doors.
 bool Passable(uint8_t code) {
-  if (Standable(code) || tile::IsMonster(code)) return true;
-  const bool item = (code >= 209 && code <= 218) || (code >= 225 && code <= 240);
-  const bool door = (code >= tile::kYellowDoor && code <= tile::kRedDoor) || code == tile::kJail;
-  return item || door;
+  const tile::Kind kind = tile::MeaningOf(code).kind;
+  return tile::IsWalkable(code) || kind == tile::Kind::Monster || kind == tile::Kind::Item ||
+         kind == tile::Kind::Door;
 }
 
 // A cell that is there to be dealt with or reached; walls and scenery are not.
@@ -100,7 +94,7 @@ void CheckStairs(const TowerSurvey& survey, const std::vector<Floor>& floors,
         const int other = floor.floor + delta;
         if (other < 1 || other > kFloorCount) {
           problems.push_back("stairs at " + At(floor.floor, cell) + " lead out of the tower");
-        } else if (!Standable(floors[other].At(cell.a, cell.b))) {
+        } else if (!tile::IsWalkable(floors[other].At(cell.a, cell.b))) {
           problems.push_back("stairs at " + At(floor.floor, cell) + " arrive on " +
                              At(other, cell) + ", which holds tile " +
                              std::to_string(floors[other].At(cell.a, cell.b)));

@@ -21,19 +21,6 @@ KeyName ArrowFor(Direction direction) {
   return {facts.arrowKey, facts.keyName};
 }
 
-const char* DoorColour(uint8_t code) {
-  switch (code) {
-    case tile::kYellowDoor:
-      return "yellow";
-    case tile::kBlueDoor:
-      return "blue";
-    case tile::kRedDoor:
-      return "red";
-    default:
-      return nullptr;
-  }
-}
-
 // Game seconds a battle may take before the script gives up on it: the strikes the hero needs,
 // each round at the slow 0.35 s rhythm for every exchange, twice over for the dodges.
 int BattleTimeout(const Monster& m, int32_t heroDamage) {
@@ -104,9 +91,10 @@ class RouteRunner {
     if (!failure_.empty()) return failure_;
     if (hero_.floor != floorBefore || !(hero_.Position() == standing)) return std::nullopt;
     if (acted_ || *game_.CellAt(target.a, target.b) != before) return std::nullopt;
-    if (const char* colour = DoorColour(before))
-      return "floor " + std::to_string(hero_.floor) + ": no " + colour + " key for the door at " +
-             CellText(target);
+    if (const tile::Meaning& door = tile::MeaningOf(before);
+        door.kind == tile::Kind::Door && door.key != tile::kFloor)
+      return "floor " + std::to_string(hero_.floor) + ": no " + tile::MeaningOf(door.key).name +
+             " for the door at " + CellText(target);
     return "floor " + std::to_string(hero_.floor) + ": nothing happens at " + CellText(target) +
            " (tile " + std::to_string(before) + ")";
   }
