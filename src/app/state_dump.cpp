@@ -67,8 +67,8 @@ std::string DumpState(Game& game, const std::vector<std::string>& played,
   json.Key("ability").Value(game.battle.opponent.ability);
   json.EndObject();
   json.Key("targetFloor").Value(game.targetFloor);
-  json.Key("fadeLevel").Value(game.fadeLevel);
-  json.Key("fadeRising").Value(game.fadeRising);
+  json.Key("fadeLevel").Value(game.curtain.fadeLevel);
+  json.Key("fadeRising").Value(game.curtain.fadeRising);
   json.Key("displayModeIndex").Value(game.settings.displayModeIndex);
   json.Key("loadProgress").Value(static_cast<int>(game.loadProgress));
   json.Key("cells").BeginArray();
@@ -78,10 +78,10 @@ std::string DumpState(Game& game, const std::vector<std::string>& played,
   json.EndArray();
   Strings(json.Key("played"), played);
   Strings(json.Key("started"), started);
-  json.Key("heroMissShown").Value(game.heroMissShown);
-  json.Key("monsterMissShown").Value(game.monsterMissShown);
-  json.Key("gameOverShown").Value(game.gameOverShown);
-  json.Key("victoryShown").Value(game.victoryShown);
+  json.Key("heroMissShown").Value(game.displays.heroMissShown);
+  json.Key("monsterMissShown").Value(game.displays.monsterMissShown);
+  json.Key("gameOverShown").Value(game.displays.gameOverShown);
+  json.Key("victoryShown").Value(game.displays.victoryShown);
   json.EndObject();
   return json.Text();
 }

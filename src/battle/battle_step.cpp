@@ -35,8 +35,8 @@ bool Game::BattleStep(float now) {
   }
   if (hero.hp == 0) {
     screen = GameScreen::GameOver;
-    gameOverShown = true;
-    gameOverTime = now;
+    displays.gameOverShown = true;
+    displays.gameOverTime = now;
   }
 
   if (battle.heroTurn != 0) {
@@ -50,8 +50,8 @@ bool Game::BattleStep(float now) {
     if (hero.attack > battle.opponent.defend) {
       if (random.RollChance(static_cast<float>(battle.opponent.swift) / 100.0f)) {
         sound.PlayByName(kMissSound, now);
-        heroMissTime = now;
-        heroMissShown = true;
+        displays.heroMissTime = now;
+        displays.heroMissShown = true;
       } else {
         StartSequence(kHeroSlash);
         sound.PlayByName(kHeroSlashSound, now);
@@ -76,8 +76,8 @@ bool Game::BattleStep(float now) {
   if (battle.opponent.ability == kMageAbility || battle.opponent.attack > hero.defence) {
     if (random.RollChance(static_cast<float>(hero.agility) / 100.0f)) {
       sound.PlayByName(kMissSound, now);
-      monsterMissTime = now;
-      monsterMissShown = true;
+      displays.monsterMissTime = now;
+      displays.monsterMissShown = true;
     } else if (random.RollChance(battle.criticalRatio)) {
       const std::string effect = CriticalStrike(battle.opponent.weapon);
       StartSequence(effect);
@@ -95,8 +95,8 @@ bool Game::BattleStep(float now) {
     hero.hp = 0;
     screen = GameScreen::GameOver;
     sound.Play("Sound 1375.wav", now);
-    gameOverShown = true;
-    gameOverTime = now;
+    displays.gameOverShown = true;
+    displays.gameOverTime = now;
   }
   return true;
 }

@@ -67,8 +67,8 @@ bool Game::TalkAt(int row, int column) {
 }
 
 bool Game::Talk(const std::string& text, int row, int column, const std::string& speaker) {
-  fadeLevel = 1.0f;
-  fadeRising = false;
+  curtain.fadeLevel = 1.0f;
+  curtain.fadeRising = false;
   if (!text.empty()) dialogue.talkLines = {text};
   std::string name = speaker;
   if (name.empty()) name = tile::MeaningOf(CellAt(row, column).value_or(tile::kFloor)).speaker;

@@ -15,10 +15,14 @@
 #include "data/monster.h"
 #include "data/user_files.h"
 #include "game/battle_record.h"
+#include "game/curtain.h"
 #include "game/dialogue_record.h"
+#include "game/frame_clock.h"
 #include "game/hero.h"
+#include "game/loading_bar.h"
 #include "game/manual_record.h"
 #include "game/random.h"
+#include "game/timed_displays.h"
 #include "game/types.h"
 #include "game/video_settings.h"
 #include "gfx/d2d_gif.h"
@@ -70,22 +74,11 @@ class Game {
   int32_t targetFloor = 0;
   std::string messageText;
 
-  // --- Timed battle and end-screen displays ---
-  bool heroMissShown = false;
-  float heroMissTime = 0;
-  bool monsterMissShown = false;
-  float monsterMissTime = 0;
-  bool gameOverShown = false;
-  float gameOverTime = 0;
-  bool victoryShown = false;
-  float victoryTime = 0;
+  TimedDisplays displays;
 
   std::atomic<int32_t> shopPrice{0};
 
-  // --- The curtain shared by the floor change and the pulsing prompts ---
-  float fadeStep = 0;
-  float fadeLevel = 0;
-  bool fadeRising = false;
+  Curtain curtain;
 
   std::array<uint8_t, 200> reservedBytes{};
   std::array<uint8_t, 256> keyDown{};
@@ -97,12 +90,8 @@ class Game {
   std::map<int32_t, Monster> monsters;
   std::vector<Floor> floors;
 
-  // --- Frame drawing state ---
-  float lastDrawnTime = 0;
-  float lastToggleTime = 0;
-  bool spritePhase = false;
-  int32_t loadingBarX = 100;
-  float shownPercent = 0;
+  FrameClock frameClock;
+  LoadingBar loadingBar;
 
   // Keeps the loading thread's bitmap work and the drawing of a frame apart.
   std::binary_semaphore renderLock{1};

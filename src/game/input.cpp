@@ -152,8 +152,8 @@ void Game::CollectReward() {
   if (hero.floor == tile::kBossFloor && battle.row == tile::kBossRow &&
       battle.column == tile::kBossColumn) {
     screen = GameScreen::Victory;
-    victoryShown = true;
-    victoryTime = clock;
+    displays.victoryShown = true;
+    displays.victoryTime = clock;
   }
 }
 

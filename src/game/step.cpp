@@ -39,8 +39,8 @@ bool Game::TakeStairs(int delta) {
   const int32_t destination = hero.floor + delta;
   if (destination < 1 || destination > kFloorCount) return false;
   targetFloor = destination;
-  fadeLevel = 0.0f;
-  fadeRising = true;
+  curtain.fadeLevel = 0.0f;
+  curtain.fadeRising = true;
   sound.Play("Sound 1617.wav", clock);
   screen = GameScreen::FloorChange;
   return true;

@@ -39,7 +39,8 @@ void DrawBattlePanel(Game& game) {
   g.DrawRectangle(534, 162, 568, 196, 2);
 
   DrawPicture(game, "hero1d", 535, 163, 32, 32);
-  const std::string monster = MonsterPicture(game, game.battle.opponentId, game.spritePhase);
+  const std::string monster =
+      MonsterPicture(game, game.battle.opponentId, game.frameClock.spritePhase);
   if (!monster.empty()) DrawPicture(game, monster, 236, 163, 32, 32);
 
   DrawNumbers(game);
@@ -61,7 +62,7 @@ void DrawBattleWon(Game& game) {
   DrawTextAt(game, kFont, 16, 505, 264, Format("金币:%d", game.battle.opponent.gold),
              CD2DGraphics::kWhite);
   game.graphics.DrawText("微软雅黑", 17, 530, 231, 680, 331, "-Enter-", false, false,
-                         game.fadeLevel);
+                         game.curtain.fadeLevel);
 }
 
 }  // namespace quenlit::ui

@@ -18,8 +18,8 @@ constexpr float kFadeInEnd = 3.5f, kStandEnd = 5.5f, kFadeOutEnd = 9.0f, kFadeTi
 }  // namespace
 
 void DrawVictory(Game& game, float shownAt) {
-  if (!game.victoryShown) return;
-  if (shownAt - game.victoryTime <= kRewardShownFor) {
+  if (!game.displays.victoryShown) return;
+  if (shownAt - game.displays.victoryTime <= kRewardShownFor) {
     DrawPicture(game, "flag", 30, 127, 756, 191);
   } else {
     DrawTextAt(game, "Scrivane", 54, 213, 140, "恭喜你 你赢了~", RGB(255, 255, 0));
@@ -27,8 +27,8 @@ void DrawVictory(Game& game, float shownAt) {
 }
 
 void DrawGameOver(Game& game, float shownAt) {
-  if (!game.gameOverShown) return;
-  const float d = shownAt - game.gameOverTime;
+  if (!game.displays.gameOverShown) return;
+  const float d = shownAt - game.displays.gameOverTime;
   float y = 180, alpha = 1;
   if (d <= kFadeInEnd) {
     y = 215 - 10 * d;
@@ -37,7 +37,7 @@ void DrawGameOver(Game& game, float shownAt) {
     y = 235 - 10 * d;
     alpha = 1 - std::abs(d - kStandEnd) / kFadeTime;
   } else if (d > kFadeOutEnd) {
-    game.gameOverShown = false;
+    game.displays.gameOverShown = false;
     return;
   }
   DrawTextAt(game, "Scrivane", 78, 213, y, "Game Over~", RGB(255, 0, 0), alpha);

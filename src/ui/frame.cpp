@@ -23,8 +23,8 @@ bool HasCurtain(GameScreen screen) {
 bool Game::Render(float now) {
   // A clock of exactly 0 draws at once and leaves the frame cap and sprite clock alone.
   if (now != 0) {
-    if (now - lastDrawnTime < kFrameInterval) return true;
-    lastDrawnTime = now;
+    if (now - frameClock.lastDrawnTime < kFrameInterval) return true;
+    frameClock.lastDrawnTime = now;
   }
   const GameScreen current = screen;
   if (current == GameScreen::Loading) {
@@ -33,9 +33,9 @@ bool Game::Render(float now) {
   } else {
     renderLock.acquire();
     graphics.BeginDraw();
-    if (now != 0 && now - lastToggleTime >= 1.0f / static_cast<float>(settings.fps)) {
-      if (current != GameScreen::Paused) spritePhase = !spritePhase;
-      lastToggleTime = now;
+    if (now != 0 && now - frameClock.lastToggleTime >= 1.0f / static_cast<float>(settings.fps)) {
+      if (current != GameScreen::Paused) frameClock.spritePhase = !frameClock.spritePhase;
+      frameClock.lastToggleTime = now;
     }
     graphics.Clear(RGB(128, 128, 128));
     DrawGameScreen(now);
@@ -48,7 +48,7 @@ bool Game::Render(float now) {
 
 float Game::IdleTime(float now) const {
   if (screen == GameScreen::Battle) return 0.001f;
-  return std::clamp(lastDrawnTime + kFrameInterval - now, 0.0f, kFrameInterval);
+  return std::clamp(frameClock.lastDrawnTime + kFrameInterval - now, 0.0f, kFrameInterval);
 }
 
 // Moves the curtain one step on the screens that use it; the map is already drawn, so the
@@ -56,19 +56,19 @@ float Game::IdleTime(float now) const {
 void Game::AdvanceCurtain() {
   if (!HasCurtain(screen)) return;
   const bool floorChange = screen == GameScreen::FloorChange;
-  fadeStep = floorChange ? kFloorChangeFadeStep : kPromptFadeStep;
-  if (fadeRising) {
-    fadeLevel += fadeStep;
-    if (fadeLevel > 1.0f) {
-      fadeLevel = 1.0f;
-      fadeRising = false;
+  curtain.fadeStep = floorChange ? kFloorChangeFadeStep : kPromptFadeStep;
+  if (curtain.fadeRising) {
+    curtain.fadeLevel += curtain.fadeStep;
+    if (curtain.fadeLevel > 1.0f) {
+      curtain.fadeLevel = 1.0f;
+      curtain.fadeRising = false;
       if (floorChange) hero.SetFloor(targetFloor);  // the switch happens behind the curtain
     }
   } else {
-    fadeLevel -= fadeStep;
-    if (fadeLevel < 0.0f) {
-      fadeLevel = 0.0f;
-      fadeRising = true;
+    curtain.fadeLevel -= curtain.fadeStep;
+    if (curtain.fadeLevel < 0.0f) {
+      curtain.fadeLevel = 0.0f;
+      curtain.fadeRising = true;
       if (floorChange) screen = GameScreen::Map;
     }
   }
@@ -78,10 +78,10 @@ void Game::DrawLoadingScreen(float now) {
   graphics.BeginDraw();
   graphics.Clear(RGB(0, 0, 0));
   const int32_t progress = loadProgress;
-  if (loadingBarX < progress * 6 + 100) loadingBarX += 30;
-  if (shownPercent < static_cast<float>(progress)) {
-    shownPercent += 5;
-    if (shownPercent < static_cast<float>(progress - 10)) shownPercent += 10;
+  if (loadingBar.loadingBarX < progress * 6 + 100) loadingBar.loadingBarX += 30;
+  if (loadingBar.shownPercent < static_cast<float>(progress)) {
+    loadingBar.shownPercent += 5;
+    if (loadingBar.shownPercent < static_cast<float>(progress - 10)) loadingBar.shownPercent += 10;
   }
   // The first frames come before the loading screen's own pictures are in: not yet there is
   // not missing.
@@ -91,10 +91,10 @@ void Game::DrawLoadingScreen(float now) {
   }
   if (sequences.Contains("loading")) {
     sequences.Find("loading")->Draw(graphics.GetRenderTarget(), now,
-                                    static_cast<float>(loadingBarX), 400, 618, 180, 1);
+                                    static_cast<float>(loadingBar.loadingBarX), 400, 618, 180, 1);
   }
   char text[32];
-  std::snprintf(text, sizeof text, "Loading %d%%", static_cast<int>(shownPercent));
+  std::snprintf(text, sizeof text, "Loading %d%%", static_cast<int>(loadingBar.shownPercent));
   graphics.DrawColorText("迷你简娃娃篆", 35, 240, 430, 0, 0, text, RGB(255, 255, 255), 1, false);
 }
 

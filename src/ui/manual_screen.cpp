@@ -58,7 +58,7 @@ void DrawEntry(Game& game, int32_t id, float y) {
   value(481, 164, Format("%-3d", m.exp), RGB(102, 255, 255));
   value(538, 164, Format("%-3d", m.gold), RGB(255, 255, 0));
 
-  const std::string picture = MonsterPicture(game, id, game.spritePhase);
+  const std::string picture = MonsterPicture(game, id, game.frameClock.spritePhase);
   if (!picture.empty()) DrawPicture(game, picture, 251, 96 + y, 32, 32);
 }
 
@@ -67,7 +67,7 @@ void DrawEntry(Game& game, int32_t id, float y) {
 void DrawManual(Game& game) {
   DrawPicture(game, "Dback", 230, 35, 446, 446, 1, {800, 800});
   game.graphics.DrawText("微软雅黑", 23, 591, 444, 814, 569, "-Enter-", false, false,
-                         game.fadeLevel);
+                         game.curtain.fadeLevel);
   const bool firstPage = game.manual.manualPage < 2;
   const bool lastPage = game.manual.manualPage >= game.manual.manualPageCount;
   DrawPicture(game, "leftarrow", 594, 419, 25, 25, firstPage ? kDimmed : 1, {50, 50});

@@ -27,11 +27,11 @@ void DrawCells(Game& game) {
     for (int column = 0; column < kFloorSize; ++column) {
       const uint8_t code = cells.At(row, column);
       const float x = CellLeft(column), y = CellTop(row);
-      const std::string picture = CellPicture(code, game.spritePhase);
+      const std::string picture = CellPicture(code, game.frameClock.spritePhase);
       if (!picture.empty()) DrawPicture(game, picture, x, y, kCellSize, kCellSize);
       // A monster stands on the background itself: its byte has no cell picture.
       if (tile::IsMonster(code)) {
-        const std::string monster = MonsterPicture(game, code, game.spritePhase);
+        const std::string monster = MonsterPicture(game, code, game.frameClock.spritePhase);
         if (!monster.empty()) DrawPicture(game, monster, x, y, kCellSize, kCellSize);
       }
     }
@@ -48,7 +48,7 @@ void DrawHero(Game& game) {
   const Hero& hero = game.hero;
   const uint32_t arrow = ArrowOf(hero.facing);
   const bool held = arrow != 0 && game.keyDown[arrow] != 0;
-  const std::string picture = HeroPicture(hero.facing, held, game.spritePhase);
+  const std::string picture = HeroPicture(hero.facing, held, game.frameClock.spritePhase);
   if (picture.empty()) return;
   DrawPicture(game, picture, CellLeft(hero.Column()), CellTop(hero.Row()), kCellSize, kCellSize);
 }

@@ -15,8 +15,9 @@ std::string SpeakerPicture(const Game& game) {
   if (game.dialogue.talkRow < 0) return "";
   const std::optional<uint8_t> code = game.CellAt(game.dialogue.talkRow, game.dialogue.talkColumn);
   if (!code) return "";
-  if (tile::IsMonster(*code)) return PhasePicture(Format("Monster%d", *code), game.spritePhase);
-  return CharacterPicture(*code, game.spritePhase);
+  if (tile::IsMonster(*code))
+    return PhasePicture(Format("Monster%d", *code), game.frameClock.spritePhase);
+  return CharacterPicture(*code, game.frameClock.spritePhase);
 }
 
 // Always at one place, size and opacity: a copy made ahead spares the first pause its making.
@@ -25,7 +26,7 @@ const PictureDraw kPausePicture{"pause", -10, -75, 720.2f, 676, 0.6f, {800, 800}
 }  // namespace
 
 void DrawFloorCurtain(Game& game) {
-  DrawPicture(game, "transition", 230, 35, 446, 446, game.fadeLevel, {800, 800});
+  DrawPicture(game, "transition", 230, 35, 446, 446, game.curtain.fadeLevel, {800, 800});
 }
 
 void DrawMessageBox(Game& game) {
@@ -33,7 +34,8 @@ void DrawMessageBox(Game& game) {
   DrawTextAt(game, "Scrivane", 24, 275, 210, "获取", CD2DGraphics::kWhite);
   // The message text takes the text system's default font.
   DrawTextAt(game, "", 16, 335, 216, game.messageText, CD2DGraphics::kWhite);
-  DrawTextAt(game, "微软雅黑", 19, 575, 214, "-Enter-", CD2DGraphics::kWhite, game.fadeLevel);
+  DrawTextAt(game, "微软雅黑", 19, 575, 214, "-Enter-", CD2DGraphics::kWhite,
+             game.curtain.fadeLevel);
 }
 
 void DrawPause(Game& game) {
@@ -61,7 +63,7 @@ std::vector<FixedDraw> FixedDraws(const ImageRegistry& images, const SequenceReg
 void DrawDialogue(Game& game) {
   DrawPicture(game, "talkback", 323, 67, 261, 132);
   game.graphics.DrawText("微软雅黑", 17, 515, 170, 615, 320, "-Enter-", false, false,
-                         game.fadeLevel);
+                         game.curtain.fadeLevel);
   const std::string speaker = SpeakerPicture(game);
   if (!speaker.empty()) DrawPicture(game, speaker, 339, 80, 32, 32);
   game.graphics.DrawText("汉仪雁翎体简", 19, 448, 80, 598, 238, game.dialogue.talkSpeaker, false,

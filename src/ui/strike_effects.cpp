@@ -54,8 +54,8 @@ void AddStrikeEffectDraws(const SequenceRegistry& sequences, std::vector<FixedDr
 
 void DrawMissIndicators(Game& game, float shownAt) {
   // The hero dodged: beside his picture on the right; the monster dodged: on the left.
-  DrawMiss(game, game.monsterMissShown, game.monsterMissTime, shownAt, 509);
-  DrawMiss(game, game.heroMissShown, game.heroMissTime, shownAt, 212);
+  DrawMiss(game, game.displays.monsterMissShown, game.displays.monsterMissTime, shownAt, 509);
+  DrawMiss(game, game.displays.heroMissShown, game.displays.heroMissTime, shownAt, 212);
 }
 
 }  // namespace quenlit::ui

@@ -93,8 +93,8 @@ void PoseLoading(StillGame& still, int progress) {
   Game& game = still.game();
   game.screen = GameScreen::Loading;
   game.loadProgress = progress;
-  game.shownPercent = 0;
-  game.loadingBarX = 100;
+  game.loadingBar.shownPercent = 0;
+  game.loadingBar.loadingBarX = 100;
   // Enough frames for the bar and the percentage to catch up with the progress.
   still.Run(14, 1);
 }

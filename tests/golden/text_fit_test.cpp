@@ -219,7 +219,7 @@ TEST_F(TextFit, EveryMessageInsideItsRibbon) {
   EXPECT_GE(messages.size(), 25u);
   for (const std::string& message : messages) {
     world_.game.ShowMessage(message);
-    world_.game.fadeLevel = 1;
+    world_.game.curtain.fadeLevel = 1;
     world_.Draw();
     EXPECT_EQ(ExpectFits(message, "caption",
                          [](const DrawCall& ribbon) {
@@ -243,7 +243,7 @@ TEST_F(TextFit, TheManualsPagesInsideThePage) {
     world_.game.manual.manualPage = 1;
     world_.game.manual.manualPageCount = 1;
     world_.game.screen = GameScreen::Manual;
-    world_.game.fadeLevel = 1;
+    world_.game.curtain.fadeLevel = 1;
     world_.Draw();
     const int entries = static_cast<int>(world_.game.manual.manualMonsters.size());
     // 18 texts for each entry and "-Enter-"; the page's gold frame is 14 units deep at its scale.
@@ -307,16 +307,16 @@ TEST_F(TextFit, EveryMonstersBattleAndItsRewardInsideTheBattlePanels) {
 
 TEST_F(TextFit, TheEndScreensInsideTheScreen) {
   world_.game.screen = GameScreen::Victory;
-  world_.game.victoryShown = true;
-  world_.game.victoryTime = 0;
+  world_.game.displays.victoryShown = true;
+  world_.game.displays.victoryTime = 0;
   world_.Draw(2);
   const DrawCall* congratulation = world_.Find("恭喜你 你赢了~");
   ASSERT_NE(congratulation, nullptr);
   EXPECT_TRUE(meter_.Of(*congratulation).Inside({0, 0, 981, 621}));
   for (float at : {0.5f, 4.0f, 8.5f}) {
     world_.game.screen = GameScreen::GameOver;
-    world_.game.gameOverShown = true;
-    world_.game.gameOverTime = 10;  // after the victory's frame: frames go forward in time
+    world_.game.displays.gameOverShown = true;
+    world_.game.displays.gameOverTime = 10;  // after the victory's frame: frames go forward in time
     world_.Draw(10 + at);
     const DrawCall* over = world_.Find("Game Over~");
     ASSERT_NE(over, nullptr) << at;

@@ -153,8 +153,8 @@ TEST_F(BattleTest, OnlyTheBossCellLeadsToVictory) {
   RunFor(2);
   world.Press(vk::kEnter);
   EXPECT_EQ(game.screen, GameScreen::Victory);
-  EXPECT_TRUE(game.victoryShown);
-  EXPECT_EQ(game.victoryTime, 33.0f);
+  EXPECT_TRUE(game.displays.victoryShown);
+  EXPECT_EQ(game.displays.victoryTime, 33.0f);
 }
 
 TEST_F(BattleTest, TheHeroFallsBelowZeroWithTheDefeatSound) {
@@ -163,7 +163,7 @@ TEST_F(BattleTest, TheHeroFallsBelowZeroWithTheDefeatSound) {
   RunFor(10);
   EXPECT_EQ(game.screen, GameScreen::GameOver);
   EXPECT_EQ(hero.hp, 0);
-  EXPECT_TRUE(game.gameOverShown);
+  EXPECT_TRUE(game.displays.gameOverShown);
   EXPECT_EQ(world.played.back(), "Sound 1375.wav");
 }
 
@@ -176,7 +176,7 @@ TEST_F(BattleTest, HealthOfExactlyZeroEndsTheFightAtTheNextExchangeWithoutSound)
   world.played.clear();
   RunFor(1);
   EXPECT_EQ(game.screen, GameScreen::GameOver);
-  EXPECT_TRUE(game.gameOverShown);
+  EXPECT_TRUE(game.displays.gameOverShown);
   EXPECT_EQ(std::count(world.played.begin(), world.played.end(), "Sound 1375.wav"), 0);
 }
 
@@ -222,8 +222,8 @@ TEST_F(BattleTest, DodgesShowTheMissIndicatorOfTheSideThatDodged) {
   hero.agility = 100;
   Fight(m);
   RunFor(1.2f);
-  EXPECT_TRUE(game.heroMissShown);
-  EXPECT_TRUE(game.monsterMissShown);
+  EXPECT_TRUE(game.displays.heroMissShown);
+  EXPECT_TRUE(game.displays.monsterMissShown);
   EXPECT_EQ(game.battle.opponent.hp, 1000);
   EXPECT_EQ(hero.hp, 1000);
   EXPECT_EQ(world.played.back(), "Sound 1041.wav");

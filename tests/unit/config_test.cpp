@@ -114,9 +114,9 @@ TEST(Config, MissingFileEndsTheGameWithItsMessage) {
 TEST(Config, FpsZeroStopsTheSpriteAnimation) {
   test::World world;
   world.game.settings.fps = 0;
-  const bool phase = world.game.spritePhase;
+  const bool phase = world.game.frameClock.spritePhase;
   for (float now = 1.0f; now < 30.0f; now += 0.5f) world.game.Render(now);
-  EXPECT_EQ(world.game.spritePhase, phase);
+  EXPECT_EQ(world.game.frameClock.spritePhase, phase);
   EXPECT_GT(world.game.framesDrawn, 50u) << "frames were drawn all along";
 }
 

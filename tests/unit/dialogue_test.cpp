@@ -58,8 +58,8 @@ TEST_F(DialogueTest, TableEntriesSpeakWithTheirOwnOrDefaultSpeaker) {
         << fresh.game.dialogue.talkLines[0];
     EXPECT_EQ(fresh.game.dialogue.talkRow, c.row);
     EXPECT_EQ(fresh.game.dialogue.talkColumn, c.column);
-    EXPECT_EQ(fresh.game.fadeLevel, 1.0f);
-    EXPECT_FALSE(fresh.game.fadeRising);
+    EXPECT_EQ(fresh.game.curtain.fadeLevel, 1.0f);
+    EXPECT_FALSE(fresh.game.curtain.fadeRising);
     EXPECT_FALSE(fresh.game.dialogue.giftPending);
     EXPECT_EQ(fresh.hero.facing, Direction::Up);
   }

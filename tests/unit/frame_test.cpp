@@ -32,7 +32,7 @@ TEST(Frame, DrawsAtMostSixtyFramesASecondOfGameClock) {
   // A clock of 0 always draws and leaves the cap and the sprite clock alone.
   frame.game.Render(0.0f);
   EXPECT_EQ(frame.counting.frames, 3);
-  EXPECT_EQ(frame.game.lastDrawnTime, 1.0167f);
+  EXPECT_EQ(frame.game.frameClock.lastDrawnTime, 1.0167f);
 }
 
 TEST(Frame, IdleTimeLastsUntilTheNextFrameTheCapLetsThrough) {
@@ -55,41 +55,41 @@ TEST(Frame, SpritePhaseFlipsFpsTimesASecondExceptWhilePaused) {
   float now = 1.0f;
   const auto frameAt = [&](float t) { frame.game.Render(now = t); };
   frameAt(1.0f);  // the first tick since 0 flips at once
-  const bool first = frame.game.spritePhase;
+  const bool first = frame.game.frameClock.spritePhase;
   frameAt(1.2f);
-  EXPECT_EQ(frame.game.spritePhase, first);
+  EXPECT_EQ(frame.game.frameClock.spritePhase, first);
   frameAt(1.34f);
-  EXPECT_NE(frame.game.spritePhase, first);
+  EXPECT_NE(frame.game.frameClock.spritePhase, first);
 
   frame.game.screen = GameScreen::Paused;
-  const bool paused = frame.game.spritePhase;
+  const bool paused = frame.game.frameClock.spritePhase;
   for (float t = 1.4f; t < 3.0f; t += 0.05f) frameAt(t);
-  EXPECT_EQ(frame.game.spritePhase, paused);
+  EXPECT_EQ(frame.game.frameClock.spritePhase, paused);
 
   frame.game.settings.fps = 0;  // stops the animation
   frame.game.screen = GameScreen::Map;
   for (float t = 3.0f; t < 5.0f; t += 0.05f) frameAt(t);
-  EXPECT_EQ(frame.game.spritePhase, paused);
+  EXPECT_EQ(frame.game.frameClock.spritePhase, paused);
 }
 
 TEST(Frame, ThePromptCurtainPulsesOnMessageScreens) {
   FrameWorld frame;
   frame.game.screen = GameScreen::Message;
-  frame.game.fadeLevel = 1.0f;
-  frame.game.fadeRising = false;
+  frame.game.curtain.fadeLevel = 1.0f;
+  frame.game.curtain.fadeRising = false;
   float now = 1.0f;
   int frames = 0;
-  while (!frame.game.fadeRising && frames < 100) {
+  while (!frame.game.curtain.fadeRising && frames < 100) {
     frame.game.Render(now += 0.02f);
     ++frames;
   }
   EXPECT_EQ(frames, 53);  // 0.0192 a frame
-  EXPECT_EQ(frame.game.fadeLevel, 0.0f);
+  EXPECT_EQ(frame.game.curtain.fadeLevel, 0.0f);
   EXPECT_EQ(frame.game.screen, GameScreen::Message);
 
   frame.game.screen = GameScreen::Map;  // no curtain on the map
   frame.game.Render(now += 0.02f);
-  EXPECT_EQ(frame.game.fadeLevel, 0.0f);
+  EXPECT_EQ(frame.game.curtain.fadeLevel, 0.0f);
 }
 
 }  // namespace

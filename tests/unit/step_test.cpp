@@ -189,7 +189,7 @@ TEST_F(StepTest, StairsChangeTheFloorBehindTheCurtain) {
     ++frames;
   }
   EXPECT_EQ(frames, 42);
-  EXPECT_EQ(game.fadeLevel, 1.0f);
+  EXPECT_EQ(game.curtain.fadeLevel, 1.0f);
   EXPECT_EQ(game.screen, GameScreen::FloorChange);
   frames = 0;
   while (game.screen == GameScreen::FloorChange && frames < 100) {

@@ -34,7 +34,7 @@ struct BattleWorld : UiWorld {
 
 TEST(UiBattle, PanelFacesBothSidesNumbers) {
   BattleWorld world;
-  world.game.spritePhase = true;
+  world.game.frameClock.spritePhase = true;
   world.Draw();
   ExpectBox(world.Find("battleback"), {212, 131, 593, 256});
   // The map's hero is drawn first; the panel's hero is the later one.
@@ -103,7 +103,7 @@ TEST(UiBattle, WonPanelDropsTheRetreatHintAndShowsTheReward) {
   ExpectBox(world.Find("金币:15"), {505, 264, 905, 464});
   const DrawCall* prompt = world.Find("-Enter-");
   ExpectBox(prompt, {530, 231, 680, 331});
-  EXPECT_FLOAT_EQ(prompt->alpha, world.game.fadeLevel);
+  EXPECT_FLOAT_EQ(prompt->alpha, world.game.curtain.fadeLevel);
 }
 
 TEST(UiBattle, StrikeEffectsPlayAtTheirCentresInTheirOrder) {
@@ -147,8 +147,10 @@ TEST(UiBattle, MissRisesAndFadesBesideWhoeverDodgedThenClearsItself) {
   for (const Case& c : cases) {
     BattleWorld world;
     world.game.clock = c.age;
-    bool& shown = c.heroDodged ? world.game.monsterMissShown : world.game.heroMissShown;
-    float& since = c.heroDodged ? world.game.monsterMissTime : world.game.heroMissTime;
+    bool& shown =
+        c.heroDodged ? world.game.displays.monsterMissShown : world.game.displays.heroMissShown;
+    float& since =
+        c.heroDodged ? world.game.displays.monsterMissTime : world.game.displays.heroMissTime;
     shown = true;
     since = 0;
     world.Draw();
@@ -168,8 +170,8 @@ TEST(UiBattle, MissRisesAndFadesBesideWhoeverDodgedThenClearsItself) {
 TEST(UiBattle, ArrowNudgesMoveTheMissIndicators) {
   BattleWorld world;
   world.game.clock = 5;
-  world.game.heroMissShown = world.game.monsterMissShown = true;
-  world.game.heroMissTime = world.game.monsterMissTime = 5;
+  world.game.displays.heroMissShown = world.game.displays.monsterMissShown = true;
+  world.game.displays.heroMissTime = world.game.displays.monsterMissTime = 5;
   world.game.battleNudgeX = -4;
   world.game.battleNudgeY = 6;
   world.Draw();

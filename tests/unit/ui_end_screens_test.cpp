@@ -24,13 +24,13 @@ TEST(UiEndScreens, GameOverFadesInStandsAndFadesOutThenClearsItself) {
   for (const Case& c : cases) {
     UiWorld world;
     world.game.screen = GameScreen::GameOver;
-    world.game.gameOverShown = true;
-    world.game.gameOverTime = 0;
+    world.game.displays.gameOverShown = true;
+    world.game.displays.gameOverTime = 0;
     world.game.clock = c.age;
     world.Draw();
     const DrawCall* text = world.Find("Game Over~");
     EXPECT_EQ(text != nullptr, c.drawn) << c.age;
-    EXPECT_EQ(world.game.gameOverShown, c.drawn) << c.age;
+    EXPECT_EQ(world.game.displays.gameOverShown, c.drawn) << c.age;
     if (!text) continue;
     EXPECT_NEAR(text->box.top, c.y, 1e-3) << c.age;
     EXPECT_NEAR(text->alpha, c.alpha, 1e-4) << c.age;
@@ -45,7 +45,7 @@ TEST(UiEndScreens, GameOverTextStaysOffOnceCleared) {
   UiWorld world;
   world.Picture("battleback", 381, 125);
   world.game.screen = GameScreen::GameOver;
-  world.game.gameOverShown = false;
+  world.game.displays.gameOverShown = false;
   world.game.clock = 2;
   world.Draw();
   EXPECT_FALSE(world.Shows("Game Over~"));
@@ -67,8 +67,8 @@ TEST(UiEndScreens, VictoryShowsTheRewardPictureForOneSecondThenTheCongratulation
     UiWorld world;
     world.Picture("flag", 756, 191);
     world.game.screen = GameScreen::Victory;
-    world.game.victoryShown = c.shown;
-    world.game.victoryTime = 100;
+    world.game.displays.victoryShown = c.shown;
+    world.game.displays.victoryTime = 100;
     world.game.clock = 100 + c.age;
     world.Draw();
     EXPECT_EQ(world.Shows("flag"), c.picture) << c.age;
@@ -86,8 +86,8 @@ TEST(UiEndScreens, VictoryShowsTheRewardPictureForOneSecondThenTheCongratulation
 TEST(UiEndScreens, AFrameDrawnOnTheRunningClockTimesItsTextsByThatClock) {
   UiWorld world;
   world.game.screen = GameScreen::GameOver;
-  world.game.gameOverShown = true;
-  world.game.gameOverTime = 10;
+  world.game.displays.gameOverShown = true;
+  world.game.displays.gameOverTime = 10;
   world.game.clock = 99;  // a still would read this; a running frame reads its own clock
   world.Draw(14);
   const DrawCall* text = world.Find("Game Over~");

@@ -63,7 +63,7 @@ TEST(UiManual, EntryShowsEveryNumberInItsColourBesideThePicture) {
   m.hp = 50, m.attack = 20, m.defend = 1, m.swift = 5, m.combo = 1, m.exp = 7, m.gold = 1234;
   world.Picture("Monster12_1");
   world.Picture("Monster12_2");
-  world.game.spritePhase = false;
+  world.game.frameClock.spritePhase = false;
   world.Draw();
 
   struct Value {
@@ -96,7 +96,7 @@ TEST(UiManual, EntryShowsEveryNumberInItsColourBesideThePicture) {
   ExpectBox(world.LastPicture(), {251, 96, 283, 128});
   const DrawCall* prompt = world.Find("-Enter-");
   ExpectBox(prompt, {591, 444, 814, 569});
-  EXPECT_FLOAT_EQ(prompt->alpha, world.game.fadeLevel);
+  EXPECT_FLOAT_EQ(prompt->alpha, world.game.curtain.fadeLevel);
 }
 
 TEST(UiManual, AMonsterTheHeroCannotHurtShowsNoEstimateInRed) {

@@ -73,7 +73,7 @@ TEST(UiMapView, CellsShowTheirPicturesAndMonstersStandOnTheBackground) {
   world.SetCell(13, 13, 72);  // old man
   for (const char* name : {"floor", "wall", "oldman_1", "oldman_2", "Monster5_1", "Monster5_2"})
     world.Picture(name);
-  world.game.spritePhase = true;
+  world.game.frameClock.spritePhase = true;
   world.Draw();
 
   ExpectBox(world.Find("wall"), {230, 35, 262, 67});
@@ -85,7 +85,7 @@ TEST(UiMapView, CellsShowTheirPicturesAndMonstersStandOnTheBackground) {
   // 196 cells less the five set above, and the four tiles of the label strip.
   EXPECT_EQ(std::count(pictures.begin(), pictures.end(), "floor"), 191 + 4);
 
-  world.game.spritePhase = false;
+  world.game.frameClock.spritePhase = false;
   world.Draw();
   EXPECT_TRUE(world.Shows("Monster5_2"));
   EXPECT_TRUE(world.Shows("oldman_1"));

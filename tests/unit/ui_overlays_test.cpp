@@ -30,9 +30,9 @@ TEST(UiOverlays, EachScreenDrawsItsOwnOverlaysInOrder) {
   for (const Case& c : cases) {
     UiWorld world;
     for (const char* name : overlays) world.Picture(name);
-    world.game.victoryShown = true;
+    world.game.displays.victoryShown = true;
     world.game.screen = c.screen;
-    world.game.fadeRising = true;
+    world.game.curtain.fadeRising = true;
     world.Draw();
     std::vector<std::string> shown;
     for (const std::string& picture : world.Pictures())
@@ -47,8 +47,8 @@ TEST(UiOverlays, FloorCurtainCoversTheMapAtTheCurtainsLevelAndSwitchesFloorsBehi
   world.Picture("transition", 800, 800);
   world.game.screen = GameScreen::FloorChange;
   world.game.targetFloor = 2;
-  world.game.fadeLevel = 0.99f;
-  world.game.fadeRising = true;
+  world.game.curtain.fadeLevel = 0.99f;
+  world.game.curtain.fadeRising = true;
   world.Draw();
   // The map still shows the floor the hero left; the curtain is closed over it.
   EXPECT_TRUE(world.Shows("娥   1F"));
@@ -68,8 +68,8 @@ TEST(UiOverlays, MessageBoxShowsTheMessageAndAPulsingPrompt) {
   world.Picture("caption", 400, 38);
   world.game.screen = GameScreen::Message;
   world.game.messageText = "黄钥匙";
-  world.game.fadeLevel = 0.5f;
-  world.game.fadeRising = true;
+  world.game.curtain.fadeLevel = 0.5f;
+  world.game.curtain.fadeRising = true;
   world.Draw();
 
   ExpectBox(world.Find("caption"), {251, 208, 651, 246});
@@ -89,8 +89,8 @@ TEST(UiOverlays, MessageBoxShowsTheMessageAndAPulsingPrompt) {
     EXPECT_EQ(call->rgb, 0xFFFFFFu);
   }
   EXPECT_FLOAT_EQ(world.Find("获取")->alpha, 1);
-  EXPECT_FLOAT_EQ(world.Find("-Enter-")->alpha, world.game.fadeLevel);
-  EXPECT_FLOAT_EQ(world.game.fadeLevel, 0.5f + 0.0192f);
+  EXPECT_FLOAT_EQ(world.Find("-Enter-")->alpha, world.game.curtain.fadeLevel);
+  EXPECT_FLOAT_EQ(world.game.curtain.fadeLevel, 0.5f + 0.0192f);
 }
 
 TEST(UiOverlays, PauseDimsTheScreenAndAsksForP) {
@@ -128,7 +128,7 @@ TEST(UiOverlays, DialogueShowsTheSpeakersPictureByTheByteOfTheirCell) {
     world.SetCell(4, 5, static_cast<uint8_t>(c.code));
     world.game.dialogue.talkRow = 4;
     world.game.dialogue.talkColumn = 5;
-    world.game.spritePhase = c.phase;
+    world.game.frameClock.spritePhase = c.phase;
     world.game.dialogue.talkSpeaker = "老人";
     world.game.dialogue.talkLines = {"勇者，你好"};
     world.Draw();

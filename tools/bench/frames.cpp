@@ -62,7 +62,7 @@ Vector FirstMonsterCell(const Game& game) {
 void SetUpBattle(Game& game) {
   const Vector cell = FirstMonsterCell(game);
   game.BeginBattle(cell.a, cell.b);
-  game.monsterMissShown = game.heroMissShown = true;
+  game.displays.monsterMissShown = game.displays.heroMissShown = true;
 }
 
 std::vector<Scene> Scenes() {
@@ -83,10 +83,10 @@ std::vector<Scene> Scenes() {
        GameScreen::GameOver,
        [](Game& g) {
          SetUpBattle(g);
-         g.gameOverShown = true;
+         g.displays.gameOverShown = true;
        },
        {}},
-      {"victory", GameScreen::Victory, [](Game& g) { g.victoryShown = true; }, {}},
+      {"victory", GameScreen::Victory, [](Game& g) { g.displays.victoryShown = true; }, {}},
       {"heaviest: battle, iceb and fogb", GameScreen::Battle, SetUpBattle, {"iceb", "fogb"}},
   };
 }
@@ -118,9 +118,10 @@ Figures Time(Game& game, const Scene& scene, int frames, float& clock) {
     game.clock = clock;
     // The screen and its effects are kept up: the curtain or a sequence's end would end them.
     game.screen = scene.screen;
-    if (scene.screen == GameScreen::GameOver) game.gameOverTime = clock - 4;
-    if (scene.screen == GameScreen::Victory) game.victoryTime = clock - 2;
-    if (scene.screen == GameScreen::Battle) game.monsterMissTime = game.heroMissTime = clock;
+    if (scene.screen == GameScreen::GameOver) game.displays.gameOverTime = clock - 4;
+    if (scene.screen == GameScreen::Victory) game.displays.victoryTime = clock - 2;
+    if (scene.screen == GameScreen::Battle)
+      game.displays.monsterMissTime = game.displays.heroMissTime = clock;
     for (const char* effect : scene.effects) {
       CD2DGif* sequence = game.sequences.Find(effect);
       if (sequence && !sequence->IsRunning()) sequence->Start();
