@@ -5,13 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <stdexcept>
 #include <string>
 
 #include "app/game_fonts.h"
 #include "gfx/d2d_graphics.h"
 #include "gfx/d2d_image.h"
 #include "platform/sdl/software_canvas.h"
+#include "png_bytes.h"
 #include "temp_folder.h"
 
 namespace quenlit::platform {
@@ -25,23 +25,8 @@ uint32_t Opaque(uint32_t rgb) {
 
 // A picture whose left half is transparent green and right half opaque blue, as PNG bytes.
 std::string HalfTransparentPng(int width, int height) {
-  SDL_Surface* surface =
-      SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
-  for (int y = 0; y < height; ++y) {
-    auto* row =
-        reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(surface->pixels) + y * surface->pitch);
-    for (int x = 0; x < width; ++x) row[x] = x < width / 2 ? 0x0000FF00u : Opaque(kBlue);
-  }
-  // Encoded in memory, so that tests running side by side share no file. A PNG of so few
-  // pixels never outgrows its raw size plus the headers.
-  std::string png(static_cast<size_t>(width) * height * 4 + height + 4096, '\0');
-  SDL_RWops* out = SDL_RWFromMem(png.data(), static_cast<int>(png.size()));
-  const bool saved = IMG_SavePNG_RW(surface, out, 0) == 0;
-  png.resize(saved ? static_cast<size_t>(SDL_RWtell(out)) : 0);
-  SDL_RWclose(out);
-  SDL_FreeSurface(surface);
-  if (!saved) throw std::runtime_error(std::string("cannot encode a PNG: ") + SDL_GetError());
-  return png;
+  return test::PngOf(width, height,
+                     [&](int x, int) { return x < width / 2 ? 0x0000FF00u : Opaque(kBlue); });
 }
 
 class SoftwareDrawing : public testing::Test {

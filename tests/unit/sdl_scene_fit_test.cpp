@@ -7,6 +7,7 @@
 #include "app/game_fonts.h"
 #include "platform/sdl/scene_fit.h"
 #include "platform/sdl/software_canvas.h"
+#include "png_bytes.h"
 
 namespace quenlit::platform {
 namespace {
@@ -105,6 +106,56 @@ TEST_F(FittedDrawing, TextIsRenderedAtTheScaledSize) {
   const int once = InkHeight(plain, 100, 30), twice = InkHeight(canvas, 200, 120);
   ASSERT_GT(once, 5);
   EXPECT_NEAR(twice, 2 * once, 2);
+}
+
+// The processor skips filling the scene for a clear that an opaque picture then covers whole:
+// wherever the picture leaves a pixel of the scene showing, the clear's colour is there.
+TEST(ClearUnderAPicture, ShowsWhereverThePictureLeavesTheSceneUncovered) {
+  constexpr uint32_t kRed = 0xFF0000, kBlue = 0x0000FF;
+  const std::string blue = test::PngOf(10, 10, [](int, int) { return 0xFF000000u | kBlue; });
+  const std::string halfClear =
+      test::PngOf(10, 10, [](int x, int) { return x < 5 ? 0x000000FFu : 0xFF000000u | kBlue; });
+  struct Case {
+    const char* name;
+    const std::string& png;
+    RectF place;  // in a 100 x 30 scene
+    float opacity;
+    int x, y;  // a pixel of the scene, in its own units
+    uint32_t rgb;
+  };
+  const Case cases[] = {
+      {"covered whole", blue, {0, 0, 100, 30}, 1, 99, 29, kBlue},
+      {"covered and beyond", blue, {-5, -5, 105, 35}, 1, 0, 0, kBlue},
+      {"one unit short on the right", blue, {0, 0, 99, 30}, 1, 99, 15, kRed},
+      {"one unit short at the top", blue, {0, 1, 100, 30}, 1, 50, 0, kRed},
+      {"half transparent picture", halfClear, {0, 0, 100, 30}, 1, 10, 10, kRed},
+      {"faded picture", blue, {0, 0, 100, 30}, 0.5f, 50, 15, 0x7F0080},
+  };
+  FontLocator fonts = MakeGameFontLocator();
+  for (const bool fitted : {false, true}) {
+    // Fitted: twice the size, 30 pixels of margin above and below.
+    SoftwareCanvas canvas =
+        fitted ? SoftwareCanvas{200, 120, fonts} : SoftwareCanvas{100, 30, fonts};
+    if (fitted) canvas.FitScene({100, 30, 0x100E18});
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::string(c.name) + (fitted ? ", fitted" : ""));
+      const auto picture =
+          canvas.DecodePng(reinterpret_cast<const uint8_t*>(c.png.data()), c.png.size());
+      ASSERT_NE(picture, nullptr);
+      canvas.BeginDraw();
+      canvas.Clear(kRed);
+      canvas.DrawBitmap(*picture, c.place, {0, 0, 10, 10}, c.opacity);
+      canvas.EndDraw();
+      const int x = fitted ? c.x * 2 : c.x, y = fitted ? 30 + c.y * 2 : c.y;
+      const uint32_t pixel = canvas.PixelAt(x, y) & 0xFFFFFF;
+      EXPECT_NEAR(static_cast<int>(pixel >> 16), static_cast<int>(c.rgb >> 16), 1);
+      EXPECT_EQ(pixel & 0xFF00, c.rgb & 0xFF00);
+      EXPECT_NEAR(static_cast<int>(pixel & 0xFF), static_cast<int>(c.rgb & 0xFF), 1);
+      if (fitted) {
+        EXPECT_EQ(canvas.PixelAt(100, 5) & 0xFFFFFF, 0x100E18u) << "the margin";
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -161,11 +161,7 @@ void RendererCanvas::StartPainting() {
     // Fitting, the canvas maps every rectangle to pixels itself, so that text can be rendered
     // at the size it shows at instead of being stretched.
     SDL_RenderSetScale(renderer_, 1, 1);
-    const RectF scene = placement_.Map({0, 0, fit_->width, fit_->height});
-    const SDL_Rect clip{static_cast<int>(scene.left), static_cast<int>(scene.top),
-                        static_cast<int>(scene.right - scene.left),
-                        static_cast<int>(scene.bottom - scene.top)};
-    SDL_RenderSetClipRect(renderer_, &clip);
+    SetSceneClip();
     return;
   }
   const bool scaled = outputWidth_ != width_ || outputHeight_ != height_;
@@ -186,6 +182,14 @@ void RendererCanvas::StartPainting() {
   }
 }
 
+void RendererCanvas::SetSceneClip() {
+  const RectF scene = placement_.Map({0, 0, fit_->width, fit_->height});
+  const SDL_Rect clip{static_cast<int>(scene.left), static_cast<int>(scene.top),
+                      static_cast<int>(scene.right - scene.left),
+                      static_cast<int>(scene.bottom - scene.top)};
+  SDL_RenderSetClipRect(renderer_, &clip);
+}
+
 void RendererCanvas::EndDraw() {
   if (!painting_) return;
   if (skipUnchanged_) {
@@ -198,6 +202,7 @@ void RendererCanvas::EndDraw() {
     shown_.swap(commands_);
     shownWidth_ = outputWidth_, shownHeight_ = outputHeight_;
   }
+  FillPendingClear();
   if (drawingToFrame_) {
     SDL_SetRenderTarget(renderer_, nullptr);
     SDL_RenderSetScale(renderer_, 1, 1);
@@ -238,21 +243,64 @@ void RendererCanvas::Clear(uint32_t rgb) {
 }
 
 void RendererCanvas::PaintClear(uint32_t rgb) {
-  if (!fit_) {
-    SetDrawColour({rgb, 1.0f});
+  pendingClear_ = rgb;
+  if (!fit_) return;
+  // The margins at once, the scene with the next call. A clear reaches the whole output,
+  // whatever the clip: cheap for a graphics processor, while the processor's renderer would
+  // fill the scene's pixels twice over, so it fills the margins alone.
+  SetDrawColour({fit_->marginRgb, 1.0f});
+  if (!software_) {
     SDL_RenderClear(renderer_);
     return;
   }
-  // A clear reaches the whole output, whatever the clip: the margins, then the scene.
-  SetDrawColour({fit_->marginRgb, 1.0f});
-  SDL_RenderClear(renderer_);
+  const RectF scene = ToOutput({0, 0, fit_->width, fit_->height});
+  const float right = scene.right, bottom = scene.bottom;
+  const auto width = static_cast<float>(outputWidth_), height = static_cast<float>(outputHeight_);
+  const SDL_FRect margins[4] = {{0, 0, width, scene.top},
+                                {0, bottom, width, height - bottom},
+                                {0, scene.top, scene.left, bottom - scene.top},
+                                {right, scene.top, width - right, bottom - scene.top}};
+  SDL_RenderSetClipRect(renderer_, nullptr);
+  SDL_SetRenderDrawBlendMode(renderer_, SDL_BLENDMODE_NONE);
+  for (const SDL_FRect& margin : margins)
+    if (margin.w > 0 && margin.h > 0) SDL_RenderFillRectF(renderer_, &margin);
+  SDL_SetRenderDrawBlendMode(renderer_, SDL_BLENDMODE_BLEND);
+  SetSceneClip();
+}
+
+void RendererCanvas::FillPendingClear() const {
+  if (!pendingClear_) return;
+  SetDrawColour({*pendingClear_, 1.0f});
+  pendingClear_.reset();
+  if (!fit_) {
+    SDL_RenderClear(renderer_);
+    return;
+  }
   const RectF scene = ToOutput({0, 0, fit_->width, fit_->height});
   const SDL_FRect fill{scene.left, scene.top, scene.right - scene.left, scene.bottom - scene.top};
-  SetDrawColour({rgb, 1.0f});
   // An opaque fill needs no blending, which the software renderer would do pixel by pixel.
   SDL_SetRenderDrawBlendMode(renderer_, SDL_BLENDMODE_NONE);
   SDL_RenderFillRectF(renderer_, &fill);
   SDL_SetRenderDrawBlendMode(renderer_, SDL_BLENDMODE_BLEND);
+}
+
+bool RendererCanvas::CoversScene(const SDL_FRect& to) const {
+  float scaleX = 0, scaleY = 0;
+  SDL_RenderGetScale(renderer_, &scaleX, &scaleY);
+  if (!software_ || scaleX != 1 || scaleY != 1) return false;
+  // The pixels the software renderer fills: its rectangle's corner and size cut to whole
+  // pixels toward zero.
+  const int left = static_cast<int>(to.x), top = static_cast<int>(to.y);
+  const int right = left + static_cast<int>(to.w), bottom = top + static_cast<int>(to.h);
+  SDL_Rect scene{0, 0, width_, height_};
+  if (fit_) SDL_RenderGetClipRect(renderer_, &scene);
+  return left <= scene.x && top <= scene.y && right >= scene.x + scene.w &&
+         bottom >= scene.y + scene.h;
+}
+
+void RendererCanvas::Flush() const {
+  FillPendingClear();
+  SDL_RenderFlush(renderer_);
 }
 
 bool RendererCanvas::DrawText(const std::string& family, float size, const RectF& box,
@@ -284,11 +332,12 @@ std::pair<float, RectF> RendererCanvas::TextAsShown(float size, const RectF& box
 
 bool RendererCanvas::PaintText(const std::string& family, float size, const RectF& box,
                                const std::string& utf8, Colour colour, bool trailing) {
+  FillPendingClear();
   const auto [shownSize, shownBox] = TextAsShown(size, box);
   return text_.Draw(family, shownSize, shownBox, utf8, colour, trailing);
 }
 
-void RendererCanvas::SetDrawColour(Colour colour) {
+void RendererCanvas::SetDrawColour(Colour colour) const {
   SDL_SetRenderDrawColor(renderer_, (colour.rgb >> 16) & 0xFF, (colour.rgb >> 8) & 0xFF,
                          colour.rgb & 0xFF, ToByte(colour.alpha));
 }
@@ -303,6 +352,7 @@ void RendererCanvas::DrawRectangle(const RectF& shape, float width, Colour colou
 }
 
 void RendererCanvas::PaintRectangle(const RectF& shape, float width, Colour colour) {
+  FillPendingClear();
   const RectF rect = ToOutput(shape);
   const float strokeWidth = fit_ ? std::max(1.0f, std::round(width * placement_.scale)) : width;
   // The stroke is centred on the rectangle's edges; drawn as four filled bands with no
@@ -324,6 +374,9 @@ void RendererCanvas::PaintRectangle(const RectF& shape, float width, Colour colo
 
 void RendererCanvas::Show(SDL_Texture* texture, const SDL_Rect* part, const SDL_FRect& to,
                           bool opaque, Uint8 alpha) {
+  // A clear that this picture paints over whole never shows.
+  if (pendingClear_ && opaque && alpha == 255 && CoversScene(to)) pendingClear_.reset();
+  FillPendingClear();
   // Blending costs the software renderer several times a plain copy; an opaque picture drawn
   // at full opacity looks the same without it.
   SDL_SetTextureBlendMode(texture,

@@ -75,6 +75,9 @@ class RendererCanvas : public Canvas {
 
  protected:
   SDL_Renderer* Renderer() const { return renderer_; }
+  // Paints what this frame still holds back (a clear waiting for the next call), so that the
+  // pixels can be read.
+  void Flush() const;
 
  private:
   std::shared_ptr<Bitmap> Load(PngSource source);
@@ -82,10 +85,17 @@ class RendererCanvas : public Canvas {
   static int WatchWindow(void* canvas, SDL_Event* event);
   // Sets the renderer up for this frame's drawing: target, scale, clip.
   void StartPainting();
+  // Keeps drawing inside the fitted scene.
+  void SetSceneClip();
   // A new call at the end of this frame's, to be filled in.
   DrawCommand& Record(DrawCommand::Kind kind);
   void Paint(const DrawCommand& command);
   void PaintClear(uint32_t rgb);
+  // Fills the scene with the colour of a clear that waited; nothing when none waits.
+  void FillPendingClear() const;
+  // Whether a picture drawn into this rectangle of output pixels by the software renderer
+  // covers every pixel of the scene.
+  bool CoversScene(const SDL_FRect& to) const;
   bool PaintText(const std::string& family, float size, const RectF& box, const std::string& utf8,
                  Colour colour, bool trailing);
   void PaintRectangle(const RectF& rect, float strokeWidth, Colour colour);
@@ -107,7 +117,7 @@ class RendererCanvas : public Canvas {
   bool UploadPreparedForms();
   // The font size and box a text is laid out at in the output.
   std::pair<float, RectF> TextAsShown(float size, const RectF& box) const;
-  void SetDrawColour(Colour colour);
+  void SetDrawColour(Colour colour) const;
   void Show(SDL_Texture* texture, const SDL_Rect* part, const SDL_FRect& to, bool opaque,
             Uint8 alpha);
   // A rectangle in drawing units as the renderer takes it: in output pixels when fitting.
@@ -128,6 +138,9 @@ class RendererCanvas : public Canvas {
   int outputWidth_ = 0;  // this frame's output, in pixels
   int outputHeight_ = 0;
   Uint32 windowId_ = 0;  // the window drawn to, 0 for an off-screen picture
+  // A clear's colour for the scene, held back until the next call: the processor would fill
+  // the scene only for an opaque picture to cover it whole (the map's background does).
+  mutable std::optional<uint32_t> pendingClear_;
   bool skipUnchanged_ = false;
   std::atomic<bool> repaint_ = true;
   std::vector<DrawCommand> commands_;  // this frame's calls, while skipping

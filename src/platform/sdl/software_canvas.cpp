@@ -20,13 +20,13 @@ SoftwareCanvas::SoftwareCanvas(int width, int height, FontLocator& fonts)
 
 bool SoftwareCanvas::SavePng(const std::string& path) const {
   if (!Valid()) return false;
-  SDL_RenderFlush(Renderer());
+  Flush();
   return IMG_SavePNG(surface_, path.c_str()) == 0;
 }
 
 uint32_t SoftwareCanvas::PixelAt(int x, int y) const {
   if (!Valid() || x < 0 || y < 0 || x >= surface_->w || y >= surface_->h) return 0;
-  SDL_RenderFlush(Renderer());
+  Flush();
   const auto* row = static_cast<const uint8_t*>(surface_->pixels) + y * surface_->pitch;
   return reinterpret_cast<const uint32_t*>(row)[x];
 }
