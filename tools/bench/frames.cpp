@@ -9,7 +9,9 @@
 // of the processor time the drawing took. The heaviest frame, a battle
 // with "iceb" spread over 1000 x 1000 units and "fogb" running, should stay under 4 ms: a
 // quarter of the 60 fps budget; that battle is drawn for 10 s, and its slowest frame should
-// stay within twice its median. The pause frame should stay within 1 ms.
+// stay within twice its median. The pause frame should stay within 1 ms; it is timed twice: drawn
+// in full, and as the game window pays it, where a frame that would show what the window
+// shows already is neither drawn nor shown.
 #include <unistd.h>
 
 #include <algorithm>
@@ -185,6 +187,7 @@ int Main(int argc, char** argv) {
   float clock = 1;
   Figures heaviest{}, pause{};
   const std::vector<Scene> scenes = Scenes();
+  const Scene* pauseScene = nullptr;
   for (const Scene& scene : scenes) {
     // The heaviest battle plays for 10 s, long enough for every frame of its effects to show
     // for the first time: a copy made on first showing would stand out as the slowest frame.
@@ -193,11 +196,26 @@ int Main(int argc, char** argv) {
     const Figures f = Time(game, scene, count, clock);
     std::printf("%-34s %10.3f %10.3f %10.3f %10.3f\n", scene.name, f.median, f.mean, f.slowest,
                 f.cpuMedian);
-    if (scene.screen == GameScreen::Paused) pause = f;
+    if (scene.screen == GameScreen::Paused) {
+      pause = f;
+      pauseScene = &scene;
+    }
     if (last) heaviest = f;
   }
-  std::printf("pause frame: processor %.3f ms: %s the %.1f ms goal\n", pause.cpuMedian,
-              pause.cpuMedian <= kPauseBudgetMs ? "within" : "OVER", kPauseBudgetMs);
+  // The window's canvas skips unchanged frames; the bench's draws every frame unless told.
+  canvas.SkipUnchangedFrames(true);
+  const size_t shownBefore = canvas.FramesShown();
+  const Figures paid = Time(game, *pauseScene, frames, clock);
+  const size_t shown = canvas.FramesShown() - shownBefore;
+  canvas.SkipUnchangedFrames(false);
+  std::printf("pause frame drawn in full: processor %.3f ms: %s the %.1f ms goal\n",
+              pause.cpuMedian, pause.cpuMedian <= kPauseBudgetMs ? "within" : "OVER",
+              kPauseBudgetMs);
+  std::printf(
+      "pause frame as the window pays it (%zu of %d frames drawn, the others unchanged): "
+      "processor median %.3f ms, slowest %.3f ms: %s the %.1f ms goal\n",
+      shown, frames, paid.cpuMedian, paid.cpuSlowest,
+      paid.cpuMedian <= kPauseBudgetMs ? "within" : "OVER", kPauseBudgetMs);
   std::printf("heaviest frame: median %.3f ms, processor %.3f ms: %s the %.1f ms goal\n",
               heaviest.median, heaviest.cpuMedian,
               heaviest.cpuMedian < kHeaviestBudgetMs ? "within" : "OVER", kHeaviestBudgetMs);
