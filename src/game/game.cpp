@@ -32,12 +32,6 @@ float Game::UpdateClock() {
   return clock;
 }
 
-bool Game::Frame(float now) {
-  if (screen == GameScreen::Battle) BattleStep(now);
-  Render(now);
-  return true;
-}
-
 std::optional<uint8_t> Game::CellAt(int row, int column) const {
   if (!InsideFloor(row, column) || hero.floor < 0 ||
       hero.floor >= static_cast<int32_t>(floors.size())) {

@@ -108,7 +108,11 @@ class Game {
   // --- Game object and hero ---
   bool StartNewGame();
   float UpdateClock();
-  bool Frame(float now);
+  // One turn of the main loop without input: the battle step while a battle runs, then
+  // Render, or with painting off only the frame's update (the headless driver, which paints
+  // nothing but its stills, lets time pass so).
+  enum class Painting { On, Off };
+  bool Frame(float now, Painting painting = Painting::On);
   Floor& CurrentFloor() { return floors[hero.floor]; }
   // The cell's byte on the current floor, or nothing outside the grid or the tower.
   std::optional<uint8_t> CellAt(int row, int column) const;
@@ -154,17 +158,30 @@ class Game {
   bool BattleStep(float now);
   void HideStrikeEffects();
 
-  // --- Drawing ---
+  // --- The frame ---
+  // The per-frame update: false when the frame cap lets no frame through at now. It moves on
+  // everything that time or a drawn frame changes: the frame and sprite clocks, the curtain
+  // with its floor switch, the timed displays that have run out, the manual's page size and
+  // every frame sequence that the screen shows. A clock of exactly 0 is a still: no cap and no
+  // sprite clock.
+  bool Update(float now);
+  // Update, then, when a frame is due, its paint under the render lock.
   bool Render(float now);
+  // Paints the current screen from the state as Update left it; changes nothing of the game.
+  void Paint(float now) const;
   // Seconds from now until the game next has work to do when no input comes: the next frame
   // the cap lets through, or on the battle screen the next millisecond (a strike may fall on
   // any of them).
   float IdleTime(float now) const;
+  // The moment the timed displays show at: the frame's clock, or for a still (now 0) the
+  // moment the game clock stands at.
+  float ShownAt(float now) const;
 
  private:
+  void UpdateGameScreen(float now);
   void AdvanceCurtain();
-  void DrawLoadingScreen(float now);
-  void DrawGameScreen(float now);
+  void DrawLoadingScreen() const;
+  void DrawGameScreen(float shownAt) const;
   std::optional<int> lastSecondSeen_;
 };
 

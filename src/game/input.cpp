@@ -137,9 +137,9 @@ bool Game::OpenManual() {
     }
   }
   const int32_t count = static_cast<int32_t>(manual.manualMonsters.size());
-  manual.manualPageCount = count == 0 ? 0 : (count - 1) / 3 + 1;
+  manual.manualPageCount = count == 0 ? 0 : (count - 1) / ManualRecord::kEntriesPerPage + 1;
   manual.manualPage = 1;
-  manual.manualPageEntries = count < 4 ? count : 3;
+  manual.manualPageEntries = manual.EntriesOnPage();
   return true;
 }
 

@@ -20,6 +20,11 @@ constexpr std::array<std::pair<GameScreen, const char*>, 11> kScreenNames{{
 }};
 }  // namespace
 
+bool ShowsBattlePanel(GameScreen screen) {
+  return screen == GameScreen::Battle || screen == GameScreen::BattleWon ||
+         screen == GameScreen::GameOver;
+}
+
 const char* ScreenName(GameScreen screen) {
   for (const auto& [value, name] : kScreenNames)
     if (value == screen) return name;

@@ -21,6 +21,9 @@ enum class GameScreen : int32_t {
   GameOver = 17,
 };
 
+// The battle panel stays on show under a fight that is won or lost.
+bool ShowsBattlePanel(GameScreen screen);
+
 // The name of a screen as the tools print it ("Map", "Battle", ...); "" for no screen.
 const char* ScreenName(GameScreen screen);
 // The screen of a name; false when the name is not a screen.

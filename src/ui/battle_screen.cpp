@@ -14,7 +14,7 @@ constexpr const char* kHeroLabels[] = {":体力", ":攻击力", ":防御力", ":
 
 // The four rows of numbers. The hero's side is on the right and reads right to left (the
 // label after the number); the monster's on the left reads left to right.
-void DrawNumbers(Game& game) {
+void DrawNumbers(const Game& game) {
   const Hero& hero = game.hero;
   const int32_t heroNumbers[] = {hero.hp, hero.attack, hero.defence, hero.agility};
   const int32_t monsterNumbers[] = {game.battle.opponent.hp, game.battle.opponent.attack,
@@ -31,7 +31,7 @@ void DrawNumbers(Game& game) {
 
 }  // namespace
 
-void DrawBattlePanel(Game& game) {
+void DrawBattlePanel(const Game& game) {
   CD2DGraphics& g = game.graphics;
   DrawPicture(game, "battleback", 212, 131, 381, 125);
   g.DrawRectangle(211, 130, 594, 257, 3);
@@ -53,7 +53,7 @@ void DrawBattlePanel(Game& game) {
   }
 }
 
-void DrawBattleWon(Game& game) {
+void DrawBattleWon(const Game& game) {
   DrawPicture(game, "battleendback", 212, 256, 381, 32);
   game.graphics.DrawRectangle(211, 257, 594, 290, 3);
   DrawTextAt(game, "迷你简中特广告", 22, 240, 264, "胜利!!!", CD2DGraphics::kWhite);

@@ -12,8 +12,8 @@ platform::RectF SourceOf(const platform::Bitmap& bitmap, Source source) {
           static_cast<float>(source.height != 0 ? source.height : bitmap.Height())};
 }
 
-void DrawPicture(Game& game, const std::string& name, float x, float y, float width, float height,
-                 float opacity, Source source) {
+void DrawPicture(const Game& game, const std::string& name, float x, float y, float width,
+                 float height, float opacity, Source source) {
   const CD2DImage* image = game.images.Find(name);
   if (!image || !image->bitmap) return;
   const platform::RectF part = SourceOf(*image->bitmap, source);
@@ -21,11 +21,11 @@ void DrawPicture(Game& game, const std::string& name, float x, float y, float wi
                           static_cast<int>(part.bottom));
 }
 
-void DrawPicture(Game& game, const PictureDraw& draw) {
+void DrawPicture(const Game& game, const PictureDraw& draw) {
   DrawPicture(game, draw.name, draw.x, draw.y, draw.width, draw.height, draw.opacity, draw.source);
 }
 
-void DrawTextAt(Game& game, const char* family, float size, float x, float y,
+void DrawTextAt(const Game& game, const char* family, float size, float x, float y,
                 const std::string& text, uint32_t rgb, float alpha) {
   game.graphics.DrawColorText(family, size, x, y, 0, 0, text, rgb, alpha, false);
 }

@@ -21,8 +21,8 @@ struct Source {
 };
 
 // Draws the named picture scaled into the box. A name the registry lacks draws nothing.
-void DrawPicture(Game& game, const std::string& name, float x, float y, float width, float height,
-                 float opacity = 1.0f, Source source = {});
+void DrawPicture(const Game& game, const std::string& name, float x, float y, float width,
+                 float height, float opacity = 1.0f, Source source = {});
 
 // A picture always drawn at one place, size and opacity.
 struct PictureDraw {
@@ -31,12 +31,12 @@ struct PictureDraw {
   float opacity = 1.0f;
   Source source = {};
 };
-void DrawPicture(Game& game, const PictureDraw& draw);
+void DrawPicture(const Game& game, const PictureDraw& draw);
 // The part of the picture a draw shows: the source, or where it is 0 the whole picture.
 platform::RectF SourceOf(const platform::Bitmap& bitmap, Source source);
 
 // Draws text whose top-left corner is (x, y), in the default 400 by 200 box.
-void DrawTextAt(Game& game, const char* family, float size, float x, float y,
+void DrawTextAt(const Game& game, const char* family, float size, float x, float y,
                 const std::string& text, uint32_t rgb, float alpha = 1.0f);
 
 // printf into a string, for the game's "%d" texts.

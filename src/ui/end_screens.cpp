@@ -13,11 +13,11 @@ constexpr float kRewardShownFor = 1.0f;
 
 // The game-over text fades in while rising from 215 to 180, stands for two seconds, then
 // fades out while rising on to 145.
-constexpr float kFadeInEnd = 3.5f, kStandEnd = 5.5f, kFadeOutEnd = 9.0f, kFadeTime = 3.5f;
+constexpr float kFadeInEnd = 3.5f, kStandEnd = 5.5f, kFadeTime = 3.5f;
 
 }  // namespace
 
-void DrawVictory(Game& game, float shownAt) {
+void DrawVictory(const Game& game, float shownAt) {
   if (!game.displays.victoryShown) return;
   if (shownAt - game.displays.victoryTime <= kRewardShownFor) {
     DrawPicture(game, "flag", 30, 127, 756, 191);
@@ -26,19 +26,17 @@ void DrawVictory(Game& game, float shownAt) {
   }
 }
 
-void DrawGameOver(Game& game, float shownAt) {
+void DrawGameOver(const Game& game, float shownAt) {
   if (!game.displays.gameOverShown) return;
   const float d = shownAt - game.displays.gameOverTime;
   float y = 180, alpha = 1;
   if (d <= kFadeInEnd) {
     y = 215 - 10 * d;
     alpha = 1 - std::abs(d - kFadeInEnd) / kFadeTime;
-  } else if (d > kStandEnd && d <= kFadeOutEnd) {
+  } else if (d > kStandEnd) {
+    // Until the update takes it down after TimedDisplays::kGameOverShownFor seconds.
     y = 235 - 10 * d;
     alpha = 1 - std::abs(d - kStandEnd) / kFadeTime;
-  } else if (d > kFadeOutEnd) {
-    game.displays.gameOverShown = false;
-    return;
   }
   DrawTextAt(game, "Scrivane", 78, 213, y, "Game Over~", RGB(255, 0, 0), alpha);
 }

@@ -10,20 +10,10 @@
 namespace quenlit::ui {
 namespace {
 
-constexpr int kEntriesPerPage = 3;
 constexpr float kEntryHeight = 136;
 constexpr float kDimmed = 0.3f;
 constexpr const char* kFont = "汉仪雁翎体简";
 constexpr float kFontSize = 17;
-
-// How many entries the page shows: a full page before the last, the remainder on the last.
-int32_t EntriesOnPage(const Game& game) {
-  if (game.manual.manualPage < game.manual.manualPageCount) return kEntriesPerPage;
-  const int32_t count = static_cast<int32_t>(game.manual.manualMonsters.size());
-  if (count == 0) return 0;
-  const int32_t remainder = count % kEntriesPerPage;
-  return remainder == 0 ? kEntriesPerPage : remainder;
-}
 
 struct Label {
   float x, y;
@@ -33,7 +23,7 @@ constexpr Label kLabels[] = {{247, 57, "名称:"},      {295, 89, "体力:"}, {3
                              {435, 89, "防御力:"},    {515, 89, "敏捷:"}, {295, 136, "攻击次数:"},
                              {389, 136, "估计伤害:"}, {481, 136, "Exp:"}, {538, 136, "Gold:"}};
 
-void DrawEntry(Game& game, int32_t id, float y) {
+void DrawEntry(const Game& game, int32_t id, float y) {
   static const Monster kUnknown{};
   const auto found = game.monsters.find(id);
   const Monster& m = found != game.monsters.end() ? found->second : kUnknown;
@@ -64,7 +54,7 @@ void DrawEntry(Game& game, int32_t id, float y) {
 
 }  // namespace
 
-void DrawManual(Game& game) {
+void DrawManual(const Game& game) {
   DrawPicture(game, "Dback", 230, 35, 446, 446, 1, {800, 800});
   game.graphics.DrawText("微软雅黑", 23, 591, 444, 814, 569, "-Enter-", false, false,
                          game.curtain.fadeLevel);
@@ -72,9 +62,8 @@ void DrawManual(Game& game) {
   const bool lastPage = game.manual.manualPage >= game.manual.manualPageCount;
   DrawPicture(game, "leftarrow", 594, 419, 25, 25, firstPage ? kDimmed : 1, {50, 50});
   DrawPicture(game, "rightarrow", 639, 419, 25, 25, lastPage ? kDimmed : 1, {50, 50});
-  game.manual.manualPageEntries = EntriesOnPage(game);
 
-  const int skipped = kEntriesPerPage * (game.manual.manualPage - 1);
+  const int skipped = ManualRecord::kEntriesPerPage * (game.manual.manualPage - 1);
   if (skipped < 0 || skipped >= static_cast<int>(game.manual.manualMonsters.size())) return;
   auto id = std::next(game.manual.manualMonsters.begin(), skipped);
   for (int i = 0; i < game.manual.manualPageEntries && id != game.manual.manualMonsters.end();

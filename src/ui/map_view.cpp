@@ -11,16 +11,22 @@
 namespace quenlit::ui {
 namespace {
 
-void DrawFloorLabel(Game& game) {
+// The floor the map shows: the hero's, except on the frame the curtain closed over a floor
+// change, which still shows the floor left behind.
+int32_t FloorOnShow(const Game& game) {
+  return game.curtain.floorLeftBehind.value_or(game.hero.floor);
+}
+
+void DrawFloorLabel(const Game& game) {
   for (const float x : {390.0f, 422.0f, 454.0f, 486.0f}) DrawPicture(game, "floor", x, 0, 32, 32);
   // Floors below the ground read as basements.
-  const int32_t floor = game.hero.floor;
+  const int32_t floor = FloorOnShow(game);
   const std::string label = floor >= 1 ? Format("娥  %2dF", floor) : Format("娥 B%2dF", floor);
   game.graphics.DrawText("宋体", 18, 422, 5, 590, 153, label, false, false, 1);
 }
 
-void DrawCells(Game& game) {
-  const int32_t floor = game.hero.floor;
+void DrawCells(const Game& game) {
+  const int32_t floor = FloorOnShow(game);
   if (floor < 0 || floor >= static_cast<int32_t>(game.floors.size())) return;
   const Floor& cells = game.floors[floor];
   for (int row = 0; row < kFloorSize; ++row) {
@@ -44,7 +50,7 @@ uint32_t ArrowOf(Direction facing) {
   return facts ? facts->arrowKey : 0;
 }
 
-void DrawHero(Game& game) {
+void DrawHero(const Game& game) {
   const Hero& hero = game.hero;
   const uint32_t arrow = ArrowOf(hero.facing);
   const bool held = arrow != 0 && game.keyDown[arrow] != 0;
@@ -55,7 +61,7 @@ void DrawHero(Game& game) {
 
 }  // namespace
 
-void DrawMapView(Game& game) {
+void DrawMapView(const Game& game) {
   DrawPicture(game, "backbig", 0, 0, kSceneWidth, kSceneHeight);
   DrawFloorLabel(game);
   DrawCells(game);
@@ -63,13 +69,14 @@ void DrawMapView(Game& game) {
   game.graphics.DrawRectangle(229, 34, 678, 483, 3);
 }
 
-void DrawDoorOpenings(Game& game, float now) {
-  for (const char* name : {"opendoor1", "opendoor2", "opendoor3", "openjail"}) {
-    CD2DGif* opening = game.sequences.Find(name);
+void DrawDoorOpenings(const Game& game) {
+  for (const tile::Meaning& meaning : tile::kMeanings) {
+    if (meaning.kind != tile::Kind::Door) continue;
+    const CD2DGif* opening = game.sequences.Find(meaning.opening);
     if (!opening) continue;
     const auto [row, column] = opening->GetAnchor();
-    opening->Draw(game.graphics.GetRenderTarget(), now, CellCentreX(column), CellCentreY(row),
-                  kCellSize, kCellSize, 1);
+    opening->Draw(game.graphics.GetRenderTarget(), CellCentreX(column), CellCentreY(row), kCellSize,
+                  kCellSize, 1);
   }
 }
 

@@ -25,11 +25,11 @@ const PictureDraw kPausePicture{"pause", -10, -75, 720.2f, 676, 0.6f, {800, 800}
 
 }  // namespace
 
-void DrawFloorCurtain(Game& game) {
+void DrawFloorCurtain(const Game& game) {
   DrawPicture(game, "transition", 230, 35, 446, 446, game.curtain.fadeLevel, {800, 800});
 }
 
-void DrawMessageBox(Game& game) {
+void DrawMessageBox(const Game& game) {
   DrawPicture(game, "caption", 251, 208, 400, 38);
   DrawTextAt(game, "Scrivane", 24, 275, 210, "获取", CD2DGraphics::kWhite);
   // The message text takes the text system's default font.
@@ -38,7 +38,7 @@ void DrawMessageBox(Game& game) {
              game.curtain.fadeLevel);
 }
 
-void DrawPause(Game& game) {
+void DrawPause(const Game& game) {
   DrawPicture(game, kPausePicture);
   game.graphics.DrawText("微软雅黑", 35, 465, 300, 637, 410, "按P键继续", false, false, 0.8f);
 }
@@ -60,7 +60,7 @@ std::vector<FixedDraw> FixedDraws(const ImageRegistry& images, const SequenceReg
   return draws;
 }
 
-void DrawDialogue(Game& game) {
+void DrawDialogue(const Game& game) {
   DrawPicture(game, "talkback", 323, 67, 261, 132);
   game.graphics.DrawText("微软雅黑", 17, 515, 170, 615, 320, "-Enter-", false, false,
                          game.curtain.fadeLevel);

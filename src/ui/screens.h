@@ -3,10 +3,9 @@
 // The layers of a game screen. Each draws one part of the picture from the game's state;
 // Game::DrawGameScreen calls them in the order the screens stack up.
 //
-// Two clocks reach the layers: `now` is the frame's clock as Game::Render received it and
-// drives the frame sequences; `shownAt` is the moment the timed texts (misses, game over,
-// victory) show. They differ only for a still picture drawn with now 0, which shows the
-// moment the game clock stands at.
+// They only read the game: Game::Update has moved the frame sequences, the curtain and the
+// timed displays on before. `shownAt` is the moment the timed texts (misses, game over,
+// victory) show: the frame's clock, or for a still the moment the game clock stands at.
 
 #include <map>
 #include <memory>
@@ -23,22 +22,22 @@ class Game;
 namespace quenlit::ui {
 
 // The world under every overlay.
-void DrawMapView(Game& game);
-void DrawStatusPanel(Game& game);
-void DrawDoorOpenings(Game& game, float now);
+void DrawMapView(const Game& game);
+void DrawStatusPanel(const Game& game);
+void DrawDoorOpenings(const Game& game);
 
 // The overlays, each for its own screen.
-void DrawVictory(Game& game, float shownAt);
-void DrawFloorCurtain(Game& game);
-void DrawMessageBox(Game& game);
-void DrawManual(Game& game);
-void DrawPause(Game& game);
-void DrawDialogue(Game& game);
-void DrawBattlePanel(Game& game);
-void DrawStrikeEffects(Game& game, float now);
-void DrawMissIndicators(Game& game, float shownAt);
-void DrawBattleWon(Game& game);
-void DrawGameOver(Game& game, float shownAt);
+void DrawVictory(const Game& game, float shownAt);
+void DrawFloorCurtain(const Game& game);
+void DrawMessageBox(const Game& game);
+void DrawManual(const Game& game);
+void DrawPause(const Game& game);
+void DrawDialogue(const Game& game);
+void DrawBattlePanel(const Game& game);
+void DrawStrikeEffects(const Game& game);
+void DrawMissIndicators(const Game& game, float shownAt);
+void DrawBattleWon(const Game& game);
+void DrawGameOver(const Game& game, float shownAt);
 
 // A picture that is always drawn from one part at one size and opacity.
 struct FixedDraw {

@@ -27,7 +27,7 @@ int32_t CountOf(const Hero& hero, uint8_t item) {
 
 }  // namespace
 
-void DrawStatusPanel(Game& game) {
+void DrawStatusPanel(const Game& game) {
   const Hero& hero = game.hero;
   DrawPicture(game, "infoback", 32, 32, 161, 357);
   const int32_t numbers[] = {hero.level,   hero.hp,      hero.attack,

@@ -8,16 +8,10 @@
 namespace quenlit::ui {
 namespace {
 
-constexpr float kMissShownFor = 0.3f;
-
-// Draws one "MISS!!" while it lasts and clears its flag on the first frame after.
-void DrawMiss(Game& game, bool& shown, float since, float shownAt, float x) {
+// Draws one "MISS!!" while it lasts; the update takes it down once its time is over.
+void DrawMiss(const Game& game, bool shown, float since, float shownAt, float x) {
   if (!shown) return;
   const float d = shownAt - since;
-  if (d > kMissShownFor) {
-    shown = false;
-    return;
-  }
   DrawTextAt(game, "迷你简中特广告", 28, x + static_cast<float>(game.battleNudgeX),
              167 - 60 * d + static_cast<float>(game.battleNudgeY), "MISS!!", RGB(255, 0, 0),
              1 - 3.3f * d);
@@ -25,14 +19,14 @@ void DrawMiss(Game& game, bool& shown, float since, float shownAt, float x) {
 
 }  // namespace
 
-void DrawStrikeEffects(Game& game, float now) {
+void DrawStrikeEffects(const Game& game) {
   platform::Canvas* canvas = game.graphics.GetRenderTarget();
   for (const StrikeEffect& e : kStrikeEffects) {
     if (!e.HasSequence()) continue;
     const float dx = e.nudged ? static_cast<float>(game.battleNudgeX) : 0;
     const float dy = e.nudged ? static_cast<float>(game.battleNudgeY) : 0;
-    CD2DGif* sequence = game.sequences.Find(e.name);
-    if (sequence) sequence->Draw(canvas, now, e.centreX + dx, e.centreY + dy, e.width, e.height, 1);
+    const CD2DGif* sequence = game.sequences.Find(e.name);
+    if (sequence) sequence->Draw(canvas, e.centreX + dx, e.centreY + dy, e.width, e.height, 1);
   }
 }
 
@@ -52,7 +46,7 @@ void AddStrikeEffectDraws(const SequenceRegistry& sequences, std::vector<FixedDr
   }
 }
 
-void DrawMissIndicators(Game& game, float shownAt) {
+void DrawMissIndicators(const Game& game, float shownAt) {
   // The hero dodged: beside his picture on the right; the monster dodged: on the left.
   DrawMiss(game, game.displays.monsterMissShown, game.displays.monsterMissTime, shownAt, 509);
   DrawMiss(game, game.displays.heroMissShown, game.displays.heroMissTime, shownAt, 212);

@@ -1,4 +1,5 @@
-// Frame sequences: drawing advances them by the clock, at most one frame per draw.
+// Frame sequences: each shown frame advances them by the clock, at most one frame per advance,
+// and paints the frame the advance picked.
 #include "gfx/d2d_gif.h"
 
 #include <gtest/gtest.h>
@@ -48,13 +49,14 @@ CD2DGif Sequence(int frames, int fps, int loopMode) {
   return gif;
 }
 
-// Draws every stepMs from startMs; returns the frame each draw showed, -1 for none.
+// Advances and draws every stepMs from startMs; returns the frame each draw showed, -1 for none.
 std::vector<int> Play(CD2DGif& gif, FrameCanvas& canvas, int draws, int startMs, int stepMs) {
   std::vector<int> shown;
   for (int i = 0; i < draws; ++i) {
     const size_t before = canvas.shown.size();
     const float now = static_cast<float>(startMs + i * stepMs) / 1000.0f;
-    const bool drew = gif.Draw(&canvas, now, 100, 100, 32, 32, 1);
+    gif.Advance(now);
+    const bool drew = gif.Draw(&canvas, 100, 100, 32, 32, 1);
     EXPECT_EQ(drew, canvas.shown.size() > before);
     shown.push_back(drew ? canvas.shown.back() : -1);
   }
@@ -101,7 +103,8 @@ TEST(Gif, LoopModeOnePlaysOnceLikeZero) {
 TEST(Gif, NeverStartedDrawsNothingAndKeepsItsTime) {
   FrameCanvas canvas;
   CD2DGif gif = Sequence(5, 30, 0);
-  EXPECT_FALSE(gif.Draw(&canvas, 3.0f, 0, 0, 10, 10, 1));
+  EXPECT_FALSE(gif.Advance(3.0f));
+  EXPECT_FALSE(gif.Draw(&canvas, 0, 0, 10, 10, 1));
   EXPECT_EQ(gif.lastTime, 0.0f);
   EXPECT_TRUE(canvas.shown.empty());
 }
@@ -112,7 +115,8 @@ TEST(Gif, EmptyOrUnknownSequencesAreHarmless) {
   CD2DGif& slash = sequences["slash"];  // a name nobody defined
   EXPECT_TRUE(slash.Stop());
   EXPECT_TRUE(slash.Start());
-  EXPECT_FALSE(slash.Draw(&canvas, 1.0f, 0, 0, 10, 10, 1));
+  EXPECT_FALSE(slash.Advance(1.0f));
+  EXPECT_FALSE(slash.Draw(&canvas, 0, 0, 10, 10, 1));
   EXPECT_EQ(slash.fps, 23);
   EXPECT_EQ(slash.FrameCount(), 0u);
 }
@@ -139,8 +143,9 @@ TEST(Gif, DrawsTheFramePartCentredWithTheOpacity) {
   FrameCanvas canvas;
   CD2DGif gif = Sequence(2, 10, 0);
   gif.Start();
-  gif.Draw(&canvas, 1.0f, 0, 0, 0, 0, 1);
-  ASSERT_TRUE(gif.Draw(&canvas, 1.01f, 100, 50, 40, 20, 0.5f));
+  gif.Advance(1.0f);
+  gif.Advance(1.01f);
+  ASSERT_TRUE(gif.Draw(&canvas, 100, 50, 40, 20, 0.5f));
   EXPECT_FLOAT_EQ(canvas.lastDestination.left, 80);
   EXPECT_FLOAT_EQ(canvas.lastDestination.top, 40);
   EXPECT_FLOAT_EQ(canvas.lastDestination.right, 120);

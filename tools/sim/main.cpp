@@ -57,8 +57,8 @@ class Driver {
       canvas_.reset();
     } else {
       ConfigureCanvas(game_, *canvas_);
-      canvas_->SetPainting(false);       // only the frames of "shot" are painted
-      canvas_->SetDecodeOnDemand(true);  // and only the pictures they show are decoded
+      // Only "shot" paints, and only the pictures it shows are decoded.
+      canvas_->SetDecodeOnDemand(true);
     }
     graphics_.Initialize(canvas_.get());
     sound_.SetDevice(&audio_);
@@ -115,23 +115,22 @@ class Driver {
       std::cerr << "shot " << file << ": " << canvasError_ << std::endl;
       std::exit(kShotFailed);
     }
-    canvas_->SetPainting(true);
     game_.Render(0);
-    canvas_->SetPainting(false);
     if (!canvas_->SavePng(file)) {
       std::cerr << "shot " << file << ": cannot write the picture: " << SDL_GetError() << std::endl;
       std::exit(kShotFailed);
     }
   }
 
-  // Steps the clock 1 ms at a time as the main loop does when no message waits. With a
-  // target screen, stops as soon as it shows; false when it never did.
+  // Steps the clock 1 ms at a time as the main loop does when no message waits, updating each
+  // frame without painting it. With a target screen, stops as soon as it shows; false when it
+  // never did.
   bool Wait(double seconds, const GameScreen* target) {
     const long long steps = std::llround(seconds * 1000);
     for (long long i = 0; i < steps; ++i) {
       if (target && game_.screen == *target) return true;
       wallClock_.AdvanceMs(1);
-      game_.Frame(game_.UpdateClock());
+      game_.Frame(game_.UpdateClock(), Game::Painting::Off);
     }
     return !target || game_.screen == *target;
   }

@@ -1,0 +1,96 @@
+// The per-frame update: everything a drawn frame moves on, in the order the frame meets it, so
+// that painting the frame afterwards only reads the game.
+#include "base/strike_effects.h"
+#include "game/game.h"
+#include "game/tiles.h"
+
+namespace quenlit {
+namespace {
+
+constexpr float kFloorChangeFadeStep = 0.024f;  // 42 frames to close, 42 to open
+constexpr float kPromptFadeStep = 0.0192f;      // the pulsing "-Enter-" prompts
+
+bool HasCurtain(GameScreen screen) {
+  return screen == GameScreen::Dialogue || screen == GameScreen::Manual ||
+         screen == GameScreen::BattleWon || screen == GameScreen::Message ||
+         screen == GameScreen::FloorChange;
+}
+
+}  // namespace
+
+bool Game::Frame(float now, Painting painting) {
+  if (screen == GameScreen::Battle) BattleStep(now);
+  if (painting == Painting::On) {
+    Render(now);
+  } else {
+    Update(now);
+  }
+  return true;
+}
+
+bool Game::Update(float now) {
+  if (!frameClock.Due(now)) return false;
+  // The loading thread fills the registries whose sequences move on here.
+  renderLock.acquire();
+  if (screen == GameScreen::Loading) {
+    loadingBar.Step(loadProgress);
+    // The first frames come before the loading screen's own pictures are in: not yet there
+    // is not missing.
+    if (sequences.Contains(kLoadingSequence)) sequences.Find(kLoadingSequence)->Advance(now);
+  } else {
+    UpdateGameScreen(now);
+  }
+  renderLock.release();
+  return true;
+}
+
+float Game::IdleTime(float now) const {
+  if (screen == GameScreen::Battle) return 0.001f;
+  return frameClock.UntilDue(now);
+}
+
+float Game::ShownAt(float now) const {
+  return now != 0 ? now : clock;
+}
+
+// In the order the layers of a game screen show them: the map with its doors, the curtain,
+// then what the overlays show.
+void Game::UpdateGameScreen(float now) {
+  frameClock.TickSprites(now, settings.fps, screen == GameScreen::Paused);
+  for (const tile::Meaning& meaning : tile::kMeanings) {
+    if (meaning.kind != tile::Kind::Door) continue;
+    if (CD2DGif* opening = sequences.Find(meaning.opening)) opening->Advance(now);
+  }
+  AdvanceCurtain();
+
+  const GameScreen current = screen;
+  const float shownAt = ShownAt(now);
+  if (current == GameScreen::Manual) manual.manualPageEntries = manual.EntriesOnPage();
+  if (ShowsBattlePanel(current)) {
+    for (const StrikeEffect& effect : kStrikeEffects) {
+      if (!effect.HasSequence()) continue;
+      if (CD2DGif* sequence = sequences.Find(effect.name)) sequence->Advance(now);
+    }
+    displays.EndMisses(shownAt);
+  }
+  if (current == GameScreen::GameOver) displays.EndGameOver(shownAt);
+}
+
+// Moves the curtain one step on the screens that use it. On the stairs the floor switches
+// behind the closed curtain, and the screen returns to the map once it is open again.
+void Game::AdvanceCurtain() {
+  curtain.floorLeftBehind.reset();
+  if (!HasCurtain(screen)) return;
+  const bool floorChange = screen == GameScreen::FloorChange;
+  curtain.fadeStep = floorChange ? kFloorChangeFadeStep : kPromptFadeStep;
+  const Curtain::Turn turn = curtain.Step();
+  if (!floorChange) return;
+  if (turn == Curtain::Turn::Closed) {
+    curtain.floorLeftBehind = hero.floor;
+    hero.SetFloor(targetFloor);
+  } else if (turn == Curtain::Turn::Opened) {
+    screen = GameScreen::Map;
+  }
+}
+
+}  // namespace quenlit
