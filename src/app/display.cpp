@@ -22,7 +22,7 @@ bool ApplyFullScreen(const Game& game, SDL_DisplayMode& mode) {
   return SetDisplayMode(game.settings.windowWidth, game.settings.windowHeight, mode);
 }
 
-Vector GetDesktopSize(const Game& game) {
+Size GetDesktopSize(const Game& game) {
   if (game.settings.fullScreen != 0) return {game.settings.windowWidth, game.settings.windowHeight};
   SDL_DisplayMode mode{};
   if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return {800, 600};

@@ -2,7 +2,7 @@
 
 #include <SDL.h>
 
-#include "game/types.h"
+#include "game/size.h"
 
 namespace quenlit {
 
@@ -16,7 +16,7 @@ bool SetDisplayMode(int width, int height, SDL_DisplayMode& mode);
 bool ApplyFullScreen(const Game& game, SDL_DisplayMode& mode);
 
 // The size of the primary display's mode: the full-screen mode once full screen is asked for.
-Vector GetDesktopSize(const Game& game);
+Size GetDesktopSize(const Game& game);
 
 // Puts the window in full screen with the mode; false when the display refuses it.
 bool EnterFullScreen(SDL_Window* window, const SDL_DisplayMode& mode);

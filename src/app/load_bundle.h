@@ -7,7 +7,7 @@
 
 #include "data/floor.h"
 #include "data/monster.h"
-#include "game/types.h"
+#include "game/size.h"
 #include "gfx/d2d_gif.h"
 #include "gfx/d2d_image.h"
 #include "sound/dsound.h"
@@ -21,7 +21,7 @@ struct LoadBundle {
   DSound::Bank sounds;
   std::map<int32_t, Monster> monsters;
   std::vector<Floor> floors;
-  std::vector<Vector> displayModes;
+  std::vector<Size> displayModes;
 };
 
 }  // namespace quenlit

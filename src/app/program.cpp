@@ -100,12 +100,13 @@ class Program {
     if (!ApplyFullScreen(game_, fullScreenMode)) {
       FatalError(shell_, "无法全屏游戏，请使用窗口模式", true);
     }
-    const Vector desktop = GetDesktopSize(game_);
+    const Size desktop = GetDesktopSize(game_);
 
     // Centred as if the window were 800 x 600, whatever its configured size.
     if (haveVideo) {
-      window_.reset(SDL_CreateWindow("Quenlit", (desktop.a - 800) / 2, (desktop.b - 600) / 2,
-                                     game_.settings.windowWidth, game_.settings.windowHeight,
+      window_.reset(SDL_CreateWindow("Quenlit", (desktop.width - 800) / 2,
+                                     (desktop.height - 600) / 2, game_.settings.windowWidth,
+                                     game_.settings.windowHeight,
                                      SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE));
     }
     if (!window_) {

@@ -51,8 +51,8 @@ class WebProgram {
     std::snprintf(numbers, sizeof numbers,
                   R"({"screen":"%s","loadProgress":%d,"floor":%d,"row":%d,"column":%d,)",
                   ScreenName(game_.screen), static_cast<int>(game_.loadProgress),
-                  static_cast<int>(hero_.floor), static_cast<int>(hero_.position.a),
-                  static_cast<int>(hero_.position.b));
+                  static_cast<int>(hero_.floor), static_cast<int>(hero_.position.row),
+                  static_cast<int>(hero_.position.column));
     std::string message;
     for (const char c : game_.messageText) {
       if (c == '"' || c == '\\') message += '\\';

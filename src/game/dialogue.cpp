@@ -43,8 +43,8 @@ constexpr Line kDialogue[] = {
 };
 
 // The two characters who give something when their speech box closes.
-constexpr Vector kStrengthGiftCell{3, 2};  // floor 2: 20 attack and 10 defence
-constexpr Vector kKeysGiftCell{13, 0};     // floor 3, behind the jail gate: keys
+constexpr Cell kStrengthGiftCell{3, 2};  // floor 2: 20 attack and 10 defence
+constexpr Cell kKeysGiftCell{13, 0};     // floor 3, behind the jail gate: keys
 
 }  // namespace
 
@@ -52,15 +52,15 @@ bool Game::TalkAt(int row, int column) {
   for (const Line& line : kDialogue) {
     if (line.floor != hero.floor || line.row != row || line.column != column) continue;
     Talk(line.text, row, column, line.speaker);
-    if (hero.floor == 2 && Vector{row, column} == kStrengthGiftCell) {
+    if (hero.floor == 2 && Cell{row, column} == kStrengthGiftCell) {
       dialogue.giftPending = true;
-      dialogue.giftRow = kStrengthGiftCell.a;
-      dialogue.giftColumn = kStrengthGiftCell.b;
+      dialogue.giftRow = kStrengthGiftCell.row;
+      dialogue.giftColumn = kStrengthGiftCell.column;
     }
-    if (hero.floor == 3 && Vector{row, column} == kKeysGiftCell) {
+    if (hero.floor == 3 && Cell{row, column} == kKeysGiftCell) {
       dialogue.giftPending = true;
-      dialogue.giftRow = kKeysGiftCell.a;
-      dialogue.giftColumn = kKeysGiftCell.b;
+      dialogue.giftRow = kKeysGiftCell.row;
+      dialogue.giftColumn = kKeysGiftCell.column;
     }
   }
   return true;
@@ -81,19 +81,19 @@ bool Game::Talk(const std::string& text, int row, int column, const std::string&
 
 bool Game::GiveGift() {
   if (dialogue.giftPending && hero.floor == 2 &&
-      Vector{dialogue.giftRow, dialogue.giftColumn} == kStrengthGiftCell) {
+      Cell{dialogue.giftRow, dialogue.giftColumn} == kStrengthGiftCell) {
     AddBounded(hero.attack, 20);
     AddBounded(hero.defence, 10);
-    floors[2].At(kStrengthGiftCell.a, kStrengthGiftCell.b) = tile::kFloor;
+    floors[2].At(kStrengthGiftCell.row, kStrengthGiftCell.column) = tile::kFloor;
     ShowMessage("20攻击力,10防御力");
     dialogue.giftPending = false;
   }
   if (dialogue.giftPending && hero.floor == 3 &&
-      Vector{dialogue.giftRow, dialogue.giftColumn} == kKeysGiftCell) {
+      Cell{dialogue.giftRow, dialogue.giftColumn} == kKeysGiftCell) {
     AddBounded(hero.Items(tile::kYellowKey), 2);
     AddBounded(hero.Items(tile::kBlueKey), 3);
     AddBounded(hero.Items(tile::kRedKey), 1);
-    floors[3].At(kKeysGiftCell.a, kKeysGiftCell.b) = tile::kFloor;
+    floors[3].At(kKeysGiftCell.row, kKeysGiftCell.column) = tile::kFloor;
     ShowMessage("黄钥匙×2,蓝钥匙×3，红钥匙×1");
     dialogue.giftPending = false;
   }

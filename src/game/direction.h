@@ -4,17 +4,11 @@
 #include <cstdint>
 
 #include "base/key_codes.h"
+#include "game/cell.h"
 
 namespace quenlit {
 
 enum class Direction : int32_t { None = 0, Up = 1, Down = 2, Left = 3, Right = 4 };
-
-// Two signed integers: a cell as (row, column) or a window size as (width, height).
-struct Vector {
-  int32_t a = 0;
-  int32_t b = 0;
-  bool operator==(const Vector&) const = default;
-};
 
 // Everything a direction means, one row each: the step it makes on the grid (rows grow
 // downwards), the arrow key that walks it, the letter of the hero's pictures that face it,
@@ -49,11 +43,11 @@ constexpr Direction DirectionOfArrow(uint32_t key) {
   return Direction::None;
 }
 
-// The cell steps cells away from cell (row, column) in the direction; cell itself for None.
-constexpr Vector Step(Vector cell, Direction direction, int32_t steps = 1) {
+// The cell steps cells away from cell in the direction; cell itself for None.
+constexpr Cell Step(Cell cell, Direction direction, int32_t steps = 1) {
   const DirectionFacts* facts = FactsOf(direction);
   if (!facts) return cell;
-  return {cell.a + facts->rowStep * steps, cell.b + facts->columnStep * steps};
+  return {cell.row + facts->rowStep * steps, cell.column + facts->columnStep * steps};
 }
 
 }  // namespace quenlit

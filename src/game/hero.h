@@ -11,7 +11,7 @@ namespace quenlit {
 class Hero {
  public:
   int32_t floor = 1;
-  Vector position{12, 7};  // (row, column)
+  Cell position{12, 7};  // (row, column)
   Direction facing = Direction::Down;
   std::map<uint8_t, int32_t> items;  // count per item tile code; absent reads as 0
   int32_t level = 1;
@@ -31,9 +31,9 @@ class Hero {
     facing = direction;
     return true;
   }
-  int32_t Row() const { return position.a; }
-  int32_t Column() const { return position.b; }
-  Vector Position() const { return position; }
+  int32_t Row() const { return position.row; }
+  int32_t Column() const { return position.column; }
+  Cell Position() const { return position; }
   void SetPosition(int32_t row, int32_t column) { position = {row, column}; }
   void SetFloor(int32_t number) { floor = number; }
   int32_t CurrentFloor() const { return floor; }

@@ -116,8 +116,8 @@ void Game::CycleWindowSize() {
   settings.displayModeIndex += 1;
   if (settings.displayModeIndex >= static_cast<int32_t>(settings.displayModes.size()))
     settings.displayModeIndex = 0;
-  const Vector size = settings.displayModes[settings.displayModeIndex];
-  shell.MoveWindow(0, 0, size.a, size.b);
+  const Size size = settings.displayModes[settings.displayModeIndex];
+  shell.MoveWindow(0, 0, size.width, size.height);
 }
 
 bool Game::ShowMessage(const std::string& text) {

@@ -10,9 +10,10 @@ namespace {
 
 // The hero's numbers in the save file's order.
 std::array<int32_t*, 13> HeroNumbers(Hero& hero) {
-  return {&hero.floor,     &hero.position.a, &hero.position.b, &hero.hp,        &hero.attack,
-          &hero.defence,   &hero.agility,    &hero.reserved1,  &hero.reserved2, &hero.reserved3,
-          &hero.reserved4, &hero.level,      &hero.exp};
+  return {&hero.floor,     &hero.position.row, &hero.position.column, &hero.hp,
+          &hero.attack,    &hero.defence,      &hero.agility,         &hero.reserved1,
+          &hero.reserved2, &hero.reserved3,    &hero.reserved4,       &hero.level,
+          &hero.exp};
 }
 
 }  // namespace

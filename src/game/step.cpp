@@ -11,20 +11,21 @@ namespace quenlit {
 
 void Game::TryStep(Direction direction) {
   sound.Play("Sound 272.wav", clock);
-  const Vector target = Step(hero.Position(), direction);
-  if (!CellAt(target.a, target.b)) {
+  const Cell target = Step(hero.Position(), direction);
+  if (!CellAt(target.row, target.column)) {
     hero.SetFacing(direction);
     return;
   }
-  if (IsWalkable(*CellAt(target.a, target.b))) {
+  if (IsWalkable(*CellAt(target.row, target.column))) {
     hero.Move(direction, 1);
     return;
   }
   hero.SetFacing(direction);
-  if (PickUpItem(*CellAt(target.a, target.b))) SetCell(target.a, target.b, tile::kFloor);
-  OpenDoor(target.a, target.b);
-  IsMonster(target.a, target.b);
-  if (IsCharacter(*CellAt(target.a, target.b))) TalkAt(target.a, target.b);
+  if (PickUpItem(*CellAt(target.row, target.column)))
+    SetCell(target.row, target.column, tile::kFloor);
+  OpenDoor(target.row, target.column);
+  IsMonster(target.row, target.column);
+  if (IsCharacter(*CellAt(target.row, target.column))) TalkAt(target.row, target.column);
 }
 
 bool Game::IsWalkable(uint8_t code) {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "game/direction.h"
+#include "game/size.h"
 
 namespace quenlit {
 
@@ -21,7 +21,7 @@ struct VideoSettings {
   // window, centred; "1" (the default) stretches the window's first size over the window.
   bool fitScene = false;
 
-  std::vector<Vector> displayModes;  // (width, height) each
+  std::vector<Size> displayModes;  // (width, height) each
   int32_t displayModeIndex = 0;
 };
 

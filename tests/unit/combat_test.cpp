@@ -120,7 +120,7 @@ TEST_F(BattleTest, BeginBattleCopiesTheKindIntoTheOpponentRecord) {
   EXPECT_EQ(game.battle.row, 11);
   EXPECT_EQ(game.battle.column, 7);
   EXPECT_TRUE(game.battle.starting);
-  EXPECT_EQ(hero.Position(), (Vector{12, 7}));
+  EXPECT_EQ(hero.Position(), (Cell{12, 7}));
 }
 
 TEST_F(BattleTest, AWonFightPaysItsRewardAndClearsTheCell) {

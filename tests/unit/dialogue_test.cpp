@@ -69,7 +69,7 @@ TEST_F(DialogueTest, ACharacterNotInTheTableSaysNothing) {
   WalkInto(2, 4, 5, tile::kMerchant);
   EXPECT_EQ(game.screen, GameScreen::Map);
   EXPECT_EQ(hero.facing, Direction::Up);
-  EXPECT_EQ(hero.Position(), (Vector{5, 5}));
+  EXPECT_EQ(hero.Position(), (Cell{5, 5}));
 }
 
 TEST_F(DialogueTest, TheFairyOfFloorTwoGivesStrengthOnce) {

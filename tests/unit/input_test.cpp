@@ -23,7 +23,7 @@ TEST(Input, HeldKeysStayMarkedOnlyOnTheMap) {
 TEST(Input, KeyRepeatsStepAgain) {
   World world;
   for (int i = 0; i < 3; ++i) world.game.HandleInput(vk::kKeyDown, vk::kUp);
-  EXPECT_EQ(world.hero.Position(), (Vector{9, 7}));
+  EXPECT_EQ(world.hero.Position(), (Cell{9, 7}));
 }
 
 TEST(Input, ManualListsEachKindOnceInPagesOfThree) {
@@ -75,7 +75,7 @@ TEST(Input, PauseResumesOnlyWithP) {
   EXPECT_EQ(world.game.screen, GameScreen::Paused);
   for (uint32_t key : {vk::kEnter, vk::kUp, uint32_t{'Q'}, uint32_t{'D'}}) world.Press(key);
   EXPECT_EQ(world.game.screen, GameScreen::Paused);
-  EXPECT_EQ(world.hero.Position(), (Vector{12, 7}));
+  EXPECT_EQ(world.hero.Position(), (Cell{12, 7}));
   world.Press('P');
   EXPECT_EQ(world.game.screen, GameScreen::Map);
 }
@@ -111,7 +111,7 @@ TEST(Input, EndScreensIgnoreEveryKeyButF8) {
       world.Press(key);
     }
     EXPECT_EQ(world.game.screen, screen);
-    EXPECT_EQ(world.hero.Position(), (Vector{12, 7}));
+    EXPECT_EQ(world.hero.Position(), (Cell{12, 7}));
   }
 }
 

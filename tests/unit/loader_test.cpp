@@ -56,9 +56,8 @@ class Loading : public testing::Test {
     EXPECT_EQ(world.game.loadProgress, 100);
     EXPECT_EQ(world.game.shopPrice, 20);
     EXPECT_EQ(world.game.settings.displayModeIndex, 0);
-    EXPECT_EQ(
-        world.game.settings.displayModes,
-        (std::vector<Vector>{{735, 580}, {973, 768}, {1242, 980}, {1366, 1078}, {1700, 1331}}));
+    EXPECT_EQ(world.game.settings.displayModes,
+              (std::vector<Size>{{735, 580}, {973, 768}, {1242, 980}, {1366, 1078}, {1700, 1331}}));
     EXPECT_EQ(world.game.floors.size(), 21u);
     EXPECT_TRUE(world.game.renderLock.try_acquire()) << "the lock is free after loading";
   }
@@ -147,7 +146,7 @@ TEST_F(Loading, KeysPressedThroughoutLoadingDoNothing) {
   EXPECT_TRUE(world.shell.moves.empty()) << "F8 moved the window while loading";
   EXPECT_TRUE(world.shell.messages.empty());
   EXPECT_EQ(world.hero.floor, 1);
-  EXPECT_EQ(world.hero.position, (Vector{12, 7}));
+  EXPECT_EQ(world.hero.position, (Cell{12, 7}));
   EXPECT_FALSE(std::filesystem::exists("sav")) << "a save was written while loading";
   ExpectLoaded();
 }

@@ -82,7 +82,7 @@ TEST_F(SaveGameTest, SavedAndLoadedGameIsUnchangedAndSavesIdentically) {
   loaded.game.shopPrice = 25;
   ASSERT_TRUE(loaded.game.LoadGame(1));
   EXPECT_EQ(loaded.hero.floor, 7);
-  EXPECT_EQ(loaded.hero.Position(), (Vector{3, 11}));
+  EXPECT_EQ(loaded.hero.Position(), (Cell{3, 11}));
   EXPECT_EQ(loaded.hero.hp, 4321);
   EXPECT_EQ(loaded.hero.attack, 55);
   EXPECT_EQ(loaded.hero.defence, 44);

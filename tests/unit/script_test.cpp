@@ -126,7 +126,7 @@ TEST(ScriptPlayer, PressesEachKeyWhenItsTimeHasCome) {
     done.push_back(c);
     if (c.kind == Kind::Key) world.Press(c.key);
   };
-  const Vector start = world.hero.Position();
+  const Cell start = world.hero.Position();
   EXPECT_EQ(player->MsUntilDue(10000), 0u) << "due as soon as it starts";
   player->Play(world.game, 10000, perform);
   ASSERT_EQ(done.size(), 1u) << "the seed at once";
@@ -136,7 +136,7 @@ TEST(ScriptPlayer, PressesEachKeyWhenItsTimeHasCome) {
   EXPECT_EQ(world.hero.Position(), start);
   EXPECT_EQ(player->MsUntilDue(10499), 1u);
   player->Play(world.game, 10520, perform);
-  EXPECT_EQ(world.hero.Position().a, start.a - 1);
+  EXPECT_EQ(world.hero.Position().row, start.row - 1);
   EXPECT_EQ(player->MsUntilDue(10520), 980u) << "the next wait counts from the script's time";
   // A late turn does not push the next key later: it is due 1.5 s after the start.
   player->Play(world.game, 11499, perform);
@@ -165,7 +165,7 @@ TEST(ScriptPlayer, UntilWaitsForTheScreenAndStopsWithTheReasonAfterItsTime) {
   player->Play(world.game, 1300, perform);
   EXPECT_TRUE(player->Finished());
   EXPECT_EQ(player->Error(), "line 3: until Battle: still Map after 1 s");
-  EXPECT_EQ(world.hero.Position(), (Vector{12, 7})) << "nothing after the failed until";
+  EXPECT_EQ(world.hero.Position(), (Cell{12, 7})) << "nothing after the failed until";
 }
 
 TEST(ScriptPlayer, ADamagedLineIsNamedBeforeAnythingPlays) {

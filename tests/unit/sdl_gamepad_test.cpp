@@ -73,7 +73,7 @@ class VirtualGamepad : public testing::Test {
     SDL_JoystickSetVirtualAxis(joystick, SDL_CONTROLLER_AXIS_LEFTY, static_cast<Sint16>(y));
     Pump();
   }
-  Vector Hero() const { return world.hero.Position(); }
+  Cell Hero() const { return world.hero.Position(); }
 
   test::World world;
   uint32_t now = 1000;
@@ -88,30 +88,30 @@ class VirtualGamepad : public testing::Test {
 
 TEST_F(VirtualGamepad, DpadWalksAndRepeatsWhileHeldLikeAKey) {
   ASSERT_EQ(pads.Connected(), 1u);
-  const Vector start = Hero();
+  const Cell start = Hero();
   Button(SDL_CONTROLLER_BUTTON_DPAD_UP, true);
-  EXPECT_EQ(Hero(), (Vector{start.a - 1, start.b}));
+  EXPECT_EQ(Hero(), (Cell{start.row - 1, start.column}));
   EXPECT_EQ(world.game.keyDown[vk::kUp], 1) << "held, so the hero is drawn walking";
   pads.Tick(now + Gamepads::kRepeatDelayMs - 1);
-  EXPECT_EQ(Hero().a, start.a - 1) << "no repeat before the delay";
+  EXPECT_EQ(Hero().row, start.row - 1) << "no repeat before the delay";
   pads.Tick(now + Gamepads::kRepeatDelayMs);
   pads.Tick(now + Gamepads::kRepeatDelayMs + Gamepads::kRepeatIntervalMs);
-  EXPECT_EQ(Hero().a, start.a - 3);
+  EXPECT_EQ(Hero().row, start.row - 3);
   Button(SDL_CONTROLLER_BUTTON_DPAD_UP, false);
   EXPECT_EQ(world.game.keyDown[vk::kUp], 0);
   pads.Tick(now + 10000);
-  EXPECT_EQ(Hero().a, start.a - 3) << "let go, it stops";
+  EXPECT_EQ(Hero().row, start.row - 3) << "let go, it stops";
 }
 
 TEST_F(VirtualGamepad, LeftStickIsTheArrowsAlongItsStrongerAxis) {
-  const Vector start = Hero();
+  const Cell start = Hero();
   Stick(-30000, 4000);
-  EXPECT_EQ(Hero(), (Vector{start.a, start.b - 1}));
+  EXPECT_EQ(Hero(), (Cell{start.row, start.column - 1}));
   Stick(-12000, 4000);  // eased back, but not let go: no new press
   Stick(-30000, 4000);
-  EXPECT_EQ(Hero(), (Vector{start.a, start.b - 1}));
+  EXPECT_EQ(Hero(), (Cell{start.row, start.column - 1}));
   Stick(0, -30000);  // straight up: left is let go, up pressed
-  EXPECT_EQ(Hero(), (Vector{start.a - 1, start.b - 1}));
+  EXPECT_EQ(Hero(), (Cell{start.row - 1, start.column - 1}));
   Stick(0, 0);
   EXPECT_EQ(presses.back(), (std::pair<uint32_t, uint32_t>{vk::kKeyUp, vk::kUp}));
   EXPECT_EQ(world.game.keyDown[vk::kUp], 0);
@@ -132,15 +132,15 @@ TEST_F(VirtualGamepad, ButtonsOpenTheManualPauseFightAndRetreatAsTheirKeys) {
     Tap(step.button);
     EXPECT_EQ(world.game.screen, step.after) << SDL_GameControllerGetStringForButton(step.button);
   }
-  const Vector hero = Hero();
-  world.SetCell(hero.a, hero.b + 1, 1);
+  const Cell hero = Hero();
+  world.SetCell(hero.row, hero.column + 1, 1);
   Tap(SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
   ASSERT_EQ(world.game.screen, GameScreen::Battle);
   for (float clock = 1; clock < 3; clock += 0.01f) world.game.Frame(clock);
   EXPECT_LT(world.hero.hp, 1000) << "the fight went on";
   Tap(SDL_CONTROLLER_BUTTON_B);  // Q
   EXPECT_EQ(world.game.screen, GameScreen::Map);
-  EXPECT_EQ(world.Cell(hero.a, hero.b + 1), 1) << "the slime stays";
+  EXPECT_EQ(world.Cell(hero.row, hero.column + 1), 1) << "the slime stays";
 }
 
 TEST_F(VirtualGamepad, ShoulderCyclesTheWindowSizeAndBackLoads) {
@@ -159,7 +159,7 @@ TEST_F(VirtualGamepad, PluggedOutWhileHoldingLetsGoAndCanComeBack) {
   Unplug();
   EXPECT_EQ(pads.Connected(), 0u);
   EXPECT_EQ(world.game.keyDown[vk::kDown], 0);
-  const Vector where = Hero();
+  const Cell where = Hero();
   pads.Tick(now + 10000);
   EXPECT_EQ(Hero(), where) << "nothing repeats for a controller that left";
   Plug();

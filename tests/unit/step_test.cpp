@@ -29,7 +29,7 @@ class StepTest : public ::testing::Test {
 
 TEST_F(StepTest, WalksOntoFloorAndFacesTheWay) {
   Step(Direction::Left);
-  EXPECT_EQ(hero.Position(), (Vector{12, 6}));
+  EXPECT_EQ(hero.Position(), (Cell{12, 6}));
   EXPECT_EQ(hero.facing, Direction::Left);
   EXPECT_EQ(world.played, std::vector<std::string>{"Sound 272.wav"});
 }
@@ -37,17 +37,17 @@ TEST_F(StepTest, WalksOntoFloorAndFacesTheWay) {
 TEST_F(StepTest, WallAndGridEdgeOnlyTurnTheHero) {
   world.SetCell(12, 8, tile::kWall);
   Step(Direction::Right);
-  EXPECT_EQ(hero.Position(), (Vector{12, 7}));
+  EXPECT_EQ(hero.Position(), (Cell{12, 7}));
   EXPECT_EQ(hero.facing, Direction::Right);
 
   hero.SetPosition(0, 3);
   Step(Direction::Up);
-  EXPECT_EQ(hero.Position(), (Vector{0, 3}));
+  EXPECT_EQ(hero.Position(), (Cell{0, 3}));
   EXPECT_EQ(hero.facing, Direction::Up);
   hero.SetPosition(13, 13);
   Step(Direction::Down);
   Step(Direction::Right);
-  EXPECT_EQ(hero.Position(), (Vector{13, 13}));
+  EXPECT_EQ(hero.Position(), (Cell{13, 13}));
   EXPECT_EQ(hero.facing, Direction::Right);
   // The step sound plays on every attempt, blocked or not.
   EXPECT_EQ(world.played.size(), 4u);
@@ -96,7 +96,7 @@ TEST_F(StepTest, EveryPickupChangesItsNumberAndShowsItsNotice) {
     EXPECT_EQ(fresh.game.messageText, c.message);
     EXPECT_EQ(fresh.game.screen, GameScreen::Message);
     EXPECT_EQ(fresh.Cell(11, 7), tile::kFloor);
-    EXPECT_EQ(fresh.hero.Position(), (Vector{12, 7}));  // the hero stays where he was
+    EXPECT_EQ(fresh.hero.Position(), (Cell{12, 7}));  // the hero stays where he was
     EXPECT_EQ(fresh.played, std::vector<std::string>{"Sound 1615.wav"});
   }
 }
@@ -122,7 +122,7 @@ TEST_F(StepTest, UselessItemsVanishWithoutANoticeAndDecorationsStay) {
     Step(Direction::Up);
     EXPECT_EQ(world.Cell(11, 7), code) << int{code};
     EXPECT_EQ(game.screen, GameScreen::Map);
-    EXPECT_EQ(hero.Position(), (Vector{12, 7}));
+    EXPECT_EQ(hero.Position(), (Cell{12, 7}));
   }
 }
 
@@ -150,7 +150,7 @@ TEST_F(StepTest, ColouredDoorsNeedTheirKey) {
     fresh.game.TryStep(Direction::Up);
     EXPECT_EQ(fresh.Cell(11, 7), tile::kFloor);
     EXPECT_EQ(fresh.hero.Items(c.key), 1);
-    EXPECT_EQ(fresh.hero.Position(), (Vector{12, 7}));
+    EXPECT_EQ(fresh.hero.Position(), (Cell{12, 7}));
     EXPECT_EQ(fresh.started, std::vector<std::string>{c.sequence});
     EXPECT_EQ(fresh.game.sequences.at(c.sequence).GetAnchor(),
               (std::pair<int32_t, int32_t>{11, 7}));
@@ -175,7 +175,7 @@ TEST_F(StepTest, StairsChangeTheFloorBehindTheCurtain) {
   hero.SetFloor(3);
   hero.SetPosition(5, 6);
   Step(Direction::Up);
-  EXPECT_EQ(hero.Position(), (Vector{4, 6}));
+  EXPECT_EQ(hero.Position(), (Cell{4, 6}));
   EXPECT_EQ(game.screen, GameScreen::FloorChange);
   EXPECT_EQ(game.targetFloor, 4);
   EXPECT_EQ(world.played.back(), "Sound 1617.wav");
@@ -200,20 +200,20 @@ TEST_F(StepTest, StairsChangeTheFloorBehindTheCurtain) {
   EXPECT_EQ(frames, 42);
   EXPECT_EQ(game.screen, GameScreen::Map);
   EXPECT_EQ(hero.floor, 4);
-  EXPECT_EQ(hero.Position(), (Vector{4, 6}));
+  EXPECT_EQ(hero.Position(), (Cell{4, 6}));
 }
 
 TEST_F(StepTest, StairsOutOfTheTowerOnlyTurnTheHero) {
   world.SetCell(11, 7, tile::kStairsDown);  // floor 1: below it there is no floor
   Step(Direction::Up);
-  EXPECT_EQ(hero.Position(), (Vector{12, 7}));
+  EXPECT_EQ(hero.Position(), (Cell{12, 7}));
   EXPECT_EQ(hero.facing, Direction::Up);
   EXPECT_EQ(game.screen, GameScreen::Map);
 
   hero.SetFloor(20);
   world.SetCell(12, 6, tile::kStairsUp);
   Step(Direction::Left);
-  EXPECT_EQ(hero.Position(), (Vector{12, 7}));
+  EXPECT_EQ(hero.Position(), (Cell{12, 7}));
   EXPECT_EQ(game.screen, GameScreen::Map);
 }
 

@@ -57,7 +57,7 @@ TEST_F(RouteTest, OpensADoorWithItsKeyAndNamesTheMissingKey) {
   route = Run({Step(Kind::To, 11, 7), Step(Kind::To, 10, 7)});
   EXPECT_EQ(route.failure, "the plan ends before the boss is beaten");
   EXPECT_EQ(world.Cell(11, 7), tile::kFloor);
-  EXPECT_EQ(world.hero.Position(), (Vector{10, 7}));
+  EXPECT_EQ(world.hero.Position(), (Cell{10, 7}));
   EXPECT_EQ(route.script, (std::vector<std::string>{"key Up", "key Up", "key Up"}));
 }
 
@@ -70,7 +70,7 @@ TEST_F(RouteTest, SettlesBattlesAtTheEstimateAndPaysTheReward) {
   const Fight& fight = route.visits[0].fights[0];
   EXPECT_EQ(fight.estimate, 180);
   EXPECT_EQ(fight.hpBefore, 1000);
-  EXPECT_EQ(fight.cell, (Vector{12, 5}));
+  EXPECT_EQ(fight.cell, (Cell{12, 5}));
   EXPECT_EQ(world.hero.hp, 820);
   EXPECT_EQ(world.hero.Items(tile::kGold), 5);
   EXPECT_EQ(world.Cell(12, 5), tile::kFloor);
@@ -109,7 +109,7 @@ TEST_F(RouteTest, ClimbsStairsAndHoldsThePlanToItsFloors) {
   world.SetCell(12, 9, tile::kStairsUp);
   RouteResult route = Run({Step(Kind::Up), Step(Kind::Floor, 2), Step(Kind::To, 12, 8)});
   EXPECT_EQ(world.hero.floor, 2);
-  EXPECT_EQ(world.hero.Position(), (Vector{12, 8}));
+  EXPECT_EQ(world.hero.Position(), (Cell{12, 8}));
   EXPECT_TRUE(Contains(route.script, "until Map"));
   EXPECT_TRUE(Contains(route.script, "# floor 2"));
   ASSERT_EQ(route.visits.size(), 2u);
@@ -158,14 +158,14 @@ TEST_F(RouteTest, WinsWhenTheBossFalls) {
   EXPECT_EQ(route.failure, "");
   EXPECT_EQ(route.finalHp, 1000 - 4 * 30);
   ASSERT_TRUE(route.lastFight);
-  EXPECT_EQ(route.lastFight->cell, (Vector{5, 7}));
+  EXPECT_EQ(route.lastFight->cell, (Cell{5, 7}));
   EXPECT_EQ(route.script.back(), "until Victory 1");
   EXPECT_EQ(world.Cell(4, 7), 1);  // the steps after the victory are not taken
 }
 
 TEST_F(RouteTest, CannotReachAWalledCell) {
-  for (Vector wall : {Vector{4, 4}, Vector{4, 6}, Vector{3, 5}, Vector{5, 5}})
-    world.SetCell(wall.a, wall.b, tile::kWall);
+  for (Cell wall : {Cell{4, 4}, Cell{4, 6}, Cell{3, 5}, Cell{5, 5}})
+    world.SetCell(wall.row, wall.column, tile::kWall);
   EXPECT_EQ(Run({Step(Kind::To, 4, 5)}).failure, "plan.txt:7: floor 1: cannot reach (4, 5)");
 }
 
@@ -213,12 +213,12 @@ TEST(FloorSurvey, CountsKeysAndDoorsAndWhatTheEntriesReach) {
   world.game.floors[1].At(1, 1) = tile::kStairsUp;
   const TowerSurvey survey = SurveyTower(world.game);
   const FloorSurvey& second = survey.floors[1];
-  EXPECT_EQ(second.entries, std::vector<Vector>{(Vector{1, 1})});
+  EXPECT_EQ(second.entries, std::vector<Cell>{(Cell{1, 1})});
   EXPECT_EQ(second.keys, (std::array<int, 3>{1, 1, 0}));
   EXPECT_EQ(second.doors, (std::array<int, 3>{1, 0, 1}));
   EXPECT_EQ(second.openCells, 7);
-  EXPECT_EQ(second.unreached, (std::vector<Vector>{{5, 5}, {5, 6}}));
-  EXPECT_EQ(second.downStairs, std::vector<Vector>{(Vector{1, 1})});
+  EXPECT_EQ(second.unreached, (std::vector<Cell>{{5, 5}, {5, 6}}));
+  EXPECT_EQ(second.downStairs, std::vector<Cell>{(Cell{1, 1})});
 }
 
 }  // namespace

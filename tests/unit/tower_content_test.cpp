@@ -140,7 +140,7 @@ TEST_F(ShippedTower, IsAlsoWonAnotherWay) {
   bool orcFought = false;
   for (const FloorVisit& visit : route.visits)
     for (const Fight& fight : visit.fights)
-      orcFought = orcFought || (fight.floor == 4 && fight.cell == Vector{1, 4});
+      orcFought = orcFought || (fight.floor == 4 && fight.cell == Cell{1, 4});
   EXPECT_TRUE(orcFought);
 }
 

@@ -128,8 +128,8 @@ TEST(Pathing, NeverCrossesStairsOrItemsOnTheWay) {
 TEST(Pathing, StaysInsideTheFloor) {
   Floor open;
   EXPECT_EQ(PathTo(open, {0, 0}, {13, 13})->size(), 26u);
-  EXPECT_EQ(Neighbour({0, 0}, Direction::Up), (Vector{-1, 0}));
-  EXPECT_EQ(Neighbour({5, 5}, Direction::Right), (Vector{5, 6}));
+  EXPECT_EQ(Neighbour({0, 0}, Direction::Up), (Cell{-1, 0}));
+  EXPECT_EQ(Neighbour({5, 5}, Direction::Right), (Cell{5, 6}));
 }
 
 }  // namespace

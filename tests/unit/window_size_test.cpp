@@ -7,8 +7,7 @@
 namespace quenlit {
 namespace {
 
-const std::vector<Vector> kSizes = {
-    {735, 580}, {973, 768}, {1242, 980}, {1366, 1078}, {1700, 1331}};
+const std::vector<Size> kSizes = {{735, 580}, {973, 768}, {1242, 980}, {1366, 1078}, {1700, 1331}};
 
 TEST(WindowSize, F8CyclesThroughTheSizesAndWrapsAround) {
   test::World world;
@@ -40,7 +39,7 @@ TEST(WindowSize, F8WorksOnEveryScreen) {
 TEST(WindowSize, F8WhileLoadingOrWithoutSizesLeavesTheWindowAlone) {
   const struct {
     GameScreen screen;
-    std::vector<Vector> sizes;
+    std::vector<Size> sizes;
   } cases[] = {{GameScreen::Loading, {}}, {GameScreen::Loading, kSizes}, {GameScreen::Map, {}}};
   for (const auto& [screen, sizes] : cases) {
     test::World world;

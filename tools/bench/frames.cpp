@@ -54,7 +54,7 @@ struct Scene {
 };
 
 // The first monster of the current floor, or (0, 0) when it has none.
-Vector FirstMonsterCell(const Game& game) {
+Cell FirstMonsterCell(const Game& game) {
   for (int row = 0; row < kFloorSize; ++row)
     for (int column = 0; column < kFloorSize; ++column)
       if (tile::IsMonster(game.CellAt(row, column).value_or(0))) return {row, column};
@@ -62,8 +62,8 @@ Vector FirstMonsterCell(const Game& game) {
 }
 
 void SetUpBattle(Game& game) {
-  const Vector cell = FirstMonsterCell(game);
-  game.BeginBattle(cell.a, cell.b);
+  const Cell cell = FirstMonsterCell(game);
+  game.BeginBattle(cell.row, cell.column);
   game.displays.monsterMissShown = game.displays.heroMissShown = true;
 }
 

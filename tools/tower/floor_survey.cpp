@@ -9,7 +9,7 @@
 namespace quenlit::tower {
 namespace {
 
-std::string At(int floor, Vector cell) {
+std::string At(int floor, Cell cell) {
   return "floor " + std::to_string(floor) + " " + CellText(cell);
 }
 
@@ -26,36 +26,37 @@ bool Open(uint8_t code) {
 }
 
 // Does a character standing on this cell have something to say? Asked of the game itself.
-bool Speaks(Game& game, int floor, Vector cell) {
+bool Speaks(Game& game, int floor, Cell cell) {
   Floor& cells = game.floors[floor];
-  const uint8_t kept = cells.At(cell.a, cell.b);
-  cells.At(cell.a, cell.b) = tile::kOldMan;
+  const uint8_t kept = cells.At(cell.row, cell.column);
+  cells.At(cell.row, cell.column) = tile::kOldMan;
   game.hero.SetFloor(floor);
   game.screen = GameScreen::Map;
-  game.TalkAt(cell.a, cell.b);
+  game.TalkAt(cell.row, cell.column);
   const bool spoke = game.screen == GameScreen::Dialogue;
   game.screen = GameScreen::Map;
   game.dialogue.giftPending = false;
-  cells.At(cell.a, cell.b) = kept;
+  cells.At(cell.row, cell.column) = kept;
   return spoke;
 }
 
 void Reach(const Floor& floor, FloorSurvey& survey) {
   std::array<bool, kFloorCells> reached{};
-  std::queue<Vector> open;
-  for (Vector entry : survey.entries) {
-    reached[entry.a * kFloorSize + entry.b] = true;
+  std::queue<Cell> open;
+  for (Cell entry : survey.entries) {
+    reached[entry.row * kFloorSize + entry.column] = true;
     open.push(entry);
   }
   while (!open.empty()) {
-    const Vector cell = open.front();
+    const Cell cell = open.front();
     open.pop();
-    if (!Passable(floor.At(cell.a, cell.b))) continue;  // a character is reached, not passed
-    for (Vector next : {Vector{cell.a - 1, cell.b}, Vector{cell.a + 1, cell.b},
-                        Vector{cell.a, cell.b - 1}, Vector{cell.a, cell.b + 1}}) {
-      if (!InsideFloor(next.a, next.b) || reached[next.a * kFloorSize + next.b]) continue;
-      if (!Open(floor.At(next.a, next.b))) continue;
-      reached[next.a * kFloorSize + next.b] = true;
+    if (!Passable(floor.At(cell.row, cell.column))) continue;  // a character is reached, not passed
+    for (Cell next : {Cell{cell.row - 1, cell.column}, Cell{cell.row + 1, cell.column},
+                      Cell{cell.row, cell.column - 1}, Cell{cell.row, cell.column + 1}}) {
+      if (!InsideFloor(next.row, next.column) || reached[next.row * kFloorSize + next.column])
+        continue;
+      if (!Open(floor.At(next.row, next.column))) continue;
+      reached[next.row * kFloorSize + next.column] = true;
       open.push(next);
     }
   }
@@ -90,14 +91,14 @@ void CheckStairs(const TowerSurvey& survey, const std::vector<Floor>& floors,
                  std::vector<std::string>& problems) {
   for (const FloorSurvey& floor : survey.floors) {
     for (const auto& [cells, delta] : {std::pair{&floor.upStairs, 1}, {&floor.downStairs, -1}}) {
-      for (Vector cell : *cells) {
+      for (Cell cell : *cells) {
         const int other = floor.floor + delta;
         if (other < 1 || other > kFloorCount) {
           problems.push_back("stairs at " + At(floor.floor, cell) + " lead out of the tower");
-        } else if (!tile::IsWalkable(floors[other].At(cell.a, cell.b))) {
+        } else if (!tile::IsWalkable(floors[other].At(cell.row, cell.column))) {
           problems.push_back("stairs at " + At(floor.floor, cell) + " arrive on " +
                              At(other, cell) + ", which holds tile " +
-                             std::to_string(floors[other].At(cell.a, cell.b)));
+                             std::to_string(floors[other].At(cell.row, cell.column)));
         }
       }
     }
@@ -129,18 +130,18 @@ TowerSurvey SurveyTower(Game& game) {
   for (FloorSurvey& floor : survey.floors) {
     if (floor.floor == 1) floor.entries.push_back(kStartCell);
     if (floor.floor > 1)
-      for (Vector cell : survey.floors[floor.floor - 2].upStairs) floor.entries.push_back(cell);
+      for (Cell cell : survey.floors[floor.floor - 2].upStairs) floor.entries.push_back(cell);
     if (floor.floor < kFloorCount)
-      for (Vector cell : survey.floors[floor.floor].downStairs) floor.entries.push_back(cell);
+      for (Cell cell : survey.floors[floor.floor].downStairs) floor.entries.push_back(cell);
     Reach(floors[floor.floor], floor);
   }
 
   std::vector<std::string>& problems = survey.problems;
-  if (floors[1].At(kStartCell.a, kStartCell.b) != tile::kFloor)
+  if (floors[1].At(kStartCell.row, kStartCell.column) != tile::kFloor)
     problems.push_back("the hero starts on " + At(1, kStartCell) + ", which is not plain floor");
-  if (!tile::IsMonster(floors[kBossFloor].At(kBossCell.a, kBossCell.b)))
+  if (!tile::IsMonster(floors[kBossFloor].At(kBossCell.row, kBossCell.column)))
     problems.push_back("no boss stands at " + At(kBossFloor, kBossCell));
-  for (Vector cell : survey.floors[kBossFloor - 1].upStairs)
+  for (Cell cell : survey.floors[kBossFloor - 1].upStairs)
     problems.push_back("the upper tower must stay sealed off, yet stairs up stand at " +
                        At(kBossFloor, cell));
   CheckStairs(survey, floors, problems);

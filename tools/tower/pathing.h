@@ -13,12 +13,12 @@ namespace quenlit::tower {
 // walks over plain floor only (stairs would take him away, anything else stops him), and the
 // last press steps into the target, whatever it holds. Shortest first; nothing when the
 // target cannot be reached that way. A target on the hero's own cell needs no press.
-std::optional<std::vector<Direction>> PathTo(const Floor& floor, Vector from, Vector target);
+std::optional<std::vector<Direction>> PathTo(const Floor& floor, Cell from, Cell target);
 
 // The cell one press in the direction leads to (it may lie outside the floor).
-Vector Neighbour(Vector cell, Direction direction);
+Cell Neighbour(Cell cell, Direction direction);
 
 // A cell as the checker's messages write it: "(row, column)".
-std::string CellText(Vector cell);
+std::string CellText(Cell cell);
 
 }  // namespace quenlit::tower

@@ -77,20 +77,20 @@ class RouteRunner {
     return std::nullopt;
   }
 
-  std::optional<std::string> StepInto(Vector target) {
+  std::optional<std::string> StepInto(Cell target) {
     const auto presses = PathTo(game_.CurrentFloor(), hero_.Position(), target);
     if (!presses)
       return "floor " + std::to_string(hero_.floor) + ": cannot reach " + CellText(target);
     if (presses->empty()) return "the hero already stands on " + CellText(target);
-    const uint8_t before = *game_.CellAt(target.a, target.b);
+    const uint8_t before = *game_.CellAt(target.row, target.column);
     const int floorBefore = hero_.floor;
     for (size_t i = 0; i + 1 < presses->size(); ++i) Press(ArrowFor((*presses)[i]));
-    const Vector standing = hero_.Position();
+    const Cell standing = hero_.Position();
     acted_ = false;
     Press(ArrowFor(presses->back()));
     if (!failure_.empty()) return failure_;
     if (hero_.floor != floorBefore || !(hero_.Position() == standing)) return std::nullopt;
-    if (acted_ || *game_.CellAt(target.a, target.b) != before) return std::nullopt;
+    if (acted_ || *game_.CellAt(target.row, target.column) != before) return std::nullopt;
     if (const tile::Meaning& door = tile::MeaningOf(before);
         door.kind == tile::Kind::Door && door.key != tile::kFloor)
       return "floor " + std::to_string(hero_.floor) + ": no " + tile::MeaningOf(door.key).name +
@@ -101,7 +101,7 @@ class RouteRunner {
 
   std::optional<std::string> TakeStairs(uint8_t stairs) {
     std::optional<std::vector<Direction>> shortest;
-    Vector best;
+    Cell best;
     for (int row = 0; row < kFloorSize; ++row) {
       for (int column = 0; column < kFloorSize; ++column) {
         if (game_.CurrentFloor().At(row, column) != stairs) continue;

@@ -27,7 +27,7 @@ struct MonsterEstimate {
 // A battle of the route, settled at its estimate (no dodges, no critical strikes).
 struct Fight {
   int floor = 0;
-  Vector cell;
+  Cell cell;
   int kind = 0;
   std::string name;
   int32_t estimate = 0;

@@ -7,9 +7,9 @@
 namespace quenlit::tower {
 namespace {
 
-std::string Cells(const std::vector<Vector>& cells) {
+std::string Cells(const std::vector<Cell>& cells) {
   std::string text;
-  for (Vector cell : cells) text += (text.empty() ? "" : " ") + CellText(cell);
+  for (Cell cell : cells) text += (text.empty() ? "" : " ") + CellText(cell);
   return text.empty() ? "none" : text;
 }
 
