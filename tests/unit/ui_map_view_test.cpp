@@ -161,6 +161,21 @@ TEST(UiMapView, KeysAndGoldPadTheirCountsAndNeverCreateCounters) {
   EXPECT_EQ(world.hero.items.size(), 2u);
 }
 
+TEST(UiMapView, TheNewFloorShowsFromTheFrameAfterTheCurtainClosed) {
+  UiWorld world;
+  world.hero.SetFloor(3);
+  world.game.targetFloor = 4;
+  world.game.screen = GameScreen::FloorChange;
+  world.game.curtain.fadeLevel = 0.99f;
+  world.game.curtain.fadeRising = true;
+  // The map of this frame is drawn before the curtain closes: it still shows floor 3.
+  world.Draw(1.0f);
+  EXPECT_EQ(world.hero.floor, 4);
+  EXPECT_TRUE(world.Shows("娥   3F"));
+  world.Draw(1.02f);
+  EXPECT_TRUE(world.Shows("娥   4F"));
+}
+
 TEST(UiMapView, OpeningsPlayOnTheirAnchorCellAndStoppedOnesDrawNothing) {
   UiWorld world;
   world.Running("opendoor2");
