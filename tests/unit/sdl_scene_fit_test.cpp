@@ -81,6 +81,25 @@ TEST_F(FittedDrawing, ClearFillsTheSceneAndDarkensTheMargins) {
   EXPECT_EQ(canvas.PixelAt(100, 90) & 0xFFFFFF, kMargin) << "below";
 }
 
+TEST_F(FittedDrawing, TheMarginsFollowTheSceneWhenItMoves) {
+  // A scene as large as the output leaves no margin: the clear covers every pixel.
+  canvas.FitScene({200, 120, kMargin});
+  canvas.BeginDraw();
+  canvas.Clear(0xFF0000);
+  canvas.EndDraw();
+  ASSERT_EQ(canvas.PixelAt(100, 10) & 0xFFFFFF, 0xFF0000u);
+  // The scene shrinks: where it was is margin now.
+  canvas.FitScene({100, 30, kMargin});
+  for (int frame = 0; frame < 2; ++frame) {
+    canvas.BeginDraw();
+    canvas.Clear(0x00FF00);
+    canvas.EndDraw();
+    EXPECT_EQ(canvas.PixelAt(100, 10) & 0xFFFFFF, kMargin) << "above, frame " << frame;
+    EXPECT_EQ(canvas.PixelAt(100, 100) & 0xFFFFFF, kMargin) << "below, frame " << frame;
+    EXPECT_EQ(canvas.PixelAt(100, 60) & 0xFFFFFF, 0x00FF00u) << "the scene, frame " << frame;
+  }
+}
+
 TEST_F(FittedDrawing, ShapesAreScaledAndKeptInsideTheScene) {
   canvas.Clear(0);
   // A rectangle from the scene's middle to well past its bottom-right corner.

@@ -245,14 +245,20 @@ void RendererCanvas::Clear(uint32_t rgb) {
 void RendererCanvas::PaintClear(uint32_t rgb) {
   pendingClear_ = rgb;
   if (!fit_) return;
-  // The margins at once, the scene with the next call. A clear reaches the whole output,
-  // whatever the clip: cheap for a graphics processor, while the processor's renderer would
-  // fill the scene's pixels twice over, so it fills the margins alone.
-  SetDrawColour({fit_->marginRgb, 1.0f});
+  // A clear reaches the whole output, whatever the clip: cheap for a graphics processor, while
+  // the processor's renderer would fill the scene's pixels twice over and the margins every
+  // frame; it paints the margins when they were lost, and the scene with the next call.
   if (!software_) {
+    SetDrawColour({fit_->marginRgb, 1.0f});
     SDL_RenderClear(renderer_);
     return;
   }
+  const MarginsShown now{placement_, outputWidth_, outputHeight_};
+  if (marginsLost_.exchange(false) || marginsShown_ != now) PaintMargins();
+  marginsShown_ = now;
+}
+
+void RendererCanvas::PaintMargins() {
   const RectF scene = ToOutput({0, 0, fit_->width, fit_->height});
   const float right = scene.right, bottom = scene.bottom;
   const auto width = static_cast<float>(outputWidth_), height = static_cast<float>(outputHeight_);
@@ -260,6 +266,7 @@ void RendererCanvas::PaintClear(uint32_t rgb) {
                                 {0, bottom, width, height - bottom},
                                 {0, scene.top, scene.left, bottom - scene.top},
                                 {right, scene.top, width - right, bottom - scene.top}};
+  SetDrawColour({fit_->marginRgb, 1.0f});
   SDL_RenderSetClipRect(renderer_, nullptr);
   SDL_SetRenderDrawBlendMode(renderer_, SDL_BLENDMODE_NONE);
   for (const SDL_FRect& margin : margins)

@@ -67,7 +67,10 @@ class RendererCanvas : public Canvas {
   void SkipUnchangedFrames(bool on) { skipUnchanged_ = on; }
   // The next frame is drawn and shown whatever it holds: what the output showed was lost.
   // Window events that lose it (exposed, resized, renderer reset) call it themselves.
-  void Repaint() { repaint_ = true; }
+  void Repaint() {
+    repaint_ = true;
+    marginsLost_ = true;
+  }
   // Waits until every copy asked for by Prepare is made, and made a texture.
   void WaitForPreparedForms();
   // How many frames were drawn and shown since the canvas was made.
@@ -91,6 +94,8 @@ class RendererCanvas : public Canvas {
   DrawCommand& Record(DrawCommand::Kind kind);
   void Paint(const DrawCommand& command);
   void PaintClear(uint32_t rgb);
+  // Fills the output around the fitted scene with the margin colour.
+  void PaintMargins();
   // Fills the scene with the colour of a clear that waited; nothing when none waits.
   void FillPendingClear() const;
   // Whether a picture drawn into this rectangle of output pixels by the software renderer
@@ -143,6 +148,16 @@ class RendererCanvas : public Canvas {
   mutable std::optional<uint32_t> pendingClear_;
   bool skipUnchanged_ = false;
   std::atomic<bool> repaint_ = true;
+  // Nothing is drawn outside the fitted scene, so the output keeps its margins until it loses
+  // its pixels or the scene moves: the processor's renderer paints them only then, for narrow
+  // bands cost it more than filling the whole output.
+  std::atomic<bool> marginsLost_ = true;
+  struct MarginsShown {
+    Placement placement;
+    int outputWidth = 0, outputHeight = 0;
+    bool operator==(const MarginsShown&) const = default;
+  };
+  MarginsShown marginsShown_;
   std::vector<DrawCommand> commands_;  // this frame's calls, while skipping
   std::vector<DrawCommand> shown_;     // those of the frame on show
   int shownWidth_ = 0;
