@@ -48,9 +48,8 @@ class RendererCanvas : public Canvas {
 
   const TextPainter& Text() const { return text_; }
 
-  // With painting off every drawing call returns at once: the game's frames still run (and
-  // move its sequences and clocks) without their pixels. The headless driver paints only the
-  // frames it saves.
+  // With painting off every drawing call returns at once: frames are drawn without their
+  // pixels.
   void SetPainting(bool on) { painting_ = on; }
   // With decoding on demand a picture is only checked to be a PNG when loaded, and decoded the
   // first time it is drawn: the headless driver then decodes only what its shots show.
