@@ -220,9 +220,7 @@ void LoadingSequence::Publish() {
     game_.settings.displayModes = std::move(bundle_.displayModes);
     game_.settings.displayModeIndex = 0;
   });
-  game_.StartNewGame();
-  game_.shopPrice = 20;
-  game_.screen = GameScreen::Map;
+  game_.BeginPlay();
 }
 
 }  // namespace quenlit

@@ -48,6 +48,12 @@ constexpr Cell kKeysGiftCell{13, 0};     // floor 3, behind the jail gate: keys
 
 }  // namespace
 
+bool Game::HasSpeechAt(int32_t floor, int row, int column) {
+  for (const Line& line : kDialogue)
+    if (line.floor == floor && line.row == row && line.column == column) return true;
+  return false;
+}
+
 bool Game::TalkAt(int row, int column) {
   for (const Line& line : kDialogue) {
     if (line.floor != hero.floor || line.row != row || line.column != column) continue;

@@ -10,6 +10,12 @@ namespace {
 constexpr float kFloorChangeFadeStep = 0.024f;  // 42 frames to close, 42 to open
 constexpr float kPromptFadeStep = 0.0192f;      // the pulsing "-Enter-" prompts
 
+// Moves a running sequence on. One that was never loaded is named where it is drawn: a run that
+// only updates, such as the tower checker's, which loads no pictures, stays quiet.
+void Advance(SequenceRegistry& sequences, const std::string& name, float now) {
+  if (sequences.Contains(name)) sequences.at(name).Advance(now);
+}
+
 bool HasCurtain(GameScreen screen) {
   return screen == GameScreen::Dialogue || screen == GameScreen::Manual ||
          screen == GameScreen::BattleWon || screen == GameScreen::Message ||
@@ -36,7 +42,7 @@ bool Game::Update(float now) {
     loadingBar.Step(loadProgress);
     // The first frames come before the loading screen's own pictures are in: not yet there
     // is not missing.
-    if (sequences.Contains(kLoadingSequence)) sequences.Find(kLoadingSequence)->Advance(now);
+    Advance(sequences, kLoadingSequence, now);
   } else {
     UpdateGameScreen(now);
   }
@@ -59,7 +65,7 @@ void Game::UpdateGameScreen(float now) {
   frameClock.TickSprites(now, settings.fps, screen == GameScreen::Paused);
   for (const tile::Meaning& meaning : tile::kMeanings) {
     if (meaning.kind != tile::Kind::Door) continue;
-    if (CD2DGif* opening = sequences.Find(meaning.opening)) opening->Advance(now);
+    Advance(sequences, meaning.opening, now);
   }
   AdvanceCurtain();
 
@@ -69,7 +75,7 @@ void Game::UpdateGameScreen(float now) {
   if (ShowsBattlePanel(current)) {
     for (const StrikeEffect& effect : kStrikeEffects) {
       if (!effect.HasSequence()) continue;
-      if (CD2DGif* sequence = sequences.Find(effect.name)) sequence->Advance(now);
+      Advance(sequences, effect.name, now);
     }
     displays.EndMisses(shownAt);
   }

@@ -18,6 +18,12 @@ bool Game::StartNewGame() {
   return true;
 }
 
+void Game::BeginPlay() {
+  StartNewGame();
+  shopPrice = 20;
+  screen = GameScreen::Map;
+}
+
 float Game::UpdateClock() {
   // The whole part counts the changes of the wall-clock second seen, the fraction is the
   // current millisecond: a long stall moves the clock by one second, not by the stall.

@@ -107,6 +107,8 @@ class Game {
 
   // --- Game object and hero ---
   bool StartNewGame();
+  // The end of loading: a new game on the map, the shop at its first price.
+  void BeginPlay();
   float UpdateClock();
   // One turn of the main loop without input: the battle step while a battle runs, then
   // Render, or with painting off only the frame's update (the headless driver, which paints
@@ -130,6 +132,8 @@ class Game {
 
   // --- Characters and merchants ---
   bool TalkAt(int row, int column);
+  // Whether TalkAt at that cell of that floor opens a speech box.
+  static bool HasSpeechAt(int32_t floor, int row, int column);
   bool Talk(const std::string& text, int row, int column, const std::string& speaker);
   bool GiveGift();
   bool BuyAttack();

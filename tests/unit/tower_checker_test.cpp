@@ -196,9 +196,11 @@ TEST(FloorSurvey, FindsTheRulesATowerBreaks) {
   };
   for (const char* problem : expected) EXPECT_TRUE(HasProblem(survey, problem)) << problem;
   EXPECT_FALSE(HasProblem(survey, "floor 4 (1, 1)"));
-  // The survey talks to the characters without changing the tower.
+  // The survey asks who speaks without changing the tower or moving the hero.
   EXPECT_EQ(world.game.floors[5].At(2, 2), tile::kMerchant);
   EXPECT_EQ(world.game.floors[1].At(6, 1), tile::kFloor);
+  EXPECT_EQ(world.hero.floor, 1);
+  EXPECT_EQ(world.game.screen, GameScreen::Map);
 }
 
 TEST(FloorSurvey, CountsKeysAndDoorsAndWhatTheEntriesReach) {

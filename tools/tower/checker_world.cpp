@@ -30,10 +30,8 @@ class WorkingDirectory {
 
 }  // namespace
 
-CheckerWorld::CheckerWorld()
-    : audio_(wallClock_), game_(hero_, graphics_, sound_, wallClock_, shell_) {
+CheckerWorld::CheckerWorld() : game_(hero_, graphics_, sound_, wallClock_, shell_) {
   graphics_.Initialize(&canvas_);
-  sound_.SetDevice(&audio_);
 }
 
 bool CheckerWorld::Load(const std::string& gameFolder, std::string& error) {
@@ -54,9 +52,7 @@ bool CheckerWorld::Load(const std::string& gameFolder, std::string& error) {
     return false;
   }
   game_.monsters = ReadMonsterTable(IniFile::Load("./data/monster.dat"));
-  game_.StartNewGame();
-  game_.shopPrice = 20;
-  game_.screen = GameScreen::Map;
+  game_.BeginPlay();
   return true;
 }
 

@@ -5,13 +5,13 @@
 #include "game/game.h"
 #include "platform/headless/null_canvas.h"
 #include "platform/headless/stderr_shell.h"
-#include "platform/headless/virtual_audio.h"
 #include "platform/headless/virtual_clock.h"
 
 namespace quenlit::tower {
 
 // A new game over the headless stand-ins, with the floors and the monster table of a game
-// folder read by the game's own loaders: the rules the checker follows are the game's.
+// folder read by the game's own loaders: the rules the checker follows are the game's. It
+// loads no pictures and no sounds, and has no sound device: the game plays nothing.
 class CheckerWorld {
  public:
   CheckerWorld();
@@ -28,7 +28,6 @@ class CheckerWorld {
  private:
   platform::VirtualWallClock wallClock_;
   platform::StderrShell shell_;
-  platform::VirtualAudioDevice audio_;
   platform::NullCanvas canvas_{981, 621};
   Hero hero_;
   CD2DGraphics graphics_;

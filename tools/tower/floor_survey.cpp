@@ -25,21 +25,6 @@ bool Open(uint8_t code) {
   return Passable(code) || tile::IsCharacter(code);
 }
 
-// Does a character standing on this cell have something to say? Asked of the game itself.
-bool Speaks(Game& game, int floor, Cell cell) {
-  Floor& cells = game.floors[floor];
-  const uint8_t kept = cells.At(cell.row, cell.column);
-  cells.At(cell.row, cell.column) = tile::kOldMan;
-  game.hero.SetFloor(floor);
-  game.screen = GameScreen::Map;
-  game.TalkAt(cell.row, cell.column);
-  const bool spoke = game.screen == GameScreen::Dialogue;
-  game.screen = GameScreen::Map;
-  game.dialogue.giftPending = false;
-  cells.At(cell.row, cell.column) = kept;
-  return spoke;
-}
-
 void Reach(const Floor& floor, FloorSurvey& survey) {
   std::array<bool, kFloorCells> reached{};
   std::queue<Cell> open;
@@ -105,12 +90,14 @@ void CheckStairs(const TowerSurvey& survey, const std::vector<Floor>& floors,
   }
 }
 
-void CheckCharacters(Game& game, std::vector<std::string>& problems) {
+// Every character has something to say, asked of the game itself, and every speech has its
+// character.
+void CheckCharacters(const std::vector<Floor>& floors, std::vector<std::string>& problems) {
   for (int floor = 1; floor <= kFloorCount; ++floor) {
     for (int row = 0; row < kFloorSize; ++row) {
       for (int column = 0; column < kFloorSize; ++column) {
-        const bool character = tile::IsCharacter(game.floors[floor].At(row, column));
-        const bool speaks = Speaks(game, floor, {row, column});
+        const bool character = tile::IsCharacter(floors[floor].At(row, column));
+        const bool speaks = Game::HasSpeechAt(floor, row, column);
         if (character && !speaks)
           problems.push_back("the character at " + At(floor, {row, column}) + " says nothing");
         if (speaks && !character)
@@ -123,9 +110,9 @@ void CheckCharacters(Game& game, std::vector<std::string>& problems) {
 
 }  // namespace
 
-TowerSurvey SurveyTower(Game& game) {
+TowerSurvey SurveyTower(const Game& game) {
   TowerSurvey survey;
-  const std::vector<Floor> floors = game.floors;  // the talks below must not change the survey
+  const std::vector<Floor>& floors = game.floors;
   for (int n = 1; n <= kFloorCount; ++n) survey.floors.push_back(Count(floors[n], n));
   for (FloorSurvey& floor : survey.floors) {
     if (floor.floor == 1) floor.entries.push_back(kStartCell);
@@ -145,7 +132,7 @@ TowerSurvey SurveyTower(Game& game) {
     problems.push_back("the upper tower must stay sealed off, yet stairs up stand at " +
                        At(kBossFloor, cell));
   CheckStairs(survey, floors, problems);
-  CheckCharacters(game, problems);
+  CheckCharacters(floors, problems);
   return survey;
 }
 

@@ -33,8 +33,7 @@ struct TowerSurvey {
   std::vector<std::string> problems;  // rules of the game the tower breaks
 };
 
-// Surveys the loaded tower. It talks to characters to learn who has something to say, so the
-// game it is given is spent afterwards.
-TowerSurvey SurveyTower(Game& game);
+// Surveys the loaded tower; the game is left as it was.
+TowerSurvey SurveyTower(const Game& game);
 
 }  // namespace quenlit::tower

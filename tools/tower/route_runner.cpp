@@ -158,8 +158,11 @@ class RouteRunner {
         break;
       case GameScreen::FloorChange:
         result_.visits.back().departure = NumbersOf(hero_);
-        hero_.SetFloor(game_.targetFloor);
-        game_.screen = GameScreen::Map;
+        // The curtain closes, the floor switches behind it, and it opens on the map.
+        if (!RunFramesWhile(GameScreen::FloorChange)) {
+          failure_ = "floor " + std::to_string(hero_.floor) + ": the floor change never ends";
+          break;
+        }
         result_.script.push_back("until Map");
         Arrive();
         break;
@@ -190,11 +193,29 @@ class RouteRunner {
     }
     const Monster& kind = game_.monsters.at(fight.kind);
     battleTimeout_ = BattleTimeout(kind, hero_.attack - kind.defend);
+    // The fight costs its estimate; the battle then ends as the game ends it, on the next
+    // strike after the monster's health is gone.
     hero_.hp -= fight.estimate;
+    game_.battle.opponent.hp = 0;
+    if (!RunFramesWhile(GameScreen::Battle) || game_.screen != GameScreen::BattleWon) {
+      failure_ = where + " does not end in a won battle";
+      return false;
+    }
     result_.visits.back().fights.push_back(fight);
     result_.lastFight = fight;
-    game_.screen = GameScreen::BattleWon;
     return true;
+  }
+
+  // Runs the game's frames, on a clock of the runner's own, while the screen stays the same;
+  // false when it never leaves it.
+  bool RunFramesWhile(GameScreen screen) {
+    constexpr float kFrameTime = 0.02f;
+    constexpr int kMostFrames = 1000;
+    for (int frame = 0; frame < kMostFrames && game_.screen == screen; ++frame) {
+      now_ += kFrameTime;
+      game_.Frame(now_, Game::Painting::Off);
+    }
+    return game_.screen != screen;
   }
 
   void Arrive() {
@@ -216,6 +237,7 @@ class RouteRunner {
   std::string failure_;  // a battle the route cannot win
   bool acted_ = false;   // the last press opened a screen (talk, notice, battle)
   int battleTimeout_ = 0;
+  float now_ = 0;  // the clock of the frames the runner lets pass
 };
 
 }  // namespace

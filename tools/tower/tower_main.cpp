@@ -53,10 +53,10 @@ int Check(const std::string& gameFolder, const std::string& simPath, const std::
   std::string error;
   const auto steps = ReadPlan(plan, error);
   if (!steps) return Fail(error);
-  CheckerWorld surveyed, played;
-  if (!surveyed.Load(gameFolder, error) || !played.Load(gameFolder, error)) return Fail(error);
-  const TowerSurvey survey = SurveyTower(surveyed.game());
-  const RouteResult route = RunRoute(played.game(), *steps);
+  CheckerWorld world;
+  if (!world.Load(gameFolder, error)) return Fail(error);
+  const TowerSurvey survey = SurveyTower(world.game());
+  const RouteResult route = RunRoute(world.game(), *steps);
   PrintReport(std::cout, survey, route);
   if (!simPath.empty() && !WriteScript(simPath, route))
     return Fail(simPath + ": cannot be written");
