@@ -13,25 +13,25 @@ constexpr int8_t kSlowMonster = 34;
 
 }  // namespace
 
-bool Game::BattleStep(float now) {
+void Game::BattleStep(float now) {
   if (battle.starting) {
     battle.lastStepTime = now - 0.28f;
     battle.starting = false;
-    return true;
+    return;
   }
   if (battle.falling) {
     battle.lastStepTime = now - 0.105f;
     battle.falling = false;
-    return true;
+    return;
   }
   const float wait = (battle.sideChange || battle.opponentId == kSlowMonster) ? kLongWait : kWait;
-  if (now - battle.lastStepTime < wait) return true;
+  if (now - battle.lastStepTime < wait) return;
   battle.lastStepTime = now;
 
   if (battle.opponent.hp == 0) {
     sound.Play("Sound 1350.wav", now);
     screen = GameScreen::BattleWon;
-    return true;
+    return;
   }
   if (hero.hp == 0) {
     screen = GameScreen::GameOver;
@@ -63,7 +63,7 @@ bool Game::BattleStep(float now) {
       battle.opponent.combo = 0;
       battle.falling = true;
     }
-    return true;
+    return;
   }
 
   battle.hitCount += 1;
@@ -98,7 +98,6 @@ bool Game::BattleStep(float now) {
     displays.gameOverShown = true;
     displays.gameOverTime = now;
   }
-  return true;
 }
 
 void Game::HideStrikeEffects() {

@@ -6,7 +6,7 @@
 #include "game/game.h"
 
 namespace quenlit {
-bool Game::BeginBattle(int row, int column) {
+void Game::BeginBattle(int row, int column) {
   const uint8_t code = CellAt(row, column).value_or(0);
   battle.opponentId = static_cast<int8_t>(code);
   const Monster& m = monsters[battle.opponentId];
@@ -20,7 +20,6 @@ bool Game::BeginBattle(int row, int column) {
   battle.column = column;
   battle.starting = true;
   screen = GameScreen::Battle;
-  return true;
 }
 
 void Game::HeroStrikeDamage() {

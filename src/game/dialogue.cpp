@@ -54,7 +54,7 @@ bool Game::HasSpeechAt(int32_t floor, int row, int column) {
   return false;
 }
 
-bool Game::TalkAt(int row, int column) {
+void Game::TalkAt(int row, int column) {
   for (const Line& line : kDialogue) {
     if (line.floor != hero.floor || line.row != row || line.column != column) continue;
     Talk(line.text, row, column, line.speaker);
@@ -69,10 +69,9 @@ bool Game::TalkAt(int row, int column) {
       dialogue.giftColumn = kKeysGiftCell.column;
     }
   }
-  return true;
 }
 
-bool Game::Talk(const std::string& text, int row, int column, const std::string& speaker) {
+void Game::Talk(const std::string& text, int row, int column, const std::string& speaker) {
   curtain.fadeLevel = 1.0f;
   curtain.fadeRising = false;
   if (!text.empty()) dialogue.talkLines = {text};
@@ -82,10 +81,9 @@ bool Game::Talk(const std::string& text, int row, int column, const std::string&
   dialogue.talkRow = row;
   dialogue.talkColumn = column;
   screen = GameScreen::Dialogue;
-  return true;
 }
 
-bool Game::GiveGift() {
+void Game::GiveGift() {
   if (dialogue.giftPending && hero.floor == 2 &&
       Cell{dialogue.giftRow, dialogue.giftColumn} == kStrengthGiftCell) {
     AddBounded(hero.attack, 20);
@@ -103,36 +101,35 @@ bool Game::GiveGift() {
     ShowMessage("黄钥匙×2,蓝钥匙×3，红钥匙×1");
     dialogue.giftPending = false;
   }
-  return true;
 }
 
 namespace {
 
 // One purchase at the shop price: the stat grows, the gold goes, the price rises by one.
-bool Buy(Game& game, int32_t& stat, int32_t amount, const char* boughtMessage) {
+void Buy(Game& game, int32_t& stat, int32_t amount, const char* boughtMessage) {
   const int32_t price = game.shopPrice;
   char text[96];
   int32_t& gold = game.hero.Items(tile::kGold);
   if (gold < price) {
     std::snprintf(text, sizeof text, "什么都没有,需要%d金币", price);
-    return game.ShowMessage(text);
+    game.ShowMessage(text);
+    return;
   }
   AddBounded(stat, amount);
   AddBounded(gold, -int64_t{price});
   std::snprintf(text, sizeof text, boughtMessage, price);
   game.ShowMessage(text);
   game.shopPrice = Clamp32(int64_t{price} + 1);
-  return true;
 }
 
 }  // namespace
 
-bool Game::BuyAttack() {
-  return Buy(*this, hero.attack, 3, "3点攻击力,花费%d金币");
+void Game::BuyAttack() {
+  Buy(*this, hero.attack, 3, "3点攻击力,花费%d金币");
 }
 
-bool Game::BuyDefence() {
-  return Buy(*this, hero.defence, 4, "4点防御力,花费%d金币");
+void Game::BuyDefence() {
+  Buy(*this, hero.defence, 4, "4点防御力,花费%d金币");
 }
 
 }  // namespace quenlit

@@ -24,14 +24,13 @@ bool HasCurtain(GameScreen screen) {
 
 }  // namespace
 
-bool Game::Frame(float now, Painting painting) {
+void Game::Frame(float now, Painting painting) {
   if (screen == GameScreen::Battle) BattleStep(now);
   if (painting == Painting::On) {
     Render(now);
   } else {
     Update(now);
   }
-  return true;
 }
 
 bool Game::Update(float now) {

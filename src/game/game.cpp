@@ -8,14 +8,13 @@ Game::Game(Hero& hero, CD2DGraphics& graphics, DSound& sound, platform::WallCloc
            platform::Shell& shell)
     : hero(hero), graphics(graphics), sound(sound), wallClock(wallClock), shell(shell) {}
 
-bool Game::StartNewGame() {
+void Game::StartNewGame() {
   hero.facing = Direction::Down;
   hero.SetPosition(12, 7);
   hero.SetFloor(1);
   hero.Items(tile::kYellowKey) = 1;
   hero.Items(tile::kBlueKey) = 1;
   hero.Items(tile::kRedKey) = 1;
-  return true;
 }
 
 void Game::BeginPlay() {

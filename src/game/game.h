@@ -106,7 +106,7 @@ class Game {
   std::function<void(const std::string&)> onSequenceStart;
 
   // --- Game object and hero ---
-  bool StartNewGame();
+  void StartNewGame();
   // The end of loading: a new game on the map, the shop at its first price.
   void BeginPlay();
   float UpdateClock();
@@ -114,7 +114,7 @@ class Game {
   // Render, or with painting off only the frame's update (the headless driver, which paints
   // nothing but its stills, lets time pass so).
   enum class Painting { On, Off };
-  bool Frame(float now, Painting painting = Painting::On);
+  void Frame(float now, Painting painting = Painting::On);
   Floor& CurrentFloor() { return floors[hero.floor]; }
   // The cell's byte on the current floor, or nothing outside the grid or the tower.
   std::optional<uint8_t> CellAt(int row, int column) const;
@@ -131,18 +131,18 @@ class Game {
   static bool IsCharacter(uint8_t code);
 
   // --- Characters and merchants ---
-  bool TalkAt(int row, int column);
+  void TalkAt(int row, int column);
   // Whether TalkAt at that cell of that floor opens a speech box.
   static bool HasSpeechAt(int32_t floor, int row, int column);
-  bool Talk(const std::string& text, int row, int column, const std::string& speaker);
-  bool GiveGift();
-  bool BuyAttack();
-  bool BuyDefence();
+  void Talk(const std::string& text, int row, int column, const std::string& speaker);
+  void GiveGift();
+  void BuyAttack();
+  void BuyDefence();
 
   // --- Input ---
   bool HandleInput(uint32_t message, uint32_t key);
-  bool ShowMessage(const std::string& text);
-  bool OpenManual();
+  void ShowMessage(const std::string& text);
+  void OpenManual();
   void CollectReward();
   void CycleWindowSize();
 
@@ -155,11 +155,11 @@ class Game {
   bool DecodeSave(const std::vector<uint8_t>& bytes);
 
   // --- Combat ---
-  bool BeginBattle(int row, int column);
+  void BeginBattle(int row, int column);
   int32_t EstimateDamage(int32_t id) const;
   void HeroStrikeDamage();
   void MonsterStrikeDamage(bool critical);
-  bool BattleStep(float now);
+  void BattleStep(float now);
   void HideStrikeEffects();
 
   // --- The frame ---
@@ -170,7 +170,7 @@ class Game {
   // sprite clock.
   bool Update(float now);
   // Update, then, when a frame is due, its paint under the render lock.
-  bool Render(float now);
+  void Render(float now);
   // Paints the current screen from the state as Update left it; changes nothing of the game.
   void Paint(float now) const;
   // Seconds from now until the game next has work to do when no input comes: the next frame

@@ -120,14 +120,13 @@ void Game::CycleWindowSize() {
   shell.MoveWindow(0, 0, size.width, size.height);
 }
 
-bool Game::ShowMessage(const std::string& text) {
+void Game::ShowMessage(const std::string& text) {
   messageText = text;
   screen = GameScreen::Message;
   sound.Play("Sound 1615.wav", clock);
-  return true;
 }
 
-bool Game::OpenManual() {
+void Game::OpenManual() {
   screen = GameScreen::Manual;
   manual.manualMonsters.clear();
   for (int row = 0; row < kFloorSize; ++row) {
@@ -140,7 +139,6 @@ bool Game::OpenManual() {
   manual.manualPageCount = count == 0 ? 0 : (count - 1) / ManualRecord::kEntriesPerPage + 1;
   manual.manualPage = 1;
   manual.manualPageEntries = manual.EntriesOnPage();
-  return true;
 }
 
 void Game::CollectReward() {

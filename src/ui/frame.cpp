@@ -5,13 +5,12 @@
 
 namespace quenlit {
 
-bool Game::Render(float now) {
-  if (!Update(now)) return true;
+void Game::Render(float now) {
+  if (!Update(now)) return;
   renderLock.acquire();
   Paint(now);
   ++framesDrawn;
   renderLock.release();
-  return true;
 }
 
 void Game::Paint(float now) const {

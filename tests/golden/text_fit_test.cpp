@@ -296,7 +296,8 @@ TEST_F(TextFit, EveryMonstersBattleAndItsRewardInsideTheBattlePanels) {
     const std::string what = world_.game.monsters[id].name;
     world_.game.screen = GameScreen::Map;
     world_.SetCell(5, 5, static_cast<uint8_t>(id));
-    ASSERT_TRUE(world_.game.BeginBattle(5, 5)) << what;
+    world_.game.BeginBattle(5, 5);
+    ASSERT_EQ(world_.game.screen, GameScreen::Battle) << what;
     world_.Draw();
     EXPECT_EQ(ExpectFits(what, "battleback", battleBox), 20) << what;
     world_.game.screen = GameScreen::BattleWon;

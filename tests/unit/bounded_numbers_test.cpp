@@ -112,7 +112,8 @@ TEST(Bounded, PickupsGiftsPurchasesAndRewardsStopAtTheTop) {
   EXPECT_EQ(hero.Items(tile::kGold), kMax);
 
   // The reproducer of a damaged save: attack 2147483647 stays so after a purchase.
-  EXPECT_TRUE(game.BuyAttack());
+  game.BuyAttack();
+  EXPECT_EQ(game.screen, GameScreen::Message);
   EXPECT_EQ(hero.attack, kMax);
   EXPECT_EQ(hero.Items(tile::kGold), kMax - 20);
   EXPECT_EQ(game.shopPrice, 21);
