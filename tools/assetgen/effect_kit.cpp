@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <set>
 
+#include "assets/catalogue.h"
 #include "palette.h"
 
 namespace quenlit::assetgen {
@@ -12,6 +14,17 @@ namespace {
 void AddStop(cairo_pattern_t* pattern, double offset, uint32_t rgb, double alpha) {
   cairo_pattern_add_color_stop_rgba(pattern, offset, ((rgb >> 16) & 255) / 255.0,
                                     ((rgb >> 8) & 255) / 255.0, (rgb & 255) / 255.0, alpha);
+}
+
+// How many of the pictures stem1, stem2, ... the catalogue loads, counting from 1.
+int CataloguedFrames(const std::string& stem) {
+  std::set<std::string> names;
+  for (const catalogue::ImageGroup& group : catalogue::ImageGroups())
+    for (const catalogue::ImageEntry& image : group.images) names.insert(image.name);
+  for (const catalogue::ImageEntry& image : catalogue::LoadingImages()) names.insert(image.name);
+  int frames = 0;
+  while (names.count(stem + std::to_string(frames + 1))) ++frames;
+  return frames;
 }
 
 }  // namespace
@@ -28,12 +41,12 @@ double Rng::Next() {
   return state_ / 4294967296.0;
 }
 
-void AddEffect(PainterTable& table, const std::string& stem, int first, int last,
-               EffectFrame frame) {
-  for (int i = first; i <= last; ++i) {
+void AddEffect(PainterTable& table, const std::string& stem, EffectFrame frame) {
+  const int frames = CataloguedFrames(stem);
+  for (int i = 1; i <= frames; ++i) {
     // Each frame samples the middle of its share of the motion, so that no frame of an effect
     // is the empty moment before it starts or after it ends.
-    const double t = (i - first + 0.5) / (last - first + 1);
+    const double t = (i - 0.5) / frames;
     table[stem + std::to_string(i)] = [stem, frame, t](const TileSheet&, int width, int height) {
       Picture picture(width, height);
       Rng rng(stem);

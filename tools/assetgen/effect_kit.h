@@ -25,10 +25,9 @@ class Rng {
 // Draws one frame of an effect into a w x h picture; t runs from 0 (first frame) to 1 (last).
 using EffectFrame = std::function<void(cairo_t* cr, double w, double h, double t, Rng& rng)>;
 
-// Registers the painters stem+first .. stem+last; frame i is drawn at the progress of the
-// middle of its share of the motion, (i - first + 0.5) / (last - first + 1).
-void AddEffect(PainterTable& table, const std::string& stem, int first, int last,
-               EffectFrame frame);
+// Registers the painters of the pictures stem1, stem2, ... stemN that the catalogue loads;
+// frame i is drawn at the progress of the middle of its share of the motion, (i - 0.5) / N.
+void AddEffect(PainterTable& table, const std::string& stem, EffectFrame frame);
 
 // A soft light: white at the heart, the colour around it, fading to nothing at radius.
 void Glow(cairo_t* cr, double x, double y, double radius, uint32_t rgb, double alpha);

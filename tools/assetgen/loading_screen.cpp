@@ -94,7 +94,7 @@ Picture LoadBack(int w, int h) {
 
 void AddLoadingScreen(PainterTable& table) {
   table["loadback"] = [](const TileSheet&, int w, int h) { return LoadBack(w, h); };
-  AddEffect(table, "load", 1, 13, [](cairo_t* cr, double w, double h, double t, Rng& rng) {
+  AddEffect(table, "load", [](cairo_t* cr, double w, double h, double t, Rng& rng) {
     // The frame is drawn 618 x 180 centred on the progress point, which travels from 100 to
     // 700; the head rides 110 units behind it and 60 above its centre, so that it crosses
     // the picture (100 to 600) above the progress text. The tail's sparks run backwards one

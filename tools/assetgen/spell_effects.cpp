@@ -181,35 +181,35 @@ void Fog(cairo_t* cr, double w, double h, double t, Rng& rng, uint32_t rgb, int 
 }  // namespace
 
 void AddSpellEffects(PainterTable& table) {
-  AddEffect(table, "fire", 1, 19, [](cairo_t* cr, double w, double h, double t, Rng& rng) {
+  AddEffect(table, "fire", [](cairo_t* cr, double w, double h, double t, Rng& rng) {
     FirePillar(cr, w, h, t, rng, 16);
   });
-  AddEffect(table, "fireb", 1, 20, [](cairo_t* cr, double w, double h, double t, Rng& rng) {
+  AddEffect(table, "fireb", [](cairo_t* cr, double w, double h, double t, Rng& rng) {
     Fireball(cr, w, h, t, rng);
   });
-  AddEffect(table, "fireswordb", 1, 5, [](cairo_t* cr, double w, double h, double t, Rng& rng) {
+  AddEffect(table, "fireswordb", [](cairo_t* cr, double w, double h, double t, Rng& rng) {
     FireSword(cr, w, h, t, rng);
   });
-  AddEffect(table, "ice", 1, 13, [](cairo_t* cr, double w, double h, double t, Rng& rng) {
+  AddEffect(table, "ice", [](cairo_t* cr, double w, double h, double t, Rng& rng) {
     IceField(cr, w, h, t, rng, 14);
   });
-  AddEffect(table, "iceb", 1, 6, [](cairo_t* cr, double w, double h, double t, Rng& rng) {
+  AddEffect(table, "iceb", [](cairo_t* cr, double w, double h, double t, Rng& rng) {
     IceField(cr, w, h, t, rng, 26);
   });
-  AddEffect(table, "curse", 1, 3,
+  AddEffect(table, "curse",
             [](cairo_t* cr, double w, double h, double t, Rng&) { Curse(cr, w, h, t, false); });
-  AddEffect(table, "curseb", 1, 7,
+  AddEffect(table, "curseb",
             [](cairo_t* cr, double w, double h, double t, Rng&) { Curse(cr, w, h, t, true); });
-  AddEffect(table, "barrage", 1, 19, [](cairo_t* cr, double w, double h, double t, Rng& rng) {
+  AddEffect(table, "barrage", [](cairo_t* cr, double w, double h, double t, Rng& rng) {
     Barrage(cr, w, h, t, rng, 24, 0x7ad0ff);
   });
-  AddEffect(table, "barrageb", 1, 6, [](cairo_t* cr, double w, double h, double t, Rng& rng) {
+  AddEffect(table, "barrageb", [](cairo_t* cr, double w, double h, double t, Rng& rng) {
     BarrageBlasts(cr, w, h, t, rng, 16);
   });
-  AddEffect(table, "fog", 1, 12, [](cairo_t* cr, double w, double h, double t, Rng& rng) {
+  AddEffect(table, "fog", [](cairo_t* cr, double w, double h, double t, Rng& rng) {
     Fog(cr, w, h, t, rng, 0xc8c8d8, 14);
   });
-  AddEffect(table, "fogb", 1, 20, [](cairo_t* cr, double w, double h, double t, Rng& rng) {
+  AddEffect(table, "fogb", [](cairo_t* cr, double w, double h, double t, Rng& rng) {
     Fog(cr, w, h, t, rng, 0x8ad070, 20);
     Fog(cr, w, h, std::min(1.0, t * 1.2), rng, 0x5a8a40, 8);
   });

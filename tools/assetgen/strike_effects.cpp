@@ -171,36 +171,36 @@ void MagicSpark(cairo_t* cr, double w, double h, double t, Rng& rng, double size
 }  // namespace
 
 void AddStrikeEffects(PainterTable& table) {
-  AddEffect(table, "slash", 1, 6, [](cairo_t* cr, double w, double h, double t, Rng&) {
+  AddEffect(table, "slash", [](cairo_t* cr, double w, double h, double t, Rng&) {
     Slash(cr, w, h, t, colour::kBlueLight, 1);
   });
-  AddEffect(table, "slashb", 1, 6, [](cairo_t* cr, double w, double h, double t, Rng&) {
+  AddEffect(table, "slashb", [](cairo_t* cr, double w, double h, double t, Rng&) {
     Slash(cr, w, h, t, colour::kGoldLight, 1.5);
   });
-  AddEffect(table, "fist", 1, 5, [](cairo_t* cr, double w, double h, double t, Rng&) {
+  AddEffect(table, "fist", [](cairo_t* cr, double w, double h, double t, Rng&) {
     Fist(cr, w, h, t, std::min(w, h) * 0.5);
   });
   // The critical fist grows: its last three frames are larger pictures.
-  AddEffect(table, "fistb", 1, 5, [](cairo_t* cr, double w, double h, double t, Rng&) {
+  AddEffect(table, "fistb", [](cairo_t* cr, double w, double h, double t, Rng&) {
     Fist(cr, w, h, t, std::min(w, h) * 0.56);
     Fist(cr, w * 0.7, h * 0.7, std::max(0.0, t - 0.2), std::min(w, h) * 0.3);
   });
-  AddEffect(table, "water", 1, 4, [](cairo_t* cr, double w, double h, double t, Rng& rng) {
+  AddEffect(table, "water", [](cairo_t* cr, double w, double h, double t, Rng& rng) {
     Splash(cr, w, h, t, rng, 12, false);
   });
-  AddEffect(table, "waterb", 1, 4, [](cairo_t* cr, double w, double h, double t, Rng& rng) {
+  AddEffect(table, "waterb", [](cairo_t* cr, double w, double h, double t, Rng& rng) {
     Splash(cr, w, h, t, rng, 18, true);
   });
   // "suck" shows the top-left 49 x 47 of these pictures, "suckb" all 94 x 75: the drain sits
   // in the corner, and the critical strike sees more motes streaming into it.
-  AddEffect(table, "suck", 1, 5, [](cairo_t* cr, double w, double h, double t, Rng& rng) {
+  AddEffect(table, "suck", [](cairo_t* cr, double w, double h, double t, Rng& rng) {
     Drain(cr, 24.5, 23.5, 23, t, rng, 14);
     if (w > 49) Drain(cr, 24.5, 23.5, std::hypot(w, h) * 0.8, t, rng, 26);
   });
-  AddEffect(table, "suckb", 1, 5, [](cairo_t* cr, double w, double h, double t, Rng& rng) {
+  AddEffect(table, "suckb", [](cairo_t* cr, double w, double h, double t, Rng& rng) {
     Drain(cr, w / 2, h / 2, w / 2, t, rng, 10);
   });
-  AddEffect(table, "flash", 1, 5, [](cairo_t* cr, double w, double h, double t, Rng& rng) {
+  AddEffect(table, "flash", [](cairo_t* cr, double w, double h, double t, Rng& rng) {
     const double fade = 1 - std::max(0.0, t - 0.6) * 2;
     Glow(cr, w / 2, h * 0.8, w * 0.4 * (0.5 + t), colour::kGoldLight, fade);
     for (int i = 0; i < 2; ++i) {
@@ -208,15 +208,15 @@ void AddStrikeEffects(PainterTable& table) {
                 rng);
     }
   });
-  AddEffect(table, "explode", 1, 4, [](cairo_t* cr, double w, double h, double t, Rng& rng) {
+  AddEffect(table, "explode", [](cairo_t* cr, double w, double h, double t, Rng& rng) {
     Explosion(cr, w / 2, h / 2, std::min(w, h) * 0.5, t, rng, 6);
   });
-  AddEffect(table, "explodeb", 1, 5, [](cairo_t* cr, double w, double h, double t, Rng& rng) {
+  AddEffect(table, "explodeb", [](cairo_t* cr, double w, double h, double t, Rng& rng) {
     Explosion(cr, w / 2, h * 0.6, w * 0.5, t, rng, 7);
     // A column of fire rising from the blast.
     Flame(cr, w / 2, h * 0.65, w * 0.45, h * 0.6 * Swell(t * 0.8 + 0.1), 0, 0.9);
   });
-  AddEffect(table, "nuclear", 1, 5, [](cairo_t* cr, double w, double h, double t, Rng& rng) {
+  AddEffect(table, "nuclear", [](cairo_t* cr, double w, double h, double t, Rng& rng) {
     // A wide flat blast hugging the ground.
     Explosion(cr, w / 2, h * 0.65, h * 0.45, t, rng, 5);
     const double spread = (0.3 + 0.7 * t) * w * 0.5;
@@ -226,16 +226,16 @@ void AddStrikeEffects(PainterTable& table) {
     Glow(cr, 0, 0, 1, 0xff9a2a, 1 - t * 0.7);
     cairo_restore(cr);
   });
-  AddEffect(table, "poision", 1, 5,
+  AddEffect(table, "poision",
             [](cairo_t* cr, double w, double h, double t, Rng& rng) { Poison(cr, w, h, t, rng); });
-  AddEffect(table, "greenlaser", 1, 4,
+  AddEffect(table, "greenlaser",
             [](cairo_t* cr, double w, double h, double t, Rng&) { Beam(cr, w, h, t, 0x3aff5a); });
-  AddEffect(table, "laser", 1, 4,
+  AddEffect(table, "laser",
             [](cairo_t* cr, double w, double h, double t, Rng&) { Beam(cr, w, h, t, 0xff3a3a); });
-  AddEffect(table, "magic", 1, 5, [](cairo_t* cr, double w, double h, double t, Rng& rng) {
+  AddEffect(table, "magic", [](cairo_t* cr, double w, double h, double t, Rng& rng) {
     MagicSpark(cr, w, h, t, rng, std::min(w, h));
   });
-  AddEffect(table, "magicb", 1, 5, [](cairo_t* cr, double w, double h, double t, Rng& rng) {
+  AddEffect(table, "magicb", [](cairo_t* cr, double w, double h, double t, Rng& rng) {
     MagicSpark(cr, w, h * 0.7, t, rng, w);
     Glow(cr, w / 2, h * 0.75, w * 0.5 * Swell(t), 0xc070ff, 0.9);
     Ring(cr, w / 2, h * 0.75, w * 0.45 * t, 2, 0xffb0ff, 1 - t);
