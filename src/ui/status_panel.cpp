@@ -10,14 +10,8 @@ namespace {
 constexpr const char* kNumberLabels[] = {
     "等级:", "体力:", "攻击力:", "防御力:", "敏捷:", "经验值:"};
 
-struct Counter {
-  const char* picture;
-  uint8_t item;
-};
-constexpr Counter kCounters[] = {{"key1", tile::kYellowKey},
-                                 {"key2", tile::kBlueKey},
-                                 {"key3", tile::kRedKey},
-                                 {"gold", tile::kGold}};
+// Each shown with the picture its cell shows on the map.
+constexpr uint8_t kCounters[] = {tile::kYellowKey, tile::kBlueKey, tile::kRedKey, tile::kGold};
 
 // Reads a counter without creating it: the panel only looks.
 int32_t CountOf(const Hero& hero, uint8_t item) {
@@ -40,8 +34,8 @@ void DrawStatusPanel(const Game& game) {
   }
   for (int i = 0; i < 4; ++i) {
     const float offset = 33.0f * static_cast<float>(i);
-    DrawPicture(game, kCounters[i].picture, 53, 247 + offset, 32, 32);
-    const std::string count = Format(" %-2d", CountOf(hero, kCounters[i].item));
+    DrawPicture(game, tile::MeaningOf(kCounters[i]).picture, 53, 247 + offset, 32, 32);
+    const std::string count = Format(" %-2d", CountOf(hero, kCounters[i]));
     game.graphics.DrawText("汉仪雁翎体简", 24, 97, 250 + offset, 247, 350 + offset, count, false,
                            false, 1);
   }
