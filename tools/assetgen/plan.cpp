@@ -2,15 +2,13 @@
 
 #include <algorithm>
 #include <map>
-#include <utility>
 
 #include "assets/catalogue.h"
+#include "game/size.h"
 #include "tile_sheet.h"
 
 namespace quenlit::assetgen {
 namespace {
-
-using Size = std::pair<int, int>;
 
 // Pictures the screens draw whole, at the size of their source rectangle: the backgrounds
 // and panels, the 800 x 800 sources of the full-map pictures, and the loading frames.
@@ -32,7 +30,7 @@ std::map<std::string, Size> FrameSizes() {
   for (const catalogue::SequenceEntry& sequence : catalogue::Sequences()) {
     for (const catalogue::FrameEntry& frame : sequence.frames) {
       Size& size = sizes[frame.image];
-      size = {std::max(size.first, frame.width), std::max(size.second, frame.height)};
+      size = {std::max(size.width, frame.width), std::max(size.height, frame.height)};
     }
   }
   return sizes;
@@ -65,12 +63,12 @@ std::vector<PlannedPicture> PlanPictures() {
     const Size size = sizeOf(name);
     if (auto known = byFile.find(number); known != byFile.end()) {
       PlannedPicture& shared = plan[known->second];  // one file under two names
-      shared.width = std::max(shared.width, size.first);
-      shared.height = std::max(shared.height, size.second);
+      shared.width = std::max(shared.width, size.width);
+      shared.height = std::max(shared.height, size.height);
       return;
     }
     byFile[number] = plan.size();
-    plan.push_back({ImageFileName(number), name, size.first, size.second});
+    plan.push_back({ImageFileName(number), name, size.width, size.height});
   };
 
   for (const catalogue::ImageEntry& entry : catalogue::LoadingImages()) add(entry.name, entry.file);
