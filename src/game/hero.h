@@ -27,10 +27,7 @@ class Hero {
 
   // Moves by steps cells (no bounds test: callers test first) and faces the direction.
   void Move(Direction direction, int steps);
-  bool SetFacing(Direction direction) {
-    facing = direction;
-    return true;
-  }
+  void SetFacing(Direction direction) { facing = direction; }
   int32_t Row() const { return position.row; }
   int32_t Column() const { return position.column; }
   Cell Position() const { return position; }

@@ -40,10 +40,7 @@ class DSound {
   void SetDevice(platform::AudioDevice* device) { device_ = device; }
   bool HasDevice() const { return device_ != nullptr && device_->IsOpen(); }
 
-  bool SetBasePath(const std::string& directory) {
-    basePath_ = directory;
-    return true;
-  }
+  void SetBasePath(const std::string& directory) { basePath_ = directory; }
   // Loads basePath + fileName; a missing or broken file leaves an empty entry.
   void LoadWave(const std::string& fileName) { bank_.LoadWave(basePath_, fileName); }
   void AddSound(const std::string& name, const std::string& fileName) {
