@@ -97,12 +97,12 @@ constexpr std::array<Meaning, 256> MakeMeanings() {
   m[210] = Item("silver sword", "sword2", Gain::Attack, 25, "银剑,攻击力+%d");
   m[211] = Item("knight's sword", "sword3", Gain::Attack, 45, "骑士剑,攻击力+%d");
   m[212] = Item("diamond sword", "sword4", Gain::Attack, 70, "钻石剑,攻击力+%d");
-  m[213] = Item("holy sword", "sword5", Gain::Attack, 100, "神圣剑,攻击力+%d");
+  m[213] = Item("sacred sword", "sword5", Gain::Attack, 100, "神圣剑,攻击力+%d");
   m[214] = Item("knight's shield", "shield1", Gain::Defence, 45, "骑士盾,防御力+%d");
   m[215] = Item("iron shield", "shield2", Gain::Defence, 10, "铁盾,防御力+%d");
   m[216] = Item("silver shield", "shield3", Gain::Defence, 25, "银盾,防御力+%d");
   m[217] = Item("diamond shield", "shield4", Gain::Defence, 70, "钻石盾,防御力+%d");
-  m[218] = Item("holy shield", "shield5", Gain::Defence, 100, "神圣盾,防御力+%d");
+  m[218] = Item("sacred shield", "shield5", Gain::Defence, 100, "神圣盾,防御力+%d");
   m[219] = Scenery("cross", "cross");
   m[220] = Scenery("wing", "wing2");
   m[221] = Scenery("wing", "wing3");
