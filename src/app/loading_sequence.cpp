@@ -215,8 +215,8 @@ void LoadingSequence::Publish() {
     game_.images.Adopt(std::move(bundle_.images));
     game_.sequences.Adopt(std::move(bundle_.sequences));
     game_.sound.Adopt(std::move(bundle_.sounds));
-    game_.monsters = std::move(bundle_.monsters);
-    game_.floors = std::move(bundle_.floors);
+    game_.world.monsters = std::move(bundle_.monsters);
+    game_.world.floors = std::move(bundle_.floors);
     game_.settings.displayModes = std::move(bundle_.displayModes);
     game_.settings.displayModeIndex = 0;
   });

@@ -72,8 +72,8 @@ std::string DumpState(Game& game, const std::vector<std::string>& played,
   json.Key("displayModeIndex").Value(game.settings.displayModeIndex);
   json.Key("loadProgress").Value(static_cast<int>(game.loadProgress));
   json.Key("cells").BeginArray();
-  if (hero.floor >= 0 && hero.floor < static_cast<int32_t>(game.floors.size())) {
-    for (uint8_t cell : game.floors[hero.floor].cells) json.Value(static_cast<int>(cell));
+  if (const Floor* floor = game.world.FloorAt(hero.floor)) {
+    for (uint8_t cell : floor->cells) json.Value(static_cast<int>(cell));
   }
   json.EndArray();
   Strings(json.Key("played"), played);

@@ -9,7 +9,10 @@ namespace quenlit {
 void Game::BeginBattle(int row, int column) {
   const uint8_t code = CellAt(row, column).value_or(0);
   battle.opponentId = static_cast<int8_t>(code);
-  const Monster& m = monsters[battle.opponentId];
+  // Every kind 1 to 44 is in a loaded table; one it lacks fights as a missing section of the
+  // monster file reads, with the file's defaults, and the table stays as it was loaded.
+  const Monster* kind = world.FindMonster(battle.opponentId);
+  const Monster m = kind != nullptr ? *kind : Monster{};
   battle.opponent = m;
   battle.hitCount = 0;
   battle.hemophagia = static_cast<float>(m.hemophagia) / 100.0f;
@@ -39,9 +42,9 @@ void Game::MonsterStrikeDamage(bool critical) {
 }
 
 int32_t Game::EstimateDamage(int32_t id) const {
-  const auto found = monsters.find(id);
-  if (found == monsters.end()) return -1;
-  const Monster& m = found->second;
+  const Monster* kind = world.FindMonster(id);
+  if (kind == nullptr) return -1;
+  const Monster& m = *kind;
   const int64_t heroDamage = int64_t{hero.attack} - m.defend;
   if (heroDamage <= 0) return -1;
   const bool mage = m.ability == kMageAbility;

@@ -88,7 +88,7 @@ void Game::GiveGift() {
       Cell{dialogue.giftRow, dialogue.giftColumn} == kStrengthGiftCell) {
     AddBounded(hero.attack, 20);
     AddBounded(hero.defence, 10);
-    floors[2].At(kStrengthGiftCell.row, kStrengthGiftCell.column) = tile::kFloor;
+    world.floors[2].At(kStrengthGiftCell.row, kStrengthGiftCell.column) = tile::kFloor;
     ShowMessage("20攻击力,10防御力");
     dialogue.giftPending = false;
   }
@@ -97,7 +97,7 @@ void Game::GiveGift() {
     AddBounded(hero.Items(tile::kYellowKey), 2);
     AddBounded(hero.Items(tile::kBlueKey), 3);
     AddBounded(hero.Items(tile::kRedKey), 1);
-    floors[3].At(kKeysGiftCell.row, kKeysGiftCell.column) = tile::kFloor;
+    world.floors[3].At(kKeysGiftCell.row, kKeysGiftCell.column) = tile::kFloor;
     ShowMessage("黄钥匙×2,蓝钥匙×3，红钥匙×1");
     dialogue.giftPending = false;
   }

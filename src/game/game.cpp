@@ -38,15 +38,11 @@ float Game::UpdateClock() {
 }
 
 std::optional<uint8_t> Game::CellAt(int row, int column) const {
-  if (!InsideFloor(row, column) || hero.floor < 0 ||
-      hero.floor >= static_cast<int32_t>(floors.size())) {
-    return std::nullopt;
-  }
-  return floors[hero.floor].At(row, column);
+  return world.CellAt(hero.floor, row, column);
 }
 
 void Game::SetCell(int row, int column, uint8_t code) {
-  if (CellAt(row, column)) floors[hero.floor].At(row, column) = code;
+  world.SetCell(hero.floor, row, column, code);
 }
 
 void Game::StartSequence(const std::string& name) {

@@ -25,6 +25,7 @@
 #include "game/timed_displays.h"
 #include "game/types.h"
 #include "game/video_settings.h"
+#include "game/world/world.h"
 #include "gfx/d2d_gif.h"
 #include "gfx/d2d_graphics.h"
 #include "gfx/d2d_image.h"
@@ -80,15 +81,13 @@ class Game {
 
   Curtain curtain;
 
-  std::array<uint8_t, 200> reservedBytes{};
   std::array<uint8_t, 256> keyDown{};
   int32_t battleNudgeX = 0;
   int32_t battleNudgeY = 0;
 
   ImageRegistry images;
   SequenceRegistry sequences;
-  std::map<int32_t, Monster> monsters;
-  std::vector<Floor> floors;
+  World world;
 
   FrameClock frameClock;
   LoadingBar loadingBar;
@@ -115,7 +114,7 @@ class Game {
   // nothing but its stills, lets time pass so).
   enum class Painting { On, Off };
   void Frame(float now, Painting painting = Painting::On);
-  Floor& CurrentFloor() { return floors[hero.floor]; }
+  Floor& CurrentFloor() { return world.floors[hero.floor]; }
   // The cell's byte on the current floor, or nothing outside the grid or the tower.
   std::optional<uint8_t> CellAt(int row, int column) const;
   void SetCell(int row, int column, uint8_t code);

@@ -20,33 +20,33 @@ std::array<int32_t*, 13> HeroNumbers(Hero& hero) {
 
 std::vector<uint8_t> Game::EncodeSave() const {
   SaveRecord record;
-  for (int f = 1; f <= kFloorCount; ++f) record.floors[f - 1] = floors[f].cells;
+  for (int f = 1; f <= kFloorCount; ++f) record.floors[f - 1] = world.floors[f].cells;
   const auto numbers = HeroNumbers(hero);
   for (size_t i = 0; i < numbers.size(); ++i) record.heroNumbers[i] = *numbers[i];
   for (size_t i = 0; i < record.items.size(); ++i) {
     record.items[i] = hero.Items(static_cast<uint8_t>(SaveRecord::kFirstItem + i));
   }
-  record.reserved = reservedBytes;
+  record.reserved = world.reservedBytes;
   return EncodeSaveRecord(record);
 }
 
 bool Game::DecodeSave(const std::vector<uint8_t>& bytes) {
-  if (floors.size() <= kFloorCount) return false;
+  if (world.floors.size() <= kFloorCount) return false;
   // A damaged save is refused whole: nothing of it is applied.
   const std::optional<SaveRecord> record = DecodeSaveRecord(bytes);
   if (!record) return false;
-  for (int f = 1; f <= kFloorCount; ++f) floors[f].cells = record->floors[f - 1];
+  for (int f = 1; f <= kFloorCount; ++f) world.floors[f].cells = record->floors[f - 1];
   const auto numbers = HeroNumbers(hero);
   for (size_t i = 0; i < numbers.size(); ++i) *numbers[i] = record->heroNumbers[i];
   for (size_t i = 0; i < record->items.size(); ++i) {
     hero.Items(static_cast<uint8_t>(SaveRecord::kFirstItem + i)) = record->items[i];
   }
-  reservedBytes = record->reserved;
+  world.reservedBytes = record->reserved;
   return true;
 }
 
 bool Game::SaveGame(int slot) {
-  if (floors.size() <= kFloorCount) return false;  // nothing loaded to save
+  if (world.floors.size() <= kFloorCount) return false;  // nothing loaded to save
   std::string error;
   if (!WriteSaveFile(SaveSlotPath(userFiles.saveFolder, slot), EncodeSave(), error)) {
     std::cerr << "quenlit: saving failed: " << error << std::endl;
@@ -56,7 +56,7 @@ bool Game::SaveGame(int slot) {
 }
 
 bool Game::LoadGame(int slot) {
-  if (floors.size() <= kFloorCount) return false;
+  if (world.floors.size() <= kFloorCount) return false;
   return DecodeSave(ReadSaveFile(SaveSlotPath(userFiles.saveFolder, slot)));
 }
 

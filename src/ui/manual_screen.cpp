@@ -25,8 +25,8 @@ constexpr Label kLabels[] = {{247, 57, "名称:"},      {295, 89, "体力:"}, {3
 
 void DrawEntry(const Game& game, int32_t id, float y) {
   static const Monster kUnknown{};
-  const auto found = game.monsters.find(id);
-  const Monster& m = found != game.monsters.end() ? found->second : kUnknown;
+  const Monster* kind = game.world.FindMonster(id);
+  const Monster& m = kind != nullptr ? *kind : kUnknown;
 
   for (const Label& label : kLabels) {
     DrawTextAt(game, kFont, kFontSize, label.x, label.y + y, label.text, CD2DGraphics::kWhite);

@@ -26,12 +26,11 @@ void DrawFloorLabel(const Game& game) {
 }
 
 void DrawCells(const Game& game) {
-  const int32_t floor = FloorOnShow(game);
-  if (floor < 0 || floor >= static_cast<int32_t>(game.floors.size())) return;
-  const Floor& cells = game.floors[floor];
+  const Floor* cells = game.world.FloorAt(FloorOnShow(game));
+  if (cells == nullptr) return;
   for (int row = 0; row < kFloorSize; ++row) {
     for (int column = 0; column < kFloorSize; ++column) {
-      const uint8_t code = cells.At(row, column);
+      const uint8_t code = cells->At(row, column);
       const float x = CellLeft(column), y = CellTop(row);
       const std::string picture = CellPicture(code, game.frameClock.spritePhase);
       if (!picture.empty()) DrawPicture(game, picture, x, y, kCellSize, kCellSize);

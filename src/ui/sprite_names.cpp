@@ -34,9 +34,9 @@ std::string HeroPicture(Direction facing, bool arrowHeld, bool spritePhase) {
 }
 
 std::string MonsterPicture(const Game& game, int32_t id, bool spritePhase) {
-  const auto found = game.monsters.find(id);
-  if (found == game.monsters.end()) return "";
-  return PhasePicture(found->second.keyName, spritePhase);
+  const Monster* kind = game.world.FindMonster(id);
+  if (kind == nullptr) return "";
+  return PhasePicture(kind->keyName, spritePhase);
 }
 
 }  // namespace quenlit::ui

@@ -15,7 +15,7 @@ constexpr size_t kMapFile = 198;
 // Monsters that can be fought to either end, so that battles on the floor happen.
 void FillMonsters(quenlit::Game& game) {
   for (int32_t id = 1; id <= quenlit::kMonsterKinds; ++id) {
-    quenlit::Monster& m = game.monsters[id];
+    quenlit::Monster& m = game.world.monsters[id];
     m.keyName = "Monster" + std::to_string(id);
     m.hp = 20 * id;
     m.attack = 5 * id;
@@ -40,8 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   quenlit::fuzz::FuzzWorld world;
   FillMonsters(world.game);
   // The floor twice, so that stairs lead from one copy to the other.
-  world.game.floors[1] = *floor;
-  world.game.floors[2] = *floor;
+  world.game.world.floors[1] = *floor;
+  world.game.world.floors[2] = *floor;
   world.hero.Items(228) = 500;  // gold to buy with
   const size_t keys = std::min<size_t>(size - std::min(size, kMapFile), 64);
   world.Play(data + kMapFile, keys);

@@ -30,7 +30,7 @@ FuzzWorld::FuzzWorld() {
   game.userFiles.saveFolder = RunSaveFolder();
   graphics.Initialize(&canvas);
   sound.SetDevice(&audio);
-  game.floors.assign(kFloorCount + 1, Floor{});
+  game.world.floors.assign(kFloorCount + 1, Floor{});
   game.StartNewGame();
   game.screen = GameScreen::Map;
   game.shopPrice = 20;

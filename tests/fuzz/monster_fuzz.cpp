@@ -12,11 +12,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);
   quenlit::fuzz::FuzzWorld world;
   quenlit::Game& game = world.game;
-  game.monsters = quenlit::ReadMonsterTable(quenlit::IniFile::Parse(text));
+  game.world.monsters = quenlit::ReadMonsterTable(quenlit::IniFile::Parse(text));
   for (int32_t id = 0; id <= quenlit::kMonsterKinds + 1; ++id) game.EstimateDamage(id);
 
   // Kinds 1 to 4 around the hero; the manual lists them, then he fights each in turn.
-  quenlit::Floor& floor = game.floors[1];
+  quenlit::Floor& floor = game.world.floors[1];
   floor.At(11, 7) = 1;
   floor.At(12, 6) = 2;
   floor.At(12, 8) = 3;

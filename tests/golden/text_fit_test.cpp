@@ -105,8 +105,8 @@ class TextFit : public testing::Test {
  protected:
   TextFit() {
     folder_.Write("data/monster.dat", ReadAll(fs::path(QUENLIT_GAME_DIR) / "data" / "monster.dat"));
-    world_.game.monsters = ReadMonsterTable(IniFile::Load("./data/monster.dat"));
-    EXPECT_EQ(world_.game.monsters.size(), 44u);
+    world_.game.world.monsters = ReadMonsterTable(IniFile::Load("./data/monster.dat"));
+    EXPECT_EQ(world_.game.world.monsters.size(), 44u);
     for (const auto& [name, w, h] : {std::tuple{"talkback", 261, 132},
                                      {"caption", 400, 38},
                                      {"Dback", 800, 800},
@@ -163,7 +163,7 @@ TEST_F(TextFit, EverySpeechWithItsSpeakerInsideTheSpeechBoxAndClearOfEnter) {
     folder_.Write("data/" + entry.path().filename().string(), ReadAll(entry.path()));
   }
   std::string error;
-  ASSERT_TRUE(ReadFloors(world_.game.floors, error)) << error;
+  ASSERT_TRUE(ReadFloors(world_.game.world.floors, error)) << error;
   int speeches = 0;
   for (int floor = 1; floor <= 20; ++floor) {
     for (int row = 0; row < 14; ++row) {
@@ -293,7 +293,7 @@ TEST_F(TextFit, EveryMonstersBattleAndItsRewardInsideTheBattlePanels) {
     return box;
   };
   for (int id = 1; id <= 44; ++id) {
-    const std::string what = world_.game.monsters[id].name;
+    const std::string what = world_.game.world.monsters[id].name;
     world_.game.screen = GameScreen::Map;
     world_.SetCell(5, 5, static_cast<uint8_t>(id));
     world_.game.BeginBattle(5, 5);

@@ -35,7 +35,7 @@ struct UiWorld : UiCanvas, World {
     sequence.lastTime = 0.001f;  // drawn before, so the next draw shows it
   }
   void AddMonster(int id, const std::string& name, int hp, int attack, int defend) {
-    Monster& m = game.monsters[id];
+    Monster& m = game.world.monsters[id];
     m.keyName = "Monster" + std::to_string(id);
     m.name = name;
     m.hp = hp;

@@ -44,7 +44,7 @@ struct World {
     sound.SetDevice(&audio);
     sound.onPlay = [this](const std::string& file) { played.push_back(file); };
     game.onSequenceStart = [this](const std::string& name) { started.push_back(name); };
-    game.floors.assign(21, Floor{});
+    game.world.floors.assign(21, Floor{});
     game.StartNewGame();
     game.screen = GameScreen::Map;
     game.shopPrice = 20;
@@ -57,9 +57,9 @@ struct World {
   // Registers an empty frame sequence under the name, so that rules can start and stop it.
   void AddSequence(const std::string& name) { game.sequences.Put(name, CD2DGif()); }
   void SetCell(int row, int column, uint8_t code) {
-    game.floors[hero.floor].At(row, column) = code;
+    game.world.floors[hero.floor].At(row, column) = code;
   }
-  uint8_t Cell(int row, int column) const { return game.floors[hero.floor].At(row, column); }
+  uint8_t Cell(int row, int column) const { return game.world.floors[hero.floor].At(row, column); }
   void Press(uint32_t key) {
     game.HandleInput(vk::kKeyDown, key);
     game.HandleInput(vk::kKeyUp, key);

@@ -66,7 +66,7 @@ TEST(Bounded, TheEstimateOfExtremeKindsStaysInRange) {
     World world;
     world.hero.attack = c.heroAttack;
     world.hero.defence = c.heroDefence;
-    world.game.monsters[1] = c.kind;
+    world.game.world.monsters[1] = c.kind;
     EXPECT_EQ(world.game.EstimateDamage(1), c.expected) << c.what;
   }
 }

@@ -45,7 +45,7 @@ TEST(Estimate, CountsTheRoundsTheMonsterGets) {
     world.hero.defence = 10;
     Monster m = c.monster;
     m.ability = c.ability;
-    world.game.monsters[1] = m;
+    world.game.world.monsters[1] = m;
     EXPECT_EQ(world.game.EstimateDamage(1), c.expected) << c.what;
   }
 }
@@ -79,7 +79,7 @@ class BattleTest : public ::testing::Test {
   }
   // Puts the kind on the cell above the hero and walks into it.
   void Fight(const Monster& kind, int id = 1) {
-    game.monsters[id] = kind;
+    game.world.monsters[id] = kind;
     world.SetCell(hero.Row() - 1, hero.Column(), static_cast<uint8_t>(id));
     game.TryStep(Direction::Up);
     ASSERT_EQ(game.screen, GameScreen::Battle);
@@ -121,6 +121,19 @@ TEST_F(BattleTest, BeginBattleCopiesTheKindIntoTheOpponentRecord) {
   EXPECT_EQ(game.battle.column, 7);
   EXPECT_TRUE(game.battle.starting);
   EXPECT_EQ(hero.Position(), (Cell{12, 7}));
+}
+
+TEST_F(BattleTest, AKindMissingFromTheTableFightsWithTheFilesDefaultsAndIsNotAdded) {
+  game.world.monsters[1] = Kind(35, 20, 1, 2);
+  world.SetCell(hero.Row() - 1, hero.Column(), 9);
+  game.TryStep(Direction::Up);
+  ASSERT_EQ(game.screen, GameScreen::Battle);
+  EXPECT_EQ(game.world.monsters.size(), 1u);
+  EXPECT_EQ(game.world.monsters.count(9), 0u);
+  EXPECT_EQ(game.battle.opponentId, 9);
+  EXPECT_EQ(game.battle.opponent.hp, 0);
+  EXPECT_EQ(game.battle.opponent.weapon, "fist");
+  EXPECT_EQ(game.battle.opponent.image1, "Image 27.png");
 }
 
 TEST_F(BattleTest, AWonFightPaysItsRewardAndClearsTheCell) {
@@ -252,7 +265,7 @@ TEST_F(BattleTest, RetreatKeepsTheHerosHealthAndRestoresTheMonster) {
 TEST_F(BattleTest, EveryStrikeEffectStopsWhenTheBattleEnds) {
   Monster fog = Kind(1000, 20, 0, 1);
   fog.weapon = "fog";
-  game.monsters[2] = fog;
+  game.world.monsters[2] = fog;
   Monster water = Kind(1000, 20, 0, 1);
   water.weapon = "water";
   const char* const effects[] = {"heroslash", "hit", "fog", "fogb", "water", "waterb"};

@@ -17,7 +17,7 @@ class DialogueTest : public ::testing::Test {
   // Stands the hero below the cell on the floor and walks into it.
   void WalkInto(int floor, int row, int column, uint8_t code) {
     hero.SetFloor(floor);
-    game.floors[floor].At(row, column) = code;
+    game.world.floors[floor].At(row, column) = code;
     hero.SetPosition(row + 1, column);
     game.TryStep(Direction::Up);
   }
@@ -48,7 +48,7 @@ TEST_F(DialogueTest, TableEntriesSpeakWithTheirOwnOrDefaultSpeaker) {
     SCOPED_TRACE(c.speaker);
     World fresh;
     fresh.hero.SetFloor(c.floor);
-    fresh.game.floors[c.floor].At(c.row, c.column) = c.code;
+    fresh.game.world.floors[c.floor].At(c.row, c.column) = c.code;
     fresh.hero.SetPosition(c.row + 1, c.column);
     fresh.game.TryStep(Direction::Up);
     EXPECT_EQ(fresh.game.screen, GameScreen::Dialogue);
@@ -78,7 +78,7 @@ TEST_F(DialogueTest, TheFairyOfFloorTwoGivesStrengthOnce) {
   world.Press(vk::kEnter);
   EXPECT_EQ(hero.attack, 30);
   EXPECT_EQ(hero.defence, 20);
-  EXPECT_EQ(game.floors[2].At(3, 2), tile::kFloor);
+  EXPECT_EQ(game.world.floors[2].At(3, 2), tile::kFloor);
   EXPECT_EQ(game.screen, GameScreen::Message);
   EXPECT_EQ(game.messageText, "20攻击力,10防御力");
   EXPECT_FALSE(game.dialogue.giftPending);
@@ -92,7 +92,7 @@ TEST(Dialogue, ThePrisonerOfFloorThreeGivesKeys) {
   fresh.game.clock = 10.0f;
   fresh.AddSound("Sound 1615.wav");
   fresh.hero.SetFloor(3);
-  fresh.game.floors[3].At(13, 0) = tile::kThief;
+  fresh.game.world.floors[3].At(13, 0) = tile::kThief;
   fresh.hero.SetPosition(13, 1);
   fresh.game.TryStep(Direction::Left);
   EXPECT_EQ(fresh.game.screen, GameScreen::Dialogue);
@@ -101,7 +101,7 @@ TEST(Dialogue, ThePrisonerOfFloorThreeGivesKeys) {
   EXPECT_EQ(fresh.hero.Items(tile::kYellowKey), 3);
   EXPECT_EQ(fresh.hero.Items(tile::kBlueKey), 4);
   EXPECT_EQ(fresh.hero.Items(tile::kRedKey), 2);
-  EXPECT_EQ(fresh.game.floors[3].At(13, 0), tile::kFloor);
+  EXPECT_EQ(fresh.game.world.floors[3].At(13, 0), tile::kFloor);
   EXPECT_EQ(fresh.game.messageText, "黄钥匙×2,蓝钥匙×3，红钥匙×1");
 }
 

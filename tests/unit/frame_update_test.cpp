@@ -31,8 +31,8 @@ struct PlayedWorld : World {
     }
     SetCell(11, 7, tile::kYellowDoor);
     SetCell(10, 7, tile::kStairsUp);
-    game.floors[2].At(9, 7) = 12;
-    Monster& monster = game.monsters[12];
+    game.world.floors[2].At(9, 7) = 12;
+    Monster& monster = game.world.monsters[12];
     monster.keyName = "Monster12";
     monster.name = "slime";
     monster.hp = 40;

@@ -37,7 +37,7 @@ class Loading : public testing::Test {
     folder_.Write();
     std::filesystem::current_path(folder_.Path());
     world.game.screen = GameScreen::Loading;
-    world.game.floors.clear();
+    world.game.world.floors.clear();
   }
   ~Loading() override { std::filesystem::current_path(previous_); }
 
@@ -58,7 +58,7 @@ class Loading : public testing::Test {
     EXPECT_EQ(world.game.settings.displayModeIndex, 0);
     EXPECT_EQ(world.game.settings.displayModes,
               (std::vector<Size>{{735, 580}, {973, 768}, {1242, 980}, {1366, 1078}, {1700, 1331}}));
-    EXPECT_EQ(world.game.floors.size(), 21u);
+    EXPECT_EQ(world.game.world.floors.size(), 21u);
     EXPECT_TRUE(world.game.renderLock.try_acquire()) << "the lock is free after loading";
   }
 

@@ -42,9 +42,9 @@ class SaveGameTest : public ::testing::Test {
     h.Items(tile::kRedKey) = 5;
     h.Items(206) = 2;
     h.Items(240) = 3;
-    world.game.floors[20].At(13, 13) = 213;
-    world.game.floors[1].At(0, 0) = 255;
-    world.game.reservedBytes[199] = 0xAB;
+    world.game.world.floors[20].At(13, 13) = 213;
+    world.game.world.floors[1].At(0, 0) = 255;
+    world.game.world.reservedBytes[199] = 0xAB;
   }
   WorkingFolder working_;
   const fs::path& folder_ = working_.Path();
@@ -90,8 +90,8 @@ TEST_F(SaveGameTest, SavedAndLoadedGameIsUnchangedAndSavesIdentically) {
   EXPECT_EQ(loaded.hero.exp, 77);
   EXPECT_EQ(loaded.hero.Items(tile::kGold), 1234);
   EXPECT_EQ(loaded.hero.Items(tile::kRedKey), 5);
-  EXPECT_EQ(loaded.game.floors[20].At(13, 13), 213);
-  EXPECT_EQ(loaded.game.reservedBytes[199], 0xAB);
+  EXPECT_EQ(loaded.game.world.floors[20].At(13, 13), 213);
+  EXPECT_EQ(loaded.game.world.reservedBytes[199], 0xAB);
   // Not in the file: the facing and the shop price stay as they were.
   EXPECT_EQ(loaded.hero.facing, Direction::Right);
   EXPECT_EQ(loaded.game.shopPrice, 25);
@@ -138,10 +138,10 @@ TEST_F(SaveGameTest, DamagedOrMissingSavesLeaveTheGameUnchanged) {
     std::ofstream("sav/1.sav", std::ios::binary | std::ios::trunc) << c.bytes;
     World world;
     world.hero.hp = 555;
-    world.game.floors[1].At(5, 5) = 230;
+    world.game.world.floors[1].At(5, 5) = 230;
     EXPECT_FALSE(world.game.LoadGame(1)) << c.what;
     EXPECT_EQ(world.hero.hp, 555) << c.what;
-    EXPECT_EQ(world.game.floors[1].At(5, 5), 230) << c.what;
+    EXPECT_EQ(world.game.world.floors[1].At(5, 5), 230) << c.what;
   }
   fs::remove("sav/1.sav");
   World world;

@@ -17,7 +17,7 @@ class VirtualGamepad : public testing::Test {
   static void TearDownTestSuite() { SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER); }
 
   VirtualGamepad() {
-    world.game.monsters[1] = Slime();
+    world.game.world.monsters[1] = Slime();
     Plug();
   }
   ~VirtualGamepad() override {

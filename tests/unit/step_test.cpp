@@ -171,7 +171,7 @@ TEST_F(StepTest, JailGateOpensWithoutAKeyAndTheSealedDoorNever) {
 }
 
 TEST_F(StepTest, StairsChangeTheFloorBehindTheCurtain) {
-  game.floors[3].At(4, 6) = tile::kStairsUp;
+  game.world.floors[3].At(4, 6) = tile::kStairsUp;
   hero.SetFloor(3);
   hero.SetPosition(5, 6);
   Step(Direction::Up);

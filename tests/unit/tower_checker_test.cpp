@@ -62,7 +62,7 @@ TEST_F(RouteTest, OpensADoorWithItsKeyAndNamesTheMissingKey) {
 }
 
 TEST_F(RouteTest, SettlesBattlesAtTheEstimateAndPaysTheReward) {
-  world.game.monsters[1] = Kind1(100, 30, 0);  // 10 strikes, 9 rounds of 20
+  world.game.world.monsters[1] = Kind1(100, 30, 0);  // 10 strikes, 9 rounds of 20
   world.SetCell(12, 5, 1);
   const RouteResult route = Run({Step(Kind::To, 12, 5)});
   ASSERT_EQ(route.visits.size(), 1u);
@@ -95,7 +95,7 @@ TEST_F(RouteTest, StopsAtAFightTheHeroCannotWin) {
   };
   for (const Case& c : cases) {
     test::World fresh;
-    fresh.game.monsters[1] = c.monster;
+    fresh.game.world.monsters[1] = c.monster;
     fresh.SetCell(11, 7, 1);
     fresh.hero.hp = c.hp;
     const RouteResult route = RunRoute(fresh.game, {Step(Kind::To, 11, 7)});
@@ -148,7 +148,7 @@ TEST_F(RouteTest, TalksAndTakesTheGift) {
 }
 
 TEST_F(RouteTest, WinsWhenTheBossFalls) {
-  world.game.monsters[1] = Kind1(50, 40, 0);
+  world.game.world.monsters[1] = Kind1(50, 40, 0);
   world.hero.SetFloor(9);
   world.hero.SetPosition(7, 7);
   world.SetCell(5, 7, 1);
@@ -176,7 +176,7 @@ bool HasProblem(const TowerSurvey& survey, const std::string& text) {
 
 TEST(FloorSurvey, FindsTheRulesATowerBreaks) {
   test::World world;
-  auto& floors = world.game.floors;
+  auto& floors = world.game.world.floors;
   floors[1].At(12, 7) = tile::kWall;
   floors[1].At(3, 3) = tile::kStairsDown;
   floors[3].At(4, 6) = tile::kStairsUp;
@@ -197,22 +197,22 @@ TEST(FloorSurvey, FindsTheRulesATowerBreaks) {
   for (const char* problem : expected) EXPECT_TRUE(HasProblem(survey, problem)) << problem;
   EXPECT_FALSE(HasProblem(survey, "floor 4 (1, 1)"));
   // The survey asks who speaks without changing the tower or moving the hero.
-  EXPECT_EQ(world.game.floors[5].At(2, 2), tile::kMerchant);
-  EXPECT_EQ(world.game.floors[1].At(6, 1), tile::kFloor);
+  EXPECT_EQ(world.game.world.floors[5].At(2, 2), tile::kMerchant);
+  EXPECT_EQ(world.game.world.floors[1].At(6, 1), tile::kFloor);
   EXPECT_EQ(world.hero.floor, 1);
   EXPECT_EQ(world.game.screen, GameScreen::Map);
 }
 
 TEST(FloorSurvey, CountsKeysAndDoorsAndWhatTheEntriesReach) {
   test::World world;
-  Floor& floor = world.game.floors[2];
+  Floor& floor = world.game.world.floors[2];
   floor.cells.fill(tile::kWall);
   // From the stairs down at (1, 1): a key, a door, a monster, then a sealed room.
   const uint8_t row[] = {tile::kStairsDown, tile::kYellowKey, tile::kYellowDoor, 1, tile::kFloor};
   for (int c = 0; c < 5; ++c) floor.At(1, 1 + c) = row[c];
   floor.At(5, 5) = tile::kRedDoor;
   floor.At(5, 6) = tile::kBlueKey;
-  world.game.floors[1].At(1, 1) = tile::kStairsUp;
+  world.game.world.floors[1].At(1, 1) = tile::kStairsUp;
   const TowerSurvey survey = SurveyTower(world.game);
   const FloorSurvey& second = survey.floors[1];
   EXPECT_EQ(second.entries, std::vector<Cell>{(Cell{1, 1})});

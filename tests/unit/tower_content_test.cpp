@@ -26,9 +26,9 @@ class ShippedTower : public ::testing::Test {
     std::string error;
     ASSERT_TRUE(world.Load(QUENLIT_GAME_DIR, error)) << error;
   }
-  Floor& FloorOf(int n) { return world.game().floors[n]; }
+  Floor& FloorOf(int n) { return world.game().world.floors[n]; }
   const Monster& KindAt(int floor, int row, int column) {
-    return world.game().monsters.at(FloorOf(floor).At(row, column));
+    return world.game().world.monsters.at(FloorOf(floor).At(row, column));
   }
   RouteResult Follow(const std::string& plan) {
     std::string error;
@@ -45,7 +45,7 @@ TEST_F(ShippedTower, IsWhatItsSourcesSay) {
   ASSERT_TRUE(source) << error;
   for (int n = 1; n <= 20; ++n) EXPECT_EQ(FloorOf(n).cells, source->floors[n - 1].cells) << n;
   for (int n = 1; n <= 44; ++n) {
-    const Monster& built = world.game().monsters.at(n);
+    const Monster& built = world.game().world.monsters.at(n);
     const Monster& written = source->kinds[n - 1];
     EXPECT_EQ(
         std::tie(built.name, built.image1, built.image2, built.weapon, built.ability),
@@ -64,7 +64,8 @@ TEST_F(ShippedTower, KeepsTheGamesFixedPoints) {
   EXPECT_EQ(KindAt(9, 5, 7).name, "魔王");
   int captains = 0;
   for (uint8_t code : FloorOf(8).cells)
-    if (tile::IsMonster(code) && world.game().monsters.at(code).name == "骷髅队长") ++captains;
+    if (tile::IsMonster(code) && world.game().world.monsters.at(code).name == "骷髅队长")
+      ++captains;
   EXPECT_EQ(captains, 1);
   const TowerSurvey survey = SurveyTower(world.game());
   EXPECT_EQ(survey.problems, std::vector<std::string>{});
@@ -103,7 +104,7 @@ TEST_F(ShippedTower, MeetsStrongerMonstersFloorByFloor) {
       if (tile::IsMonster(code)) kinds.insert(code);
     ASSERT_FALSE(kinds.empty()) << n;
     double strength = 0;
-    for (uint8_t kind : kinds) strength += world.game().monsters.at(kind).attack;
+    for (uint8_t kind : kinds) strength += world.game().world.monsters.at(kind).attack;
     strength /= kinds.size();
     EXPECT_GT(strength, previous) << "floor " << n;
     previous = strength;
@@ -112,7 +113,7 @@ TEST_F(ShippedTower, MeetsStrongerMonstersFloorByFloor) {
 
 TEST_F(ShippedTower, HasMagesDodgersCombosAndCriticalStrikes) {
   std::map<std::string, int> count;
-  for (const auto& [id, m] : world.game().monsters) {
+  for (const auto& [id, m] : world.game().world.monsters) {
     if (m.ability == kMageAbility) ++count["mage"];
     if (m.swift > 0) ++count["dodge"];
     if (m.combo > 1) ++count["combo"];
@@ -121,7 +122,7 @@ TEST_F(ShippedTower, HasMagesDodgersCombosAndCriticalStrikes) {
   }
   for (const char* trait : {"mage", "dodge", "combo", "critical"})
     EXPECT_GE(count[trait], 3) << trait;
-  EXPECT_EQ(world.game().monsters.at(34).name, "美杜莎");  // the slow one
+  EXPECT_EQ(world.game().world.monsters.at(34).name, "美杜莎");  // the slow one
 }
 
 TEST_F(ShippedTower, IsWonByItsRoute) {

@@ -194,9 +194,9 @@ TEST(TowerSource, CompiledDataIsWhatTheSourcesSayAndPassesTheIntegrityCheck) {
   CheckerWorld world;
   ASSERT_TRUE(world.Load(tower.Path() + "/game", error)) << error;
   for (int n = 1; n <= 20; ++n)
-    EXPECT_EQ(world.game().floors[n].cells, read->floors[n - 1].cells) << "floor " << n;
+    EXPECT_EQ(world.game().world.floors[n].cells, read->floors[n - 1].cells) << "floor " << n;
   for (int n = 1; n <= 44; ++n) {
-    const Monster& built = world.game().monsters.at(n);
+    const Monster& built = world.game().world.monsters.at(n);
     const Monster& source = read->kinds[n - 1];
     EXPECT_EQ(built.name, source.name);
     EXPECT_EQ(built.image1, source.image1);

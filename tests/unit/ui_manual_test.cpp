@@ -59,7 +59,7 @@ TEST(UiManual, PagesListThreeEntriesThenTheRemainderWithArrowsDimmedAtTheEnds) {
 
 TEST(UiManual, EntryShowsEveryNumberInItsColourBesideThePicture) {
   ManualWorld world({12});
-  Monster& m = world.game.monsters[12];
+  Monster& m = world.game.world.monsters[12];
   m.hp = 50, m.attack = 20, m.defend = 1, m.swift = 5, m.combo = 1, m.exp = 7, m.gold = 1234;
   world.Picture("Monster12_1");
   world.Picture("Monster12_2");
@@ -101,7 +101,7 @@ TEST(UiManual, EntryShowsEveryNumberInItsColourBesideThePicture) {
 
 TEST(UiManual, AMonsterTheHeroCannotHurtShowsNoEstimateInRed) {
   ManualWorld world({3});
-  world.game.monsters[3].defend = world.hero.attack;
+  world.game.world.monsters[3].defend = world.hero.attack;
   world.Draw();
   const DrawCall* estimate = world.Find("无法估计");
   ExpectBox(estimate, {389, 164, 789, 364});

@@ -115,7 +115,7 @@ Files FilesOf(const Game& loaded) {
     for (const catalogue::ImageEntry& entry : group.images)
       if (!entry.embedded)
         files.pictures.insert("Images/Image " + std::to_string(entry.file) + ".png");
-  for (const auto& [id, monster] : loaded.monsters) {
+  for (const auto& [id, monster] : loaded.world.monsters) {
     files.pictures.insert("Images/" + monster.image1);
     files.pictures.insert("Images/" + monster.image2);
   }

@@ -47,11 +47,11 @@ bool CheckerWorld::Load(const std::string& gameFolder, std::string& error) {
     if (check != FileCheck::Intact) return false;
   }
   std::string floorError;
-  if (!ReadFloors(game_.floors, floorError)) {
+  if (!ReadFloors(game_.world.floors, floorError)) {
     error = gameFolder + "/" + floorError;
     return false;
   }
-  game_.monsters = ReadMonsterTable(IniFile::Load("./data/monster.dat"));
+  game_.world.monsters = ReadMonsterTable(IniFile::Load("./data/monster.dat"));
   game_.BeginPlay();
   return true;
 }

@@ -112,7 +112,7 @@ void CheckCharacters(const std::vector<Floor>& floors, std::vector<std::string>&
 
 TowerSurvey SurveyTower(const Game& game) {
   TowerSurvey survey;
-  const std::vector<Floor>& floors = game.floors;
+  const std::vector<Floor>& floors = game.world.floors;
   for (int n = 1; n <= kFloorCount; ++n) survey.floors.push_back(Count(floors[n], n));
   for (FloorSurvey& floor : survey.floors) {
     if (floor.floor == 1) floor.entries.push_back(kStartCell);

@@ -191,7 +191,7 @@ class RouteRunner {
                  std::to_string(hero_.hp);
       return false;
     }
-    const Monster& kind = game_.monsters.at(fight.kind);
+    const Monster& kind = game_.world.monsters.at(fight.kind);
     battleTimeout_ = BattleTimeout(kind, hero_.attack - kind.defend);
     // The fight costs its estimate; the battle then ends as the game ends it, on the next
     // strike after the monster's health is gone.
@@ -227,7 +227,7 @@ class RouteRunner {
       if (tile::IsMonster(code)) ++counts[code];
     for (const auto& [kind, count] : counts)
       visit.monstersOnArrival.push_back(
-          {kind, game_.monsters[kind].name, count, game_.EstimateDamage(kind)});
+          {kind, game_.world.monsters.at(kind).name, count, game_.EstimateDamage(kind)});
     result_.visits.push_back(visit);
   }
 
