@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/game.h"
+#include "game/assets/asset_registries.h"
 
 namespace quenlit {
 

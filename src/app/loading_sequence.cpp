@@ -142,7 +142,7 @@ void LoadingSequence::QueueCatalogueImages(platform::Canvas* canvas) {
     for (size_t i = 0; i < group.images.size(); ++i) {
       pending.push_back(
           workers_->Queue([this, canvas, &entry = group.images[i], &image = decoded[i]] {
-            image = catalogue::LoadImage(canvas, entry, game_.resources);
+            image = catalogue::LoadImage(canvas, entry, game_.assets.resources);
           }));
     }
   }
@@ -199,12 +199,12 @@ void LoadingSequence::PublishLoadingScreen() {
   platform::Canvas* canvas = game_.graphics.GetRenderTarget();
   catalogue::ImageMap images;
   catalogue::SequenceMap sequences;
-  catalogue::LoadImages(canvas, catalogue::LoadingImages(), game_.resources, images);
+  catalogue::LoadImages(canvas, catalogue::LoadingImages(), game_.assets.resources, images);
   catalogue::BuildLoadingSequence(images, sequences);
   ReportPictures(images, PicturesOf(catalogue::LoadingImages()));
   UnderRenderLock([&] {
-    game_.images.Adopt(std::move(images));
-    game_.sequences.Adopt(std::move(sequences));
+    game_.assets.images.Adopt(std::move(images));
+    game_.assets.sequences.Adopt(std::move(sequences));
   });
 }
 
@@ -212,8 +212,8 @@ void LoadingSequence::Publish() {
   // The renderer looks pictures and sequences up under the lock; everything else waits for
   // the screen to leave Loading, which happens after the whole bundle is in place.
   UnderRenderLock([&] {
-    game_.images.Adopt(std::move(bundle_.images));
-    game_.sequences.Adopt(std::move(bundle_.sequences));
+    game_.assets.images.Adopt(std::move(bundle_.images));
+    game_.assets.sequences.Adopt(std::move(bundle_.sequences));
     game_.sound.Adopt(std::move(bundle_.sounds));
     game_.world.monsters = std::move(bundle_.monsters);
     game_.world.floors = std::move(bundle_.floors);

@@ -90,7 +90,7 @@ class Program {
 
  private:
   void InitInstance() {
-    game_.resources = EmbeddedGameResources();
+    game_.assets.resources = EmbeddedGameResources();
     game_.userFiles = userFiles_;
     InstallFonts(fonts_);
     ReadConfig(game_);  // ends the process itself when the configuration file is missing

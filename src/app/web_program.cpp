@@ -63,7 +63,7 @@ class WebProgram {
 
  private:
   void Start() {
-    game_.resources = EmbeddedGameResources();
+    game_.assets.resources = EmbeddedGameResources();
     ReadConfig(game_);  // ends the program itself when "./config.ini" is missing
     // The page scales the canvas to fit; full screen is the browser's own business.
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) {

@@ -7,7 +7,8 @@
 
 #include "assets/catalogue.h"
 #include "data/monster.h"
-#include "game/game.h"
+#include "game/assets/asset_registries.h"
+#include "sound/dsound.h"
 
 namespace quenlit::catalogue {
 

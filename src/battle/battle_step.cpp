@@ -104,8 +104,8 @@ void Game::HideStrikeEffects() {
   // Whatever still runs would otherwise go on into the next battle. A strike that only
   // sounds has no sequence to stop.
   for (const StrikeEffect& strike : kStrikeEffects)
-    if (strike.HasSequence() && sequences.Contains(strike.name))
-      sequences.Find(strike.name)->Stop();
+    if (strike.HasSequence() && assets.sequences.Contains(strike.name))
+      assets.sequences.Find(strike.name)->Stop();
 }
 
 }  // namespace quenlit

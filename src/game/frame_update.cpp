@@ -41,7 +41,7 @@ bool Game::Update(float now) {
     loadingBar.Step(loadProgress);
     // The first frames come before the loading screen's own pictures are in: not yet there
     // is not missing.
-    Advance(sequences, kLoadingSequence, now);
+    Advance(assets.sequences, kLoadingSequence, now);
   } else {
     UpdateGameScreen(now);
   }
@@ -64,7 +64,7 @@ void Game::UpdateGameScreen(float now) {
   frameClock.TickSprites(now, settings.fps, screen == GameScreen::Paused);
   for (const tile::Meaning& meaning : tile::kMeanings) {
     if (meaning.kind != tile::Kind::Door) continue;
-    Advance(sequences, meaning.opening, now);
+    Advance(assets.sequences, meaning.opening, now);
   }
   AdvanceCurtain();
 
@@ -74,7 +74,7 @@ void Game::UpdateGameScreen(float now) {
   if (ShowsBattlePanel(current)) {
     for (const StrikeEffect& effect : kStrikeEffects) {
       if (!effect.HasSequence()) continue;
-      Advance(sequences, effect.name, now);
+      Advance(assets.sequences, effect.name, now);
     }
     displays.EndMisses(shownAt);
   }

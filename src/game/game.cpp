@@ -46,7 +46,7 @@ void Game::SetCell(int row, int column, uint8_t code) {
 }
 
 void Game::StartSequence(const std::string& name) {
-  if (CD2DGif* sequence = sequences.Find(name)) sequence->Start();
+  if (CD2DGif* sequence = assets.sequences.Find(name)) sequence->Start();
   if (onSequenceStart) onSequenceStart(name);
 }
 

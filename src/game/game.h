@@ -14,6 +14,7 @@
 #include "data/floor.h"
 #include "data/monster.h"
 #include "data/user_files.h"
+#include "game/assets/asset_registries.h"
 #include "game/battle_record.h"
 #include "game/curtain.h"
 #include "game/dialogue_record.h"
@@ -35,12 +36,6 @@
 
 namespace quenlit {
 
-// Bytes the program carries inside itself.
-struct EmbeddedResources {
-  const uint8_t* rewardPng = nullptr;  // the reward picture shown on victory
-  size_t rewardPngSize = 0;
-};
-
 // The one game: screen state, the tower, the monster table, pictures and frame sequences, the
 // monster being fought and the small state of every screen. It reaches the hero, the drawing
 // object, the sound player and the platform through the references it is built with.
@@ -56,7 +51,6 @@ class Game {
   DSound& sound;
   platform::WallClock& wallClock;
   platform::Shell& shell;
-  EmbeddedResources resources;
   UserFiles userFiles;
 
   BattleRecord battle;
@@ -85,8 +79,7 @@ class Game {
   int32_t battleNudgeX = 0;
   int32_t battleNudgeY = 0;
 
-  ImageRegistry images;
-  SequenceRegistry sequences;
+  AssetRegistries assets;
   World world;
 
   FrameClock frameClock;

@@ -91,7 +91,7 @@ bool Game::OpenDoor(int row, int column) {
     keys -= 1;
   }
   SetCell(row, column, tile::kFloor);
-  if (CD2DGif* opening = sequences.Find(door.opening)) opening->SetAnchor(row, column);
+  if (CD2DGif* opening = assets.sequences.Find(door.opening)) opening->SetAnchor(row, column);
   StartSequence(door.opening);
   sound.Play("Sound 564.wav", clock);
   return true;

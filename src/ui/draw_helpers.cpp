@@ -14,7 +14,7 @@ platform::RectF SourceOf(const platform::Bitmap& bitmap, Source source) {
 
 void DrawPicture(const Game& game, const std::string& name, float x, float y, float width,
                  float height, float opacity, Source source) {
-  const CD2DImage* image = game.images.Find(name);
+  const CD2DImage* image = game.assets.images.Find(name);
   if (!image || !image->bitmap) return;
   const platform::RectF part = SourceOf(*image->bitmap, source);
   game.graphics.DrawImage(*image, x, y, width, height, opacity, 0, 0, static_cast<int>(part.right),

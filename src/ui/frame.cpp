@@ -27,12 +27,12 @@ void Game::DrawLoadingScreen() const {
   graphics.Clear(RGB(0, 0, 0));
   // The first frames come before the loading screen's own pictures are in: not yet there is
   // not missing.
-  if (images.Contains("loadback")) {
-    const CD2DImage& back = *images.Find("loadback");
+  if (assets.images.Contains("loadback")) {
+    const CD2DImage& back = *assets.images.Find("loadback");
     if (back.bitmap) graphics.DrawImage(back, 100, -10, 500, 500, 1, 0, 0, 800, 800);
   }
-  if (sequences.Contains(kLoadingSequence)) {
-    sequences.Find(kLoadingSequence)
+  if (assets.sequences.Contains(kLoadingSequence)) {
+    assets.sequences.Find(kLoadingSequence)
         ->Draw(graphics.GetRenderTarget(), static_cast<float>(loadingBar.loadingBarX), 400, 618,
                180, 1);
   }

@@ -71,7 +71,7 @@ void DrawMapView(const Game& game) {
 void DrawDoorOpenings(const Game& game) {
   for (const tile::Meaning& meaning : tile::kMeanings) {
     if (meaning.kind != tile::Kind::Door) continue;
-    const CD2DGif* opening = game.sequences.Find(meaning.opening);
+    const CD2DGif* opening = game.assets.sequences.Find(meaning.opening);
     if (!opening) continue;
     const auto [row, column] = opening->GetAnchor();
     opening->Draw(game.graphics.GetRenderTarget(), CellCentreX(column), CellCentreY(row), kCellSize,

@@ -25,7 +25,7 @@ void DrawStrikeEffects(const Game& game) {
     if (!e.HasSequence()) continue;
     const float dx = e.nudged ? static_cast<float>(game.battleNudgeX) : 0;
     const float dy = e.nudged ? static_cast<float>(game.battleNudgeY) : 0;
-    const CD2DGif* sequence = game.sequences.Find(e.name);
+    const CD2DGif* sequence = game.assets.sequences.Find(e.name);
     if (sequence) sequence->Draw(canvas, e.centreX + dx, e.centreY + dy, e.width, e.height, 1);
   }
 }

@@ -47,7 +47,7 @@ class StillGame {
         audio_(wallClock_),
         game_(hero_, graphics_, sound_, wallClock_, shell_) {
     InstallFonts(fonts_);
-    game_.resources = EmbeddedGameResources();
+    game_.assets.resources = EmbeddedGameResources();
     ReadConfig(game_);
     canvas_ = std::make_unique<platform::SoftwareCanvas>(game_.settings.windowWidth,
                                                          game_.settings.windowHeight, fonts_);

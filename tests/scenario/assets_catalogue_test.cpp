@@ -49,11 +49,11 @@ class AssetsCatalogue : public ::testing::Test {
     fs::create_directory_symlink(kGameDir / "wav", fs::path(folder_.Path()) / "wav");
     std::ifstream reward(kRewardPng, std::ios::binary);
     rewardBytes_.assign(std::istreambuf_iterator<char>(reward), std::istreambuf_iterator<char>());
-    world_.game.resources = {rewardBytes_.data(), rewardBytes_.size()};
+    world_.game.assets.resources = {rewardBytes_.data(), rewardBytes_.size()};
     world_.game.onCheckpoint = [this](int value) { checkpoints_.push_back(value); };
     world_.game.screen = GameScreen::Loading;
-    world_.game.images.clear();
-    world_.game.sequences.clear();
+    world_.game.assets.images.clear();
+    world_.game.assets.sequences.clear();
     Inside inside(folder_.Path());
     loaded_ = LoadAll(world_.game);
   }
@@ -85,7 +85,7 @@ TEST_F(AssetsCatalogue, EveryPictureHasABitmapOfAtLeastATile) {
     entries.push_back({"Monster" + std::to_string(kind) + "_2"});
   }
   for (const catalogue::ImageEntry& entry : entries) {
-    const auto& bitmap = world_.game.images.at(entry.name).bitmap;
+    const auto& bitmap = world_.game.assets.images.at(entry.name).bitmap;
     ASSERT_NE(bitmap, nullptr) << entry.name;
     // Only the effect frames may be smaller than a tile; their sizes are checked below.
     if (entry.name != "blank" && entry.name.rfind("magic", 0) != 0) {
@@ -93,14 +93,14 @@ TEST_F(AssetsCatalogue, EveryPictureHasABitmapOfAtLeastATile) {
       EXPECT_GE(bitmap->Height(), 32) << entry.name;
     }
   }
-  EXPECT_GE(world_.game.images.at("flag").bitmap->Width(), 756);
-  EXPECT_GE(world_.game.images.at("flag").bitmap->Height(), 191);
+  EXPECT_GE(world_.game.assets.images.at("flag").bitmap->Width(), 756);
+  EXPECT_GE(world_.game.assets.images.at("flag").bitmap->Height(), 191);
 }
 
 TEST_F(AssetsCatalogue, EveryFrameShowsABitmapOfAtLeastItsFrameSize) {
   ASSERT_TRUE(loaded_);
   for (const catalogue::SequenceEntry& entry : catalogue::Sequences()) {
-    const CD2DGif& sequence = world_.game.sequences.at(entry.name);
+    const CD2DGif& sequence = world_.game.assets.sequences.at(entry.name);
     const auto& frames = entry.copyOf.empty() ? entry.frames : [&] {
       for (const catalogue::SequenceEntry& other : catalogue::Sequences())
         if (other.name == entry.copyOf) return other.frames;
@@ -114,7 +114,7 @@ TEST_F(AssetsCatalogue, EveryFrameShowsABitmapOfAtLeastItsFrameSize) {
       EXPECT_GE(frame.bitmap->Height(), frames[i].height) << entry.name << " frame " << i;
     }
   }
-  const CD2DGif& loading = world_.game.sequences.at("loading");
+  const CD2DGif& loading = world_.game.assets.sequences.at("loading");
   ASSERT_EQ(loading.frames.size(), 13u);
   for (const GifFrame& frame : loading.frames) {
     ASSERT_NE(frame.bitmap, nullptr);

@@ -24,11 +24,12 @@ struct UiWorld : UiCanvas, World {
 
   // Registers a picture of the given size under the name.
   void Picture(const std::string& name, int width = 32, int height = 32) {
-    game.images.Put(name, CD2DImage()).bitmap = std::make_shared<NamedBitmap>(name, width, height);
+    game.assets.images.Put(name, CD2DImage()).bitmap =
+        std::make_shared<NamedBitmap>(name, width, height);
   }
   // A sequence of one frame, already running, whose picture bears its own name.
   void Running(const std::string& name, int width = 64, int height = 64) {
-    CD2DGif& sequence = game.sequences.Put(name, CD2DGif());
+    CD2DGif& sequence = game.assets.sequences.Put(name, CD2DGif());
     sequence.frames = {{std::make_shared<NamedBitmap>(name, width, height), width, height}};
     sequence.SetLoop(-1);
     sequence.Start();

@@ -55,7 +55,7 @@ struct World {
   // Loads a sound of the given length under its file name (and short name, if any).
   void AddSound(const std::string& file, const std::string& name = "", uint32_t bytes = 8820);
   // Registers an empty frame sequence under the name, so that rules can start and stop it.
-  void AddSequence(const std::string& name) { game.sequences.Put(name, CD2DGif()); }
+  void AddSequence(const std::string& name) { game.assets.sequences.Put(name, CD2DGif()); }
   void SetCell(int row, int column, uint8_t code) {
     game.world.floors[hero.floor].At(row, column) = code;
   }

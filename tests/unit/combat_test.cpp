@@ -252,7 +252,7 @@ TEST_F(BattleTest, RetreatKeepsTheHerosHealthAndRestoresTheMonster) {
   EXPECT_LT(game.battle.opponent.hp, 1000);
   world.Press('Q');
   EXPECT_EQ(game.screen, GameScreen::Map);
-  EXPECT_FALSE(game.sequences.at("fist").IsRunning());
+  EXPECT_FALSE(game.assets.sequences.at("fist").IsRunning());
   EXPECT_EQ(world.Cell(11, 7), 1);
   EXPECT_EQ(hero.hp, hpAfter);
   game.TryStep(Direction::Up);
@@ -284,7 +284,8 @@ TEST_F(BattleTest, EveryStrikeEffectStopsWhenTheBattleEnds) {
       world.Press(vk::kEnter);
     }
     EXPECT_EQ(game.screen, GameScreen::Map);
-    for (const char* name : effects) EXPECT_FALSE(game.sequences.at(name).IsRunning()) << name;
+    for (const char* name : effects)
+      EXPECT_FALSE(game.assets.sequences.at(name).IsRunning()) << name;
   }
 }
 

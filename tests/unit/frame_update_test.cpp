@@ -25,7 +25,7 @@ class FramePicture : public platform::Bitmap {
 struct PlayedWorld : World {
   PlayedWorld() {
     for (const char* name : {"opendoor1", "heroslash", "fist", "fistb"}) {
-      CD2DGif& sequence = game.sequences.Put(name, CD2DGif(30));
+      CD2DGif& sequence = game.assets.sequences.Put(name, CD2DGif(30));
       for (int i = 0; i < 4; ++i)
         sequence.frames.push_back({std::make_shared<FramePicture>(), 32, 32});
     }
@@ -54,7 +54,7 @@ struct PlayedWorld : World {
   // The game as the driver dumps it, with where every sequence stands.
   std::string State() {
     std::string state = DumpState(game, played, started);
-    for (const auto& [name, sequence] : game.sequences) {
+    for (const auto& [name, sequence] : game.assets.sequences) {
       state += " " + name + ":" + std::to_string(sequence.current) + "@" +
                std::to_string(sequence.lastTime);
     }
@@ -134,7 +134,7 @@ TEST(FrameUpdate, PaintingAFrameChangesNothing) {
   for (const Case& c : cases) {
     PlayedWorld world;
     c.pose(world);
-    world.game.sequences.at("opendoor1").Start();
+    world.game.assets.sequences.at("opendoor1").Start();
     world.Run(1.0f, Game::Painting::On);
     const std::string before = world.State();
     world.game.Paint(1.0f);

@@ -45,8 +45,8 @@ TEST(Registry, RulesAndDrawingLeaveMissingAssetsMissing) {
   world.game.Render(0);
   const std::string report = ::testing::internal::GetCapturedStderr();
   EXPECT_EQ(world.Cell(11, 7), 0);  // the door opened all the same
-  EXPECT_TRUE(world.game.sequences.empty());
-  EXPECT_TRUE(world.game.images.empty());
+  EXPECT_TRUE(world.game.assets.sequences.empty());
+  EXPECT_TRUE(world.game.assets.images.empty());
   EXPECT_NE(report.find("quenlit: no sequence named \"opendoor1\"\n"), std::string::npos);
   EXPECT_EQ(report.find("quenlit: no sequence named \"opendoor1\""),
             report.rfind("quenlit: no sequence named \"opendoor1\""));

@@ -152,7 +152,7 @@ TEST_F(StepTest, ColouredDoorsNeedTheirKey) {
     EXPECT_EQ(fresh.hero.Items(c.key), 1);
     EXPECT_EQ(fresh.hero.Position(), (Cell{12, 7}));
     EXPECT_EQ(fresh.started, std::vector<std::string>{c.sequence});
-    EXPECT_EQ(fresh.game.sequences.at(c.sequence).GetAnchor(),
+    EXPECT_EQ(fresh.game.assets.sequences.at(c.sequence).GetAnchor(),
               (std::pair<int32_t, int32_t>{11, 7}));
     EXPECT_EQ(fresh.played, std::vector<std::string>{"Sound 564.wav"});
   }

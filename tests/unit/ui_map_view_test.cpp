@@ -179,9 +179,9 @@ TEST(UiMapView, TheNewFloorShowsFromTheFrameAfterTheCurtainClosed) {
 TEST(UiMapView, OpeningsPlayOnTheirAnchorCellAndStoppedOnesDrawNothing) {
   UiWorld world;
   world.Running("opendoor2");
-  world.game.sequences.at("opendoor2").SetAnchor(3, 5);
+  world.game.assets.sequences.at("opendoor2").SetAnchor(3, 5);
   world.Running("openjail");
-  world.game.sequences.at("openjail").Stop();
+  world.game.assets.sequences.at("openjail").Stop();
   world.Draw();
   ExpectBox(world.Find("opendoor2"), {390, 131, 422, 163});
   EXPECT_FALSE(world.Shows("openjail"));

@@ -125,7 +125,7 @@ Figures Time(Game& game, const Scene& scene, int frames, float& clock) {
     if (scene.screen == GameScreen::Battle)
       game.displays.monsterMissTime = game.displays.heroMissTime = clock;
     for (const char* effect : scene.effects) {
-      CD2DGif* sequence = game.sequences.Find(effect);
+      CD2DGif* sequence = game.assets.sequences.Find(effect);
       if (sequence && !sequence->IsRunning()) sequence->Start();
     }
     const double cpuStart = ThreadCpuMs();
@@ -166,7 +166,7 @@ int Main(int argc, char** argv) {
   CD2DGraphics graphics;
   DSound sound;
   Game game(hero, graphics, sound, wallClock, shell);
-  game.resources = EmbeddedGameResources();
+  game.assets.resources = EmbeddedGameResources();
   platform::FontLocator fonts = MakeGameFontLocator();
   InstallFonts(fonts);
   ReadConfig(game);

@@ -71,7 +71,7 @@ double PeakMiB() {
 struct World {
   World(platform::FontLocator& fonts)
       : audio(wallClock), game(hero, graphics, sound, wallClock, shell) {
-    game.resources = EmbeddedGameResources();
+    game.assets.resources = EmbeddedGameResources();
     ReadConfig(game);
     canvas = std::make_unique<platform::SoftwareCanvas>(game.settings.windowWidth,
                                                         game.settings.windowHeight, fonts);
@@ -93,7 +93,7 @@ struct World {
 double DecodedMiB(const Game& game) {
   std::set<const platform::Bitmap*> seen;
   double bytes = 0;
-  for (const auto& [name, image] : game.images) {
+  for (const auto& [name, image] : game.assets.images) {
     if (!image.bitmap || !seen.insert(image.bitmap.get()).second) continue;
     bytes += 4.0 * image.bitmap->Width() * image.bitmap->Height();
   }
@@ -132,10 +132,10 @@ bool Decoded(SDL_Surface* surface) {
 // Decodes every file once on every core; returns the seconds taken and counts what decoded.
 double DecodeOnce(const Game& game, const Files& files, int& decoded) {
   std::vector<std::function<bool()>> jobs;
-  if (game.resources.rewardPng) {
+  if (game.assets.resources.rewardPng) {
     jobs.push_back([&] {
-      return Decoded(
-          platform::DecodePngSurface({"", game.resources.rewardPng, game.resources.rewardPngSize}));
+      return Decoded(platform::DecodePngSurface(
+          {"", game.assets.resources.rewardPng, game.assets.resources.rewardPngSize}));
     });
   }
   for (const std::string& path : files.pictures)
@@ -197,7 +197,8 @@ int Main(int argc, char** argv) {
         peak = PeakMiB();
         picturesMiB = DecodedMiB(world.game);
         files = FilesOf(world.game);
-        for (const auto& [name, image] : world.game.images) pictures += image.bitmap != nullptr;
+        for (const auto& [name, image] : world.game.assets.images)
+          pictures += image.bitmap != nullptr;
         sounds = world.sound.Buffers().size();
       }
     }

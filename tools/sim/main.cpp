@@ -37,7 +37,7 @@ constexpr int kShotFailed = 4;
 class Driver {
  public:
   Driver() : audio_(wallClock_), game_(hero_, graphics_, sound_, wallClock_, shell_) {
-    game_.resources = EmbeddedGameResources();
+    game_.assets.resources = EmbeddedGameResources();
     sound_.onPlay = [this](const std::string& file) { played_.push_back(file); };
     game_.onSequenceStart = [this](const std::string& name) { started_.push_back(name); };
   }
