@@ -18,8 +18,8 @@ bool LoadAll(Game& game) {
     if (value == 0) continue;
     // The new percentage is out and the lock is free: the main thread may draw it now. The
     // last checkpoint only leads to the publication, so nothing waits there.
-    if (game.onCheckpoint) {
-      game.onCheckpoint(value);
+    if (game.loading.onCheckpoint) {
+      game.loading.onCheckpoint(value);
     } else if (value != 100) {
       std::this_thread::yield();
     }
@@ -28,9 +28,9 @@ bool LoadAll(Game& game) {
 }
 
 void RunLoader(Game& game) {
-  game.loadProgress = 0;
+  game.loading.loadProgress = 0;
   if (!LoadAll(game)) FatalError(game.shell, "游戏初始化失败", true);
-  game.loadProgress = 100;
+  game.loading.loadProgress = 100;
 }
 
 }  // namespace quenlit

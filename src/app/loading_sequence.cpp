@@ -106,16 +106,16 @@ bool LoadingSequence::RunNextStep() {
   if (!step.run()) return false;
   ++next_;
   if (step.checkpoint != 0) {
-    game_.loadProgress = step.checkpoint;
+    game_.loading.loadProgress = step.checkpoint;
     lastCheckpoint_ = step.checkpoint;
   }
   return true;
 }
 
 void LoadingSequence::UnderRenderLock(const std::function<void()>& work) {
-  game_.renderLock.acquire();
+  game_.loading.renderLock.acquire();
   work();
-  game_.renderLock.release();
+  game_.loading.renderLock.release();
 }
 
 bool LoadingSequence::CheckDataFiles() {

@@ -70,7 +70,7 @@ std::string DumpState(Game& game, const std::vector<std::string>& played,
   json.Key("fadeLevel").Value(game.curtain.fadeLevel);
   json.Key("fadeRising").Value(game.curtain.fadeRising);
   json.Key("displayModeIndex").Value(game.settings.displayModeIndex);
-  json.Key("loadProgress").Value(static_cast<int>(game.loadProgress));
+  json.Key("loadProgress").Value(static_cast<int>(game.loading.loadProgress));
   json.Key("cells").BeginArray();
   if (const Floor* floor = game.world.FloorAt(hero.floor)) {
     for (uint8_t cell : floor->cells) json.Value(static_cast<int>(cell));

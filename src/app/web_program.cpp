@@ -50,7 +50,7 @@ class WebProgram {
     char numbers[160];
     std::snprintf(numbers, sizeof numbers,
                   R"({"screen":"%s","loadProgress":%d,"floor":%d,"row":%d,"column":%d,)",
-                  ScreenName(game_.screen), static_cast<int>(game_.loadProgress),
+                  ScreenName(game_.screen), static_cast<int>(game_.loading.loadProgress),
                   static_cast<int>(hero_.floor), static_cast<int>(hero_.position.row),
                   static_cast<int>(hero_.position.column));
     std::string message;

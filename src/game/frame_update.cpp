@@ -36,16 +36,16 @@ void Game::Frame(float now, Painting painting) {
 bool Game::Update(float now) {
   if (!frameClock.Due(now)) return false;
   // The loading thread fills the registries whose sequences move on here.
-  renderLock.acquire();
+  loading.renderLock.acquire();
   if (screen == GameScreen::Loading) {
-    loadingBar.Step(loadProgress);
+    loadingBar.Step(loading.loadProgress);
     // The first frames come before the loading screen's own pictures are in: not yet there
     // is not missing.
     Advance(assets.sequences, kLoadingSequence, now);
   } else {
     UpdateGameScreen(now);
   }
-  renderLock.release();
+  loading.renderLock.release();
   return true;
 }
 

@@ -20,6 +20,7 @@
 #include "game/dialogue_record.h"
 #include "game/frame_clock.h"
 #include "game/hero.h"
+#include "game/loading/loading_state.h"
 #include "game/loading_bar.h"
 #include "game/manual_record.h"
 #include "game/random.h"
@@ -57,7 +58,6 @@ class Game {
 
   DialogueRecord dialogue;
 
-  std::atomic<int32_t> loadProgress{0};
   float clock = 0;
 
   VideoSettings settings;
@@ -85,13 +85,7 @@ class Game {
   FrameClock frameClock;
   LoadingBar loadingBar;
 
-  // Keeps the loading thread's bitmap work and the drawing of a frame apart.
-  std::binary_semaphore renderLock{1};
-  // Frames drawn so far; the loading thread watches it to hand the lock over for real.
-  std::atomic<uint32_t> framesDrawn{0};
-  // Called by the loader at each checkpoint with the lock free and the new progress
-  // published; the program waits there for the renderer to draw a frame.
-  std::function<void(int32_t)> onCheckpoint;
+  LoadingState loading;
 
   Random random;
   // Called with the name of every frame sequence that a rule starts.

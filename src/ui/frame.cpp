@@ -7,10 +7,10 @@ namespace quenlit {
 
 void Game::Render(float now) {
   if (!Update(now)) return;
-  renderLock.acquire();
+  loading.renderLock.acquire();
   Paint(now);
-  ++framesDrawn;
-  renderLock.release();
+  ++loading.framesDrawn;
+  loading.renderLock.release();
 }
 
 void Game::Paint(float now) const {

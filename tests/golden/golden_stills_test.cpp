@@ -92,7 +92,7 @@ void PrintTo(const Still& c, std::ostream* out) {
 void PoseLoading(StillGame& still, int progress) {
   Game& game = still.game();
   game.screen = GameScreen::Loading;
-  game.loadProgress = progress;
+  game.loading.loadProgress = progress;
   game.loadingBar.shownPercent = 0;
   game.loadingBar.loadingBarX = 100;
   // Enough frames for the bar and the percentage to catch up with the progress.

@@ -50,7 +50,7 @@ class AssetsCatalogue : public ::testing::Test {
     std::ifstream reward(kRewardPng, std::ios::binary);
     rewardBytes_.assign(std::istreambuf_iterator<char>(reward), std::istreambuf_iterator<char>());
     world_.game.assets.resources = {rewardBytes_.data(), rewardBytes_.size()};
-    world_.game.onCheckpoint = [this](int value) { checkpoints_.push_back(value); };
+    world_.game.loading.onCheckpoint = [this](int value) { checkpoints_.push_back(value); };
     world_.game.screen = GameScreen::Loading;
     world_.game.assets.images.clear();
     world_.game.assets.sequences.clear();

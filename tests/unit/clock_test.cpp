@@ -52,7 +52,7 @@ TEST(Clock, FrameRunsTheBattleStepOnlyInBattleAndDrawsOnEveryScreen) {
     world.game.battle.starting = true;  // the first battle step clears it
     world.game.Frame(5.0f);
     EXPECT_EQ(world.game.battle.starting, screen != GameScreen::Battle) << ScreenName(screen);
-    EXPECT_EQ(world.game.framesDrawn, 1u) << ScreenName(screen);
+    EXPECT_EQ(world.game.loading.framesDrawn, 1u) << ScreenName(screen);
   }
 }
 

@@ -117,7 +117,7 @@ TEST(Config, FpsZeroStopsTheSpriteAnimation) {
   const bool phase = world.game.frameClock.spritePhase;
   for (float now = 1.0f; now < 30.0f; now += 0.5f) world.game.Render(now);
   EXPECT_EQ(world.game.frameClock.spritePhase, phase);
-  EXPECT_GT(world.game.framesDrawn, 50u) << "frames were drawn all along";
+  EXPECT_GT(world.game.loading.framesDrawn, 50u) << "frames were drawn all along";
 }
 
 }  // namespace

@@ -25,8 +25,8 @@ TEST(Frame, DrawsAtMostSixtyFramesASecondOfGameClock) {
   frame.game.Render(1.0f);
   frame.game.Render(1.01f);  // under 1/60 s later: nothing drawn, no lock taken
   EXPECT_EQ(frame.counting.frames, 1);
-  EXPECT_TRUE(frame.game.renderLock.try_acquire());
-  frame.game.renderLock.release();
+  EXPECT_TRUE(frame.game.loading.renderLock.try_acquire());
+  frame.game.loading.renderLock.release();
   frame.game.Render(1.0167f);
   EXPECT_EQ(frame.counting.frames, 2);
   // A clock of 0 always draws and leaves the cap and the sprite clock alone.

@@ -93,8 +93,8 @@ TEST(FrameUpdate, UpdatesAlonePlayTheGameAsPaintedFramesDo) {
   EXPECT_EQ(painted.hero.floor, 2);
   EXPECT_EQ(painted.game.screen, GameScreen::Map);
   EXPECT_EQ(painted.hero.exp, 5);
-  EXPECT_GT(painted.game.framesDrawn, 500u);
-  EXPECT_EQ(unpainted.game.framesDrawn, 0u);
+  EXPECT_GT(painted.game.loading.framesDrawn, 500u);
+  EXPECT_EQ(unpainted.game.loading.framesDrawn, 0u);
 }
 
 TEST(FrameUpdate, PaintingAFrameChangesNothing) {
@@ -107,7 +107,7 @@ TEST(FrameUpdate, PaintingAFrameChangesNothing) {
       {"loading",
        [](PlayedWorld& w) {
          w.game.screen = GameScreen::Loading;
-         w.game.loadProgress = 40;
+         w.game.loading.loadProgress = 40;
        }},
       {"floor change",
        [](PlayedWorld& w) {

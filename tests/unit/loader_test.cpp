@@ -24,9 +24,9 @@ const std::vector<int32_t> kCheckpoints = {
 // Waits until the renderer has drawn one more frame than it had when called, at most limit:
 // a checkpoint hook that hands the lock over for real.
 void AwaitDrawnFrame(const Game& game, std::chrono::milliseconds limit) {
-  const uint32_t before = game.framesDrawn;
+  const uint32_t before = game.loading.framesDrawn;
   const auto deadline = std::chrono::steady_clock::now() + limit;
-  while (game.framesDrawn == before && std::chrono::steady_clock::now() < deadline)
+  while (game.loading.framesDrawn == before && std::chrono::steady_clock::now() < deadline)
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
 
@@ -53,13 +53,13 @@ class Loading : public testing::Test {
 
   void ExpectLoaded() {
     EXPECT_EQ(world.game.screen, GameScreen::Map);
-    EXPECT_EQ(world.game.loadProgress, 100);
+    EXPECT_EQ(world.game.loading.loadProgress, 100);
     EXPECT_EQ(world.game.shopPrice, 20);
     EXPECT_EQ(world.game.settings.displayModeIndex, 0);
     EXPECT_EQ(world.game.settings.displayModes,
               (std::vector<Size>{{735, 580}, {973, 768}, {1242, 980}, {1366, 1078}, {1700, 1331}}));
     EXPECT_EQ(world.game.world.floors.size(), 21u);
-    EXPECT_TRUE(world.game.renderLock.try_acquire()) << "the lock is free after loading";
+    EXPECT_TRUE(world.game.loading.renderLock.try_acquire()) << "the lock is free after loading";
   }
 
   test::GameFolder folder_;
@@ -70,14 +70,14 @@ class Loading : public testing::Test {
 TEST_F(Loading, PublishesTheCheckpointsInOrderWithTheLockFree) {
   std::vector<int32_t> published;
   std::vector<int32_t> lockHeld;
-  world.game.onCheckpoint = [&](int32_t value) {
-    published.push_back(world.game.loadProgress);
-    if (world.game.renderLock.try_acquire()) {
-      world.game.renderLock.release();
+  world.game.loading.onCheckpoint = [&](int32_t value) {
+    published.push_back(world.game.loading.loadProgress);
+    if (world.game.loading.renderLock.try_acquire()) {
+      world.game.loading.renderLock.release();
     } else {
       lockHeld.push_back(value);
     }
-    EXPECT_EQ(world.game.loadProgress, value);
+    EXPECT_EQ(world.game.loading.loadProgress, value);
   };
   RunLoader(world.game);
   EXPECT_EQ(published, kCheckpoints);
@@ -88,12 +88,12 @@ TEST_F(Loading, PublishesTheCheckpointsInOrderWithTheLockFree) {
 TEST_F(Loading, TheMainThreadDrawsAtEveryCheckpoint) {
   std::vector<int32_t> published;
   std::vector<int32_t> withoutFrame;
-  world.game.onCheckpoint = [&](int32_t value) {
+  world.game.loading.onCheckpoint = [&](int32_t value) {
     published.push_back(value);
     if (value == 100) return;  // the last hands nothing over
-    const uint32_t before = world.game.framesDrawn;
+    const uint32_t before = world.game.loading.framesDrawn;
     AwaitDrawnFrame(world.game, std::chrono::seconds(10));
-    if (world.game.framesDrawn == before) withoutFrame.push_back(value);
+    if (world.game.loading.framesDrawn == before) withoutFrame.push_back(value);
   };
   std::atomic<bool> done{false};
   std::thread loader([&] {
@@ -117,7 +117,7 @@ TEST_F(Loading, KeysPressedThroughoutLoadingDoNothing) {
                                       'E',     'L',       'G',     'F',        'Q'};
   std::atomic<bool> stopPressing{false};
   std::atomic<bool> pressingStopped{false};
-  world.game.onCheckpoint = [&](int32_t value) {
+  world.game.loading.onCheckpoint = [&](int32_t value) {
     if (value != 100) {
       AwaitDrawnFrame(world.game, std::chrono::seconds(10));
       return;
@@ -156,7 +156,7 @@ TEST_F(Loading, TheLoadingThreadRunsToTheMapBesideTheMainLoop) {
   float now = 1.0f;
   while (!loader.Finished()) world.game.Frame(now += 0.02f);
   loader.Join();
-  EXPECT_GE(world.game.framesDrawn, kCheckpoints.size() - 1) << "a frame at each hand-over";
+  EXPECT_GE(world.game.loading.framesDrawn, kCheckpoints.size() - 1) << "a frame at each hand-over";
   ExpectLoaded();
 }
 

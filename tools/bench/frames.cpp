@@ -69,7 +69,7 @@ void SetUpBattle(Game& game) {
 
 std::vector<Scene> Scenes() {
   return {
-      {"loading", GameScreen::Loading, [](Game& g) { g.loadProgress = 50; }, {}},
+      {"loading", GameScreen::Loading, [](Game& g) { g.loading.loadProgress = 50; }, {}},
       {"map", GameScreen::Map, [](Game&) {}, {}},
       {"message", GameScreen::Message, [](Game& g) { g.messageText = "黄钥匙"; }, {}},
       {"manual", GameScreen::Manual, [](Game& g) { g.OpenManual(); }, {}},
