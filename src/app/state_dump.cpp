@@ -36,7 +36,7 @@ std::string DumpState(Game& game, const std::vector<std::string>& played,
   json.Key("items").BeginObject();
   for (const auto& [code, count] : hero.items) json.Key(std::to_string(code)).Value(count);
   json.EndObject();
-  json.Key("shopPrice").Value(static_cast<int>(game.shopPrice));
+  json.Key("shopPrice").Value(static_cast<int>(game.shop.shopPrice));
   json.Key("messageText").Value(game.messageText);
   json.Key("talkSpeaker").Value(game.dialogue.talkSpeaker);
   Strings(json.Key("talkLines"), game.dialogue.talkLines);
@@ -66,7 +66,7 @@ std::string DumpState(Game& game, const std::vector<std::string>& played,
   json.Key("weapon").Value(game.battle.opponent.weapon);
   json.Key("ability").Value(game.battle.opponent.ability);
   json.EndObject();
-  json.Key("targetFloor").Value(game.targetFloor);
+  json.Key("targetFloor").Value(game.curtain.targetFloor);
   json.Key("fadeLevel").Value(game.curtain.fadeLevel);
   json.Key("fadeRising").Value(game.curtain.fadeRising);
   json.Key("displayModeIndex").Value(game.settings.displayModeIndex);

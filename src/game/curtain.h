@@ -14,6 +14,8 @@ struct Curtain {
   // The floor the map still shows on the frame the curtain closed on a floor change: the map
   // under it was drawn before the curtain moved, so the new floor shows from the next frame on.
   std::optional<int32_t> floorLeftBehind;
+  // The floor the stairs lead to: the hero moves there once the curtain has closed.
+  int32_t targetFloor = 0;
 
   enum class Turn { None, Closed, Opened };
   // Moves the curtain by fadeStep; says whether it has just closed or opened.

@@ -105,21 +105,18 @@ void Game::GiveGift() {
 
 namespace {
 
-// One purchase at the shop price: the stat grows, the gold goes, the price rises by one.
+// One purchase at the shop price: the gold goes, the stat grows, the price rises by one.
 void Buy(Game& game, int32_t& stat, int32_t amount, const char* boughtMessage) {
-  const int32_t price = game.shopPrice;
+  const int32_t price = game.shop.shopPrice;
   char text[96];
-  int32_t& gold = game.hero.Items(tile::kGold);
-  if (gold < price) {
+  if (!game.shop.Sell(game.hero.Items(tile::kGold))) {
     std::snprintf(text, sizeof text, "什么都没有,需要%d金币", price);
     game.ShowMessage(text);
     return;
   }
   AddBounded(stat, amount);
-  AddBounded(gold, -int64_t{price});
   std::snprintf(text, sizeof text, boughtMessage, price);
   game.ShowMessage(text);
-  game.shopPrice = Clamp32(int64_t{price} + 1);
 }
 
 }  // namespace

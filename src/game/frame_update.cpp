@@ -92,7 +92,7 @@ void Game::AdvanceCurtain() {
   if (!floorChange) return;
   if (turn == Curtain::Turn::Closed) {
     curtain.floorLeftBehind = hero.floor;
-    hero.SetFloor(targetFloor);
+    hero.SetFloor(curtain.targetFloor);
   } else if (turn == Curtain::Turn::Opened) {
     screen = GameScreen::Map;
   }

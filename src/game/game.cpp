@@ -19,7 +19,7 @@ void Game::StartNewGame() {
 
 void Game::BeginPlay() {
   StartNewGame();
-  shopPrice = 20;
+  shop.shopPrice = Shop::kOpeningPrice;
   screen = GameScreen::Map;
 }
 

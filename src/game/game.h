@@ -20,10 +20,12 @@
 #include "game/dialogue_record.h"
 #include "game/frame_clock.h"
 #include "game/hero.h"
+#include "game/keys/key_state.h"
 #include "game/loading/loading_state.h"
 #include "game/loading_bar.h"
 #include "game/manual_record.h"
 #include "game/random.h"
+#include "game/shop/shop.h"
 #include "game/timed_displays.h"
 #include "game/types.h"
 #include "game/video_settings.h"
@@ -66,18 +68,15 @@ class Game {
 
   ManualRecord manual;
 
-  int32_t targetFloor = 0;
   std::string messageText;
 
   TimedDisplays displays;
 
-  std::atomic<int32_t> shopPrice{0};
+  Shop shop;
 
   Curtain curtain;
 
-  std::array<uint8_t, 256> keyDown{};
-  int32_t battleNudgeX = 0;
-  int32_t battleNudgeY = 0;
+  KeyState keys;
 
   AssetRegistries assets;
   World world;

@@ -15,18 +15,18 @@ constexpr uint32_t kA = 'A', kD = 'D', kE = 'E', kF = 'F', kG = 'G', kL = 'L', k
 bool Game::HandleInput(uint32_t message, uint32_t key) {
   if (key > 255) return false;
   if (message == vk::kKeyDown) {
-    keyDown[key] = 1;
+    keys.keyDown[key] = 1;
     if (key == vk::kF8) CycleWindowSize();
-    keyDown[key] = 0;
+    keys.keyDown[key] = 0;
   } else if (message == vk::kKeyUp) {
-    keyDown[key] = 0;
+    keys.keyDown[key] = 0;
   }
 
   const GameScreen current = screen;
   if (current == GameScreen::Map) {
     // On the map a held key stays marked, so that the hero is drawn walking.
-    if (message == vk::kKeyDown) keyDown[key] = 1;
-    if (message == vk::kKeyUp) keyDown[key] = 0;
+    if (message == vk::kKeyDown) keys.keyDown[key] = 1;
+    if (message == vk::kKeyUp) keys.keyDown[key] = 0;
   }
   if (message != vk::kKeyDown) return true;
 
@@ -68,8 +68,8 @@ bool Game::HandleInput(uint32_t message, uint32_t key) {
     case GameScreen::Battle:
       // The arrows shift the battle effects' drawing position a unit the way they point.
       if (const DirectionFacts* nudge = FactsOf(DirectionOfArrow(key))) {
-        battleNudgeX += nudge->columnStep;
-        battleNudgeY += nudge->rowStep;
+        keys.battleNudgeX += nudge->columnStep;
+        keys.battleNudgeY += nudge->rowStep;
         break;
       }
       if (key == kQ) {

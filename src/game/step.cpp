@@ -39,7 +39,7 @@ bool Game::TakeStairs(int delta) {
   // turns towards them.
   const int32_t destination = hero.floor + delta;
   if (destination < 1 || destination > kFloorCount) return false;
-  targetFloor = destination;
+  curtain.targetFloor = destination;
   curtain.fadeLevel = 0.0f;
   curtain.fadeRising = true;
   sound.Play("Sound 1617.wav", clock);

@@ -52,7 +52,7 @@ uint32_t ArrowOf(Direction facing) {
 void DrawHero(const Game& game) {
   const Hero& hero = game.hero;
   const uint32_t arrow = ArrowOf(hero.facing);
-  const bool held = arrow != 0 && game.keyDown[arrow] != 0;
+  const bool held = arrow != 0 && game.keys.keyDown[arrow] != 0;
   const std::string picture = HeroPicture(hero.facing, held, game.frameClock.spritePhase);
   if (picture.empty()) return;
   DrawPicture(game, picture, CellLeft(hero.Column()), CellTop(hero.Row()), kCellSize, kCellSize);

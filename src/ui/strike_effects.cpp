@@ -12,8 +12,8 @@ namespace {
 void DrawMiss(const Game& game, bool shown, float since, float shownAt, float x) {
   if (!shown) return;
   const float d = shownAt - since;
-  DrawTextAt(game, "迷你简中特广告", 28, x + static_cast<float>(game.battleNudgeX),
-             167 - 60 * d + static_cast<float>(game.battleNudgeY), "MISS!!", RGB(255, 0, 0),
+  DrawTextAt(game, "迷你简中特广告", 28, x + static_cast<float>(game.keys.battleNudgeX),
+             167 - 60 * d + static_cast<float>(game.keys.battleNudgeY), "MISS!!", RGB(255, 0, 0),
              1 - 3.3f * d);
 }
 
@@ -23,8 +23,8 @@ void DrawStrikeEffects(const Game& game) {
   platform::Canvas* canvas = game.graphics.GetRenderTarget();
   for (const StrikeEffect& e : kStrikeEffects) {
     if (!e.HasSequence()) continue;
-    const float dx = e.nudged ? static_cast<float>(game.battleNudgeX) : 0;
-    const float dy = e.nudged ? static_cast<float>(game.battleNudgeY) : 0;
+    const float dx = e.nudged ? static_cast<float>(game.keys.battleNudgeX) : 0;
+    const float dy = e.nudged ? static_cast<float>(game.keys.battleNudgeY) : 0;
     const CD2DGif* sequence = game.assets.sequences.Find(e.name);
     if (sequence) sequence->Draw(canvas, e.centreX + dx, e.centreY + dy, e.width, e.height, 1);
   }

@@ -33,7 +33,7 @@ FuzzWorld::FuzzWorld() {
   game.world.floors.assign(kFloorCount + 1, Floor{});
   game.StartNewGame();
   game.screen = GameScreen::Map;
-  game.shopPrice = 20;
+  game.shop.shopPrice = 20;
   game.settings.fps = 3;
   game.random.Seed(1);
   game.settings.displayModes = {{735, 580}, {973, 768}};

@@ -195,7 +195,7 @@ TEST_F(TextFit, EveryMessageInsideItsRibbon) {
     collect([&] { world_.game.PickUpItem(static_cast<uint8_t>(code)); });
   }
   // The shop with and without the gold, at a price of four digits.
-  world_.game.shopPrice = 9999;
+  world_.game.shop.shopPrice = 9999;
   collect([&] { world_.game.BuyAttack(); });
   world_.hero.Items(tile::kGold) = 99999;
   collect([&] { world_.game.BuyAttack(); });

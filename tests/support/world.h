@@ -47,7 +47,7 @@ struct World {
     game.world.floors.assign(21, Floor{});
     game.StartNewGame();
     game.screen = GameScreen::Map;
-    game.shopPrice = 20;
+    game.shop.shopPrice = 20;
     game.settings.fps = 3;
     game.random.Seed(1);
   }

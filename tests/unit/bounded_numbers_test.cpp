@@ -116,7 +116,7 @@ TEST(Bounded, PickupsGiftsPurchasesAndRewardsStopAtTheTop) {
   EXPECT_EQ(game.screen, GameScreen::Message);
   EXPECT_EQ(hero.attack, kMax);
   EXPECT_EQ(hero.Items(tile::kGold), kMax - 20);
-  EXPECT_EQ(game.shopPrice, 21);
+  EXPECT_EQ(game.shop.shopPrice, 21);
 
   hero.exp = kMax - 1;
   game.battle.opponent.exp = 7;

@@ -116,7 +116,7 @@ TEST_F(DialogueTest, BuyingRaisesThePriceByOneAndRefusesWithoutGold) {
   EXPECT_EQ(hero.defence, 14);
   EXPECT_EQ(game.messageText, "4点防御力,花费21金币");
   EXPECT_EQ(hero.Items(tile::kGold), 59);
-  EXPECT_EQ(game.shopPrice, 22);
+  EXPECT_EQ(game.shop.shopPrice, 22);
 
   world.Press(vk::kEnter);
   hero.Items(tile::kGold) = 21;
@@ -124,7 +124,7 @@ TEST_F(DialogueTest, BuyingRaisesThePriceByOneAndRefusesWithoutGold) {
   EXPECT_EQ(game.messageText, "什么都没有,需要22金币");
   EXPECT_EQ(hero.attack, 13);
   EXPECT_EQ(hero.Items(tile::kGold), 21);
-  EXPECT_EQ(game.shopPrice, 22);
+  EXPECT_EQ(game.shop.shopPrice, 22);
 }
 
 TEST_F(DialogueTest, ExactlyThePriceBuys) {
@@ -132,7 +132,7 @@ TEST_F(DialogueTest, ExactlyThePriceBuys) {
   world.Press('G');
   EXPECT_EQ(hero.Items(tile::kGold), 0);
   EXPECT_EQ(hero.attack, 13);
-  EXPECT_EQ(game.shopPrice, 21);
+  EXPECT_EQ(game.shop.shopPrice, 21);
 }
 
 }  // namespace

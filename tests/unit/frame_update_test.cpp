@@ -111,7 +111,7 @@ TEST(FrameUpdate, PaintingAFrameChangesNothing) {
        }},
       {"floor change",
        [](PlayedWorld& w) {
-         w.game.targetFloor = 2;
+         w.game.curtain.targetFloor = 2;
          w.game.curtain.fadeLevel = 0.99f;
          w.game.curtain.fadeRising = true;
          w.game.screen = GameScreen::FloorChange;

@@ -11,13 +11,13 @@ namespace {
 TEST(Input, HeldKeysStayMarkedOnlyOnTheMap) {
   World world;
   world.game.HandleInput(vk::kKeyDown, vk::kUp);
-  EXPECT_EQ(world.game.keyDown[vk::kUp], 1);
+  EXPECT_EQ(world.game.keys.keyDown[vk::kUp], 1);
   world.game.HandleInput(vk::kKeyUp, vk::kUp);
-  EXPECT_EQ(world.game.keyDown[vk::kUp], 0);
+  EXPECT_EQ(world.game.keys.keyDown[vk::kUp], 0);
 
   world.game.screen = GameScreen::Paused;
   world.game.HandleInput(vk::kKeyDown, vk::kUp);
-  EXPECT_EQ(world.game.keyDown[vk::kUp], 0);
+  EXPECT_EQ(world.game.keys.keyDown[vk::kUp], 0);
 }
 
 TEST(Input, KeyRepeatsStepAgain) {
@@ -93,7 +93,7 @@ TEST(Input, F8CyclesWindowSizesOnEveryScreenAndWraps) {
   for (GameScreen screen : screens) {
     world.game.screen = screen;
     world.Press(vk::kF8);
-    EXPECT_EQ(world.game.keyDown[vk::kF8], 0);
+    EXPECT_EQ(world.game.keys.keyDown[vk::kF8], 0);
   }
   EXPECT_EQ(world.game.settings.displayModeIndex, 0);
   ASSERT_EQ(world.shell.moves.size(), 5u);

@@ -54,7 +54,7 @@ class Loading : public testing::Test {
   void ExpectLoaded() {
     EXPECT_EQ(world.game.screen, GameScreen::Map);
     EXPECT_EQ(world.game.loading.loadProgress, 100);
-    EXPECT_EQ(world.game.shopPrice, 20);
+    EXPECT_EQ(world.game.shop.shopPrice, 20);
     EXPECT_EQ(world.game.settings.displayModeIndex, 0);
     EXPECT_EQ(world.game.settings.displayModes,
               (std::vector<Size>{{735, 580}, {973, 768}, {1242, 980}, {1366, 1078}, {1700, 1331}}));

@@ -79,7 +79,7 @@ TEST_F(SaveGameTest, SavedAndLoadedGameIsUnchangedAndSavesIdentically) {
 
   World loaded;
   loaded.hero.facing = Direction::Right;
-  loaded.game.shopPrice = 25;
+  loaded.game.shop.shopPrice = 25;
   ASSERT_TRUE(loaded.game.LoadGame(1));
   EXPECT_EQ(loaded.hero.floor, 7);
   EXPECT_EQ(loaded.hero.Position(), (Cell{3, 11}));
@@ -94,7 +94,7 @@ TEST_F(SaveGameTest, SavedAndLoadedGameIsUnchangedAndSavesIdentically) {
   EXPECT_EQ(loaded.game.world.reservedBytes[199], 0xAB);
   // Not in the file: the facing and the shop price stay as they were.
   EXPECT_EQ(loaded.hero.facing, Direction::Right);
-  EXPECT_EQ(loaded.game.shopPrice, 25);
+  EXPECT_EQ(loaded.game.shop.shopPrice, 25);
   ASSERT_TRUE(loaded.game.SaveGame(1));
   EXPECT_EQ(Read("sav/1.sav"), first);
 }

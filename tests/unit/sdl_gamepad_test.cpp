@@ -91,14 +91,14 @@ TEST_F(VirtualGamepad, DpadWalksAndRepeatsWhileHeldLikeAKey) {
   const Cell start = Hero();
   Button(SDL_CONTROLLER_BUTTON_DPAD_UP, true);
   EXPECT_EQ(Hero(), (Cell{start.row - 1, start.column}));
-  EXPECT_EQ(world.game.keyDown[vk::kUp], 1) << "held, so the hero is drawn walking";
+  EXPECT_EQ(world.game.keys.keyDown[vk::kUp], 1) << "held, so the hero is drawn walking";
   pads.Tick(now + Gamepads::kRepeatDelayMs - 1);
   EXPECT_EQ(Hero().row, start.row - 1) << "no repeat before the delay";
   pads.Tick(now + Gamepads::kRepeatDelayMs);
   pads.Tick(now + Gamepads::kRepeatDelayMs + Gamepads::kRepeatIntervalMs);
   EXPECT_EQ(Hero().row, start.row - 3);
   Button(SDL_CONTROLLER_BUTTON_DPAD_UP, false);
-  EXPECT_EQ(world.game.keyDown[vk::kUp], 0);
+  EXPECT_EQ(world.game.keys.keyDown[vk::kUp], 0);
   pads.Tick(now + 10000);
   EXPECT_EQ(Hero().row, start.row - 3) << "let go, it stops";
 }
@@ -114,7 +114,7 @@ TEST_F(VirtualGamepad, LeftStickIsTheArrowsAlongItsStrongerAxis) {
   EXPECT_EQ(Hero(), (Cell{start.row - 1, start.column - 1}));
   Stick(0, 0);
   EXPECT_EQ(presses.back(), (std::pair<uint32_t, uint32_t>{vk::kKeyUp, vk::kUp}));
-  EXPECT_EQ(world.game.keyDown[vk::kUp], 0);
+  EXPECT_EQ(world.game.keys.keyDown[vk::kUp], 0);
 }
 
 TEST_F(VirtualGamepad, ButtonsOpenTheManualPauseFightAndRetreatAsTheirKeys) {
@@ -155,10 +155,10 @@ TEST_F(VirtualGamepad, ShoulderCyclesTheWindowSizeAndBackLoads) {
 
 TEST_F(VirtualGamepad, PluggedOutWhileHoldingLetsGoAndCanComeBack) {
   Button(SDL_CONTROLLER_BUTTON_DPAD_DOWN, true);
-  EXPECT_EQ(world.game.keyDown[vk::kDown], 1);
+  EXPECT_EQ(world.game.keys.keyDown[vk::kDown], 1);
   Unplug();
   EXPECT_EQ(pads.Connected(), 0u);
-  EXPECT_EQ(world.game.keyDown[vk::kDown], 0);
+  EXPECT_EQ(world.game.keys.keyDown[vk::kDown], 0);
   const Cell where = Hero();
   pads.Tick(now + 10000);
   EXPECT_EQ(Hero(), where) << "nothing repeats for a controller that left";

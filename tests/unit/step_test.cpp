@@ -177,7 +177,7 @@ TEST_F(StepTest, StairsChangeTheFloorBehindTheCurtain) {
   Step(Direction::Up);
   EXPECT_EQ(hero.Position(), (Cell{4, 6}));
   EXPECT_EQ(game.screen, GameScreen::FloorChange);
-  EXPECT_EQ(game.targetFloor, 4);
+  EXPECT_EQ(game.curtain.targetFloor, 4);
   EXPECT_EQ(world.played.back(), "Sound 1617.wav");
 
   // The curtain closes in 42 drawn frames; the floor changes when it is full.

@@ -112,8 +112,8 @@ TEST(UiBattle, StrikeEffectsPlayAtTheirCentresInTheirOrder) {
                          "fireswordb", "ice",   "iceb",   "barrageb", "fog",     "fogb"};
   // Started in reverse, drawn in the panel's own order.
   for (int i = 11; i >= 0; --i) world.Running(order[i]);
-  world.game.battleNudgeX = 3;
-  world.game.battleNudgeY = -2;
+  world.game.keys.battleNudgeX = 3;
+  world.game.keys.battleNudgeY = -2;
   world.Draw();
   std::vector<std::string> drawn;
   for (const std::string& picture : world.Pictures())
@@ -172,8 +172,8 @@ TEST(UiBattle, ArrowNudgesMoveTheMissIndicators) {
   world.game.clock = 5;
   world.game.displays.heroMissShown = world.game.displays.monsterMissShown = true;
   world.game.displays.heroMissTime = world.game.displays.monsterMissTime = 5;
-  world.game.battleNudgeX = -4;
-  world.game.battleNudgeY = 6;
+  world.game.keys.battleNudgeX = -4;
+  world.game.keys.battleNudgeY = 6;
   world.Draw();
   std::vector<std::pair<float, float>> corners;
   for (const DrawCall& call : world.canvas.calls)

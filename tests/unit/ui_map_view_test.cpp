@@ -96,7 +96,7 @@ TEST(UiMapView, HeroWalksAtTheSpriteClockWhileTheArrowIsHeldAndFreezesOnPause) {
   for (const char* name : {"hero1u", "hero1wu1", "hero1wu2"}) world.Picture(name);
   world.hero.facing = Direction::Up;
   world.hero.SetPosition(4, 2);
-  world.game.keyDown[vk::kUp] = 1;
+  world.game.keys.keyDown[vk::kUp] = 1;
 
   world.Draw(1.0f);  // a third of a second has passed: the phase flips to set
   ExpectBox(world.Find("hero1wu1"), {294, 163, 326, 195});
@@ -112,7 +112,7 @@ TEST(UiMapView, HeroWalksAtTheSpriteClockWhileTheArrowIsHeldAndFreezesOnPause) {
   world.Draw(2.1f);
   EXPECT_TRUE(world.Shows("hero1wu1"));
 
-  world.game.keyDown[vk::kUp] = 0;
+  world.game.keys.keyDown[vk::kUp] = 0;
   world.Draw(2.2f);
   EXPECT_TRUE(world.Shows("hero1u"));
   EXPECT_FALSE(world.Shows("hero1wu1"));
@@ -164,7 +164,7 @@ TEST(UiMapView, KeysAndGoldPadTheirCountsAndNeverCreateCounters) {
 TEST(UiMapView, TheNewFloorShowsFromTheFrameAfterTheCurtainClosed) {
   UiWorld world;
   world.hero.SetFloor(3);
-  world.game.targetFloor = 4;
+  world.game.curtain.targetFloor = 4;
   world.game.screen = GameScreen::FloorChange;
   world.game.curtain.fadeLevel = 0.99f;
   world.game.curtain.fadeRising = true;

@@ -46,7 +46,7 @@ TEST(UiOverlays, FloorCurtainCoversTheMapAtTheCurtainsLevelAndSwitchesFloorsBehi
   UiWorld world;
   world.Picture("transition", 800, 800);
   world.game.screen = GameScreen::FloorChange;
-  world.game.targetFloor = 2;
+  world.game.curtain.targetFloor = 2;
   world.game.curtain.fadeLevel = 0.99f;
   world.game.curtain.fadeRising = true;
   world.Draw();

@@ -120,7 +120,7 @@ class RouteRunner {
 
   std::optional<std::string> Buy(int count, char key, const int32_t& stat) {
     for (int i = 0; i < count; ++i) {
-      const int32_t price = game_.shopPrice;
+      const int32_t price = game_.shop.shopPrice;
       const int32_t gold = hero_.Items(tile::kGold);
       const int32_t statBefore = stat;
       Press({static_cast<uint32_t>(key), key == 'G' ? "G" : "F"});
