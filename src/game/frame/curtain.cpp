@@ -1,4 +1,4 @@
-#include "game/curtain.h"
+#include "game/frame/curtain.h"
 
 namespace quenlit {
 

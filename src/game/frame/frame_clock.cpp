@@ -1,4 +1,4 @@
-#include "game/frame_clock.h"
+#include "game/frame/frame_clock.h"
 
 #include <algorithm>
 

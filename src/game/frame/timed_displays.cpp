@@ -1,4 +1,4 @@
-#include "game/timed_displays.h"
+#include "game/frame/timed_displays.h"
 
 namespace quenlit {
 namespace {

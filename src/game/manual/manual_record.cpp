@@ -1,4 +1,4 @@
-#include "game/manual_record.h"
+#include "game/manual/manual_record.h"
 
 namespace quenlit {
 

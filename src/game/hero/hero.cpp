@@ -1,4 +1,4 @@
-#include "game/hero.h"
+#include "game/hero/hero.h"
 
 namespace quenlit {
 

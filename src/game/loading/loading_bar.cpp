@@ -1,4 +1,4 @@
-#include "game/loading_bar.h"
+#include "game/loading/loading_bar.h"
 
 namespace quenlit {
 
