@@ -24,15 +24,6 @@ bool HasCurtain(GameScreen screen) {
 
 }  // namespace
 
-void Game::Frame(float now, Painting painting) {
-  if (screen == GameScreen::Battle) BattleStep(now);
-  if (painting == Painting::On) {
-    Render(now);
-  } else {
-    Update(now);
-  }
-}
-
 bool Game::Update(float now) {
   if (!frameClock.Due(now)) return false;
   // The loading thread fills the registries whose sequences move on here.
