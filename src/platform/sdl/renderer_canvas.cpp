@@ -12,6 +12,8 @@
 #include <mutex>
 #include <utility>
 
+#include "platform/sdl/pixel_blend.h"
+
 namespace quenlit::platform {
 namespace {
 
@@ -310,6 +312,33 @@ void RendererCanvas::Flush() const {
   SDL_RenderFlush(renderer_);
 }
 
+SDL_Surface* RendererCanvas::DrawnSurface() const {
+  // A window's software renderer draws into the window's own surface.
+  SDL_Window* window = windowId_ != 0 ? SDL_GetWindowFromID(windowId_) : nullptr;
+  return window ? SDL_GetWindowSurface(window) : nullptr;
+}
+
+SDL_Surface* RendererCanvas::OwnBlendTarget() const {
+  if (!software_ || drawingToFrame_) return nullptr;
+  float scaleX = 0, scaleY = 0;
+  SDL_RenderGetScale(renderer_, &scaleX, &scaleY);
+  if (scaleX != 1 || scaleY != 1) return nullptr;
+  SDL_Surface* surface = DrawnSurface();
+  return surface && BlendsLikeSdl(surface->format->format) ? surface : nullptr;
+}
+
+bool RendererCanvas::BlendOwn(const SurfaceBitmap& picture, const DrawnForm& form,
+                              const SDL_FRect& to) {
+  SDL_Surface* frame = OwnBlendTarget();
+  if (!frame) return false;
+  // What was drawn before reaches the pixels first.
+  Flush();
+  SDL_Rect clip{0, 0, frame->w, frame->h};
+  if (SDL_RenderIsClipEnabled(renderer_)) SDL_RenderGetClipRect(renderer_, &clip);
+  // The software renderer places a copy at its corner cut to whole pixels toward zero.
+  return picture.BlendFormOnto(frame, form, static_cast<int>(to.x), static_cast<int>(to.y), clip);
+}
+
 bool RendererCanvas::DrawText(const std::string& family, float size, const RectF& box,
                               const std::string& utf8, Colour colour, bool trailing) {
   if (!painting_) return true;
@@ -425,10 +454,13 @@ void RendererCanvas::PaintBitmap(const SurfaceBitmap& picture, const RectF& plac
     const bool faded = alpha != 255 && (picture.RepeatsAlpha(alpha) || picture.HasForm(form));
     if (!faded) form.alpha = 255;
     if (faded || form.width != from.w || form.height != from.h) {
+      const SDL_FRect at{to.x, to.y, static_cast<float>(form.width),
+                         static_cast<float>(form.height)};
+      const bool opaque = picture.Opaque() && !faded;
+      // SDL's blend of a whole picture is a pixel at a time: a big veil costs most of a frame.
+      if (!opaque && (faded || alpha == 255) && BlendOwn(picture, form, at)) return;
       if (SDL_Texture* copy = picture.FormTextureFor(renderer_, form)) {
-        const SDL_FRect at{to.x, to.y, static_cast<float>(form.width),
-                           static_cast<float>(form.height)};
-        Show(copy, nullptr, at, picture.Opaque() && !faded, faded ? 255 : alpha);
+        Show(copy, nullptr, at, opaque, faded ? 255 : alpha);
         return;
       }
     }
@@ -502,7 +534,10 @@ bool RendererCanvas::UploadPreparedForms() {
       toUpload_.pop_front();
     }
   }
-  if (picture) picture->MakeFormTextures(renderer_);
+  if (picture) {
+    const SDL_Surface* pixels = software_ ? DrawnSurface() : nullptr;
+    picture->MakeFormTextures(renderer_, pixels && BlendsLikeSdl(pixels->format->format));
+  }
   return picture != nullptr;
 }
 

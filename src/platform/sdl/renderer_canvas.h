@@ -80,6 +80,8 @@ class RendererCanvas : public Canvas {
   // Paints what this frame still holds back (a clear waiting for the next call), so that the
   // pixels can be read.
   void Flush() const;
+  // The pixels a software renderer draws into; nullptr when the canvas cannot reach them.
+  virtual SDL_Surface* DrawnSurface() const;
 
  private:
   std::shared_ptr<Bitmap> Load(PngSource source);
@@ -124,6 +126,13 @@ class RendererCanvas : public Canvas {
   void SetDrawColour(Colour colour) const;
   void Show(SDL_Texture* texture, const SDL_Rect* part, const SDL_FRect& to, bool opaque,
             Uint8 alpha);
+  // The surface this frame's pictures can be blended into by the canvas itself, with SDL's
+  // own arithmetic; nullptr when SDL must blend them (a graphics processor, a scaled renderer,
+  // a frame drawn into a texture, or a blend the canvas cannot match).
+  SDL_Surface* OwnBlendTarget() const;
+  // Blends the picture's form over this frame at the renderer's pixels for `to`; false when
+  // it is left to SDL.
+  bool BlendOwn(const SurfaceBitmap& picture, const DrawnForm& form, const SDL_FRect& to);
   // A rectangle in drawing units as the renderer takes it: in output pixels when fitting.
   RectF ToOutput(const RectF& rect) const { return fit_ ? placement_.Map(rect) : rect; }
 

@@ -33,6 +33,9 @@ class SoftwareCanvas : private OffscreenSurface, public RendererCanvas {
   bool SavePng(const std::string& path) const;
   // The pixel at (x, y) as 0xAARRGGBB; 0 outside the picture.
   uint32_t PixelAt(int x, int y) const;
+
+ protected:
+  SDL_Surface* DrawnSurface() const override { return surface_; }
 };
 
 }  // namespace quenlit::platform

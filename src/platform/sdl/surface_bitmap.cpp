@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "platform/sdl/pixel_blend.h"
+
 namespace quenlit::platform {
 
 void TextureGraveyard::Bury(SDL_Texture* texture) {
@@ -156,9 +158,10 @@ void SurfaceBitmap::ForgetOtherFades(const DrawnForm& form) const {
   }
 }
 
-void SurfaceBitmap::MakeFormTextures(SDL_Renderer* renderer) const {
+void SurfaceBitmap::MakeFormTextures(SDL_Renderer* renderer, bool blendedKeepPixels) const {
   std::lock_guard lock(mutex_);
-  for (auto& [key, form] : forms_) MakeFormTexture(renderer, form);
+  for (auto& [key, form] : forms_)
+    if (!blendedKeepPixels || !Blended(key)) MakeFormTexture(renderer, form);
 }
 
 void SurfaceBitmap::ForgetForms() const {
@@ -175,20 +178,35 @@ bool SurfaceBitmap::HasForm(const DrawnForm& form) const {
   return forms_.count(form) != 0;
 }
 
-SDL_Texture* SurfaceBitmap::FormTextureFor(SDL_Renderer* renderer, const DrawnForm& form) const {
+SurfaceBitmap::Form* SurfaceBitmap::FindOrMakeForm(const DrawnForm& form) const {
   if (!Fits(form, width_, height_)) return nullptr;
-  std::lock_guard lock(mutex_);
   auto found = forms_.find(form);
   if (found == forms_.end()) {
     SDL_Surface* pixels = Pixels();
     if (!pixels) return nullptr;
     if (form.alpha != 255) ForgetOtherFades(form);
+    // A form that could not be made is remembered too: the plain draw takes over.
     found = forms_.emplace(form, Form{BuildForm(pixels, form), nullptr}).first;
     DropPixels();
   }
-  MakeFormTexture(renderer, found->second);
-  // A form that could not be made is remembered too: the plain draw takes over.
-  return found->second.texture;
+  return &found->second;
+}
+
+SDL_Texture* SurfaceBitmap::FormTextureFor(SDL_Renderer* renderer, const DrawnForm& form) const {
+  std::lock_guard lock(mutex_);
+  Form* found = FindOrMakeForm(form);
+  if (!found) return nullptr;
+  MakeFormTexture(renderer, *found);
+  return found->texture;
+}
+
+bool SurfaceBitmap::BlendFormOnto(SDL_Surface* frame, const DrawnForm& form, int x, int y,
+                                  const SDL_Rect& clip) const {
+  std::lock_guard lock(mutex_);
+  const Form* found = FindOrMakeForm(form);
+  if (!found || !found->pixels) return false;
+  BlendSurface(found->pixels, frame, x, y, clip);
+  return true;
 }
 
 }  // namespace quenlit::platform

@@ -1,0 +1,134 @@
+#include "platform/sdl/pixel_blend.h"
+
+#include <map>
+#include <mutex>
+#include <vector>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
+namespace quenlit::platform {
+namespace {
+
+// One pixel: each colour channel becomes (s * a >> 8) + (d * (255 - a) >> 8) and the alpha
+// channel (s * 255 >> 8) + (d * (255 - a) >> 8), each held at 255; a pixel with no alpha
+// leaves the frame alone and a fully opaque one replaces it. This is SDL 2's blend on x86
+// processors, which works on 16-bit lanes in the same way.
+uint32_t BlendPixel(uint32_t source, uint32_t frame) {
+  const uint32_t alpha = source >> 24;
+  if (alpha == 0) return frame;
+  if (alpha == 255) return source;
+  uint32_t out = 0;
+  for (int shift = 0; shift < 32; shift += 8) {
+    const uint32_t weight = shift == 24 ? 255 : alpha;
+    const uint32_t value = (((source >> shift) & 0xFF) * weight >> 8) +
+                           (((frame >> shift) & 0xFF) * (255 - alpha) >> 8);
+    out |= (value > 255 ? 255 : value) << shift;
+  }
+  return out;
+}
+
+#ifdef __SSE2__
+// Four pixels at once, in the same 16-bit arithmetic as BlendPixel.
+__m128i BlendFour(__m128i source, __m128i frame) {
+  const __m128i zero = _mm_setzero_si128();
+  const __m128i alpha = _mm_srli_epi32(source, 24);
+  // Each pixel's alpha in the four 16-bit lanes of its channels.
+  const __m128i pairs = _mm_or_si128(alpha, _mm_slli_epi32(alpha, 16));
+  const __m128i alphaLow = _mm_unpacklo_epi32(pairs, pairs);
+  const __m128i alphaHigh = _mm_unpackhi_epi32(pairs, pairs);
+  // The source's alpha channel is weighed by 255, the frame's channels by 255 - alpha.
+  const __m128i alphaLane = _mm_set_epi16(0xFF, 0, 0, 0, 0xFF, 0, 0, 0);
+  const __m128i all255 = _mm_set1_epi16(0xFF);
+  auto half = [&](__m128i s, __m128i f, __m128i a) {
+    const __m128i fromSource = _mm_srli_epi16(_mm_mullo_epi16(s, _mm_or_si128(a, alphaLane)), 8);
+    const __m128i fromFrame = _mm_srli_epi16(_mm_mullo_epi16(f, _mm_xor_si128(a, all255)), 8);
+    return _mm_add_epi16(fromSource, fromFrame);
+  };
+  const __m128i low =
+      half(_mm_unpacklo_epi8(source, zero), _mm_unpacklo_epi8(frame, zero), alphaLow);
+  const __m128i high =
+      half(_mm_unpackhi_epi8(source, zero), _mm_unpackhi_epi8(frame, zero), alphaHigh);
+  const __m128i blended = _mm_packus_epi16(low, high);
+  const __m128i clear = _mm_cmpeq_epi32(alpha, zero);
+  const __m128i opaque = _mm_cmpeq_epi32(alpha, _mm_set1_epi32(0xFF));
+  const __m128i kept = _mm_or_si128(_mm_and_si128(clear, frame), _mm_and_si128(opaque, source));
+  return _mm_or_si128(_mm_andnot_si128(_mm_or_si128(clear, opaque), blended), kept);
+}
+#endif
+
+}  // namespace
+
+void BlendRow(const uint32_t* source, uint32_t* frame, int count) {
+  int i = 0;
+#ifdef __SSE2__
+  for (; i + 4 <= count; i += 4) {
+    const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(source + i));
+    auto* at = reinterpret_cast<__m128i*>(frame + i);
+    _mm_storeu_si128(at, BlendFour(s, _mm_loadu_si128(at)));
+  }
+#endif
+  for (; i < count; ++i) frame[i] = BlendPixel(source[i], frame[i]);
+}
+
+void BlendSurface(SDL_Surface* source, SDL_Surface* frame, int x, int y, const SDL_Rect& clip) {
+  const SDL_Rect placed{x, y, source->w, source->h};
+  SDL_Rect area;
+  if (!SDL_IntersectRect(&placed, &clip, &area)) return;
+  const SDL_Rect whole{0, 0, frame->w, frame->h};
+  if (!SDL_IntersectRect(&area, &whole, &area)) return;
+  if (SDL_LockSurface(frame) != 0) return;
+  for (int row = 0; row < area.h; ++row) {
+    const auto* from = reinterpret_cast<const uint32_t*>(
+        static_cast<const uint8_t*>(source->pixels) + (area.y - y + row) * source->pitch);
+    auto* to = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(frame->pixels) +
+                                           (area.y + row) * frame->pitch);
+    BlendRow(from + (area.x - x), to + area.x, area.w);
+  }
+  SDL_UnlockSurface(frame);
+}
+
+bool BlendsLikeSdl(Uint32 frameFormat) {
+  static std::mutex mutex;
+  static std::map<Uint32, bool> known;
+  std::lock_guard lock(mutex);
+  if (const auto found = known.find(frameFormat); found != known.end()) return found->second;
+  // Every alpha, over frames of several alphas, with channel values spread over their range;
+  // rows long enough for the four-pixel steps and their tails.
+  constexpr int kWidth = 257, kHeight = 256;
+  SDL_Surface* source =
+      SDL_CreateRGBSurfaceWithFormat(0, kWidth, kHeight, 32, SDL_PIXELFORMAT_ARGB8888);
+  SDL_Surface* frame = SDL_CreateRGBSurfaceWithFormat(0, kWidth, kHeight, 32, frameFormat);
+  bool same = source && frame && frame->format->BytesPerPixel == 4;
+  if (same) {
+    std::vector<uint32_t> expected;
+    for (int row = 0; row < kHeight; ++row) {
+      auto* s =
+          reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(source->pixels) + row * source->pitch);
+      auto* f =
+          reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(frame->pixels) + row * frame->pitch);
+      for (int column = 0; column < kWidth; ++column) {
+        const auto a = static_cast<uint32_t>(row), v = static_cast<uint32_t>(column & 0xFF);
+        s[column] = a << 24 | v << 16 | (v * 7 + a) % 256 << 8 | (255 - v);
+        f[column] = (v * 51 + a) % 256 << 24 | (255 - v) << 16 | (v * 13) % 256 << 8 | v;
+      }
+      expected.insert(expected.end(), f, f + kWidth);
+      BlendRow(s, expected.data() + expected.size() - kWidth, kWidth);
+    }
+    SDL_SetSurfaceBlendMode(source, SDL_BLENDMODE_BLEND);
+    same = SDL_BlitSurface(source, nullptr, frame, nullptr) == 0;
+    for (int row = 0; same && row < kHeight; ++row) {
+      const auto* f = reinterpret_cast<const uint32_t*>(static_cast<uint8_t*>(frame->pixels) +
+                                                        row * frame->pitch);
+      for (int column = 0; same && column < kWidth; ++column)
+        same = f[column] == expected[static_cast<size_t>(row) * kWidth + column];
+    }
+  }
+  SDL_FreeSurface(source);
+  SDL_FreeSurface(frame);
+  known[frameFormat] = same;
+  return same;
+}
+
+}  // namespace quenlit::platform
