@@ -33,54 +33,67 @@ std::vector<uint32_t> PixelsOf(SDL_Surface* surface) {
   return pixels;
 }
 
+// The processors whose blend in SDL the canvas's arithmetic is.
+#if defined(__x86_64__) || defined(__i386__)
+constexpr bool kBlendsOnX86 = true;
+#else
+constexpr bool kBlendsOnX86 = false;
+#endif
+
 // The game draws into ARGB surfaces (pictures, tests) and into XRGB windows; on x86 both take
 // SDL's blend that the canvas matches. SDL blends into an ABGR surface another way: the canvas
 // must see that and leave it to SDL.
 TEST(PixelBlend, KnowsWhichFramesItBlendsLikeSdl) {
-#if defined(__x86_64__) || defined(__i386__)
-  EXPECT_TRUE(BlendsLikeSdl(SDL_PIXELFORMAT_ARGB8888));
-  EXPECT_TRUE(BlendsLikeSdl(SDL_PIXELFORMAT_RGB888));
-#endif
+  if (kBlendsOnX86) {
+    EXPECT_TRUE(BlendsLikeSdl(SDL_PIXELFORMAT_ARGB8888));
+    EXPECT_TRUE(BlendsLikeSdl(SDL_PIXELFORMAT_RGB888));
+  }
   EXPECT_FALSE(BlendsLikeSdl(SDL_PIXELFORMAT_ABGR8888));
   EXPECT_FALSE(BlendsLikeSdl(SDL_PIXELFORMAT_RGB565)) << "not 32 bits a pixel";
 }
 
 // Every alpha over every pair of channel values, in rows whose lengths leave every tail after
-// the four-pixel steps, against SDL's blit of the same pixels.
+// the wider steps, against SDL's blit of the same pixels: with every step this processor takes.
 TEST(PixelBlend, EveryAlphaOverEveryPairOfValuesGivesSdlsPixels) {
-  if (!BlendsLikeSdl(SDL_PIXELFORMAT_ARGB8888)) GTEST_SKIP() << "SDL blends another way here";
-  constexpr int kSide = 256;
-  const SurfacePtr source = MakeSurface(kSide + 3, kSide, SDL_PIXELFORMAT_ARGB8888);
-  const SurfacePtr frame = MakeSurface(kSide + 3, kSide, SDL_PIXELFORMAT_ARGB8888);
+  if (!kBlendsOnX86) GTEST_SKIP() << "SDL blends in another way off x86";
+  constexpr int kSide = 256, kTails = 8;
+  const SurfacePtr source = MakeSurface(kSide + kTails, kSide, SDL_PIXELFORMAT_ARGB8888);
+  const SurfacePtr frame = MakeSurface(kSide + kTails, kSide, SDL_PIXELFORMAT_ARGB8888);
   SDL_SetSurfaceBlendMode(source.get(), SDL_BLENDMODE_BLEND);
+  const auto length = [](int row) { return kSide + row % kTails; };
+  std::vector<BlendSteps> stepsHere;
+  for (int steps = 0; steps <= static_cast<int>(WidestBlendSteps()); ++steps)
+    stepsHere.push_back(static_cast<BlendSteps>(steps));
   for (uint32_t alpha = 0; alpha < 256; ++alpha) {
     for (int y = 0; y < kSide; ++y) {
-      for (int x = 0; x < kSide + 3; ++x) {
+      for (int x = 0; x < kSide + kTails; ++x) {
         const uint32_t s = static_cast<uint32_t>(x) & 0xFF, d = static_cast<uint32_t>(y);
         Row(source.get(), y)[x] = alpha << 24 | s << 16 | d << 8 | (255 - s);
         Row(frame.get(), y)[x] = (s ^ d) << 24 | d << 16 | s << 8 | (255 - d);
       }
     }
-    std::vector<uint32_t> ours = PixelsOf(frame.get());
+    std::vector<std::vector<uint32_t>> ours(stepsHere.size(), PixelsOf(frame.get()));
     const std::vector<uint32_t> theirs = PixelsOf(source.get());
-    for (size_t at = 0; at < ours.size(); at += kSide + 3) {
-      // Rows of every length from 0 to 3 past a multiple of four.
-      const int length = kSide + static_cast<int>(at / (kSide + 3) % 4);
-      BlendRow(theirs.data() + at, ours.data() + at, length);
-    }
+    for (size_t way = 0; way < stepsHere.size(); ++way)
+      for (int y = 0; y < kSide; ++y) {
+        const size_t at = static_cast<size_t>(y) * (kSide + kTails);
+        BlendRow(theirs.data() + at, ours[way].data() + at, length(y), stepsHere[way]);
+      }
     for (int y = 0; y < kSide; ++y) {
-      SDL_Rect part{0, y, kSide + y % 4, 1}, to{0, y, 0, 0};
+      SDL_Rect part{0, y, length(y), 1}, to{0, y, 0, 0};
       SDL_BlitSurface(source.get(), &part, frame.get(), &to);
     }
     const std::vector<uint32_t> sdl = PixelsOf(frame.get());
-    for (size_t i = 0; i < sdl.size(); ++i)
-      ASSERT_EQ(ours[i], sdl[i]) << "alpha " << alpha << ", pixel " << i;
+    for (size_t way = 0; way < stepsHere.size(); ++way)
+      for (size_t i = 0; i < sdl.size(); ++i)
+        ASSERT_EQ(ours[way][i], sdl[i]) << "alpha " << alpha << ", pixel " << i << ", steps "
+                                        << static_cast<int>(stepsHere[way]);
   }
 }
 
 // A picture partly outside the frame or the clip blends just the pixels SDL's blit reaches.
 TEST(PixelBlend, APicturePartlyOutsideBlendsWhatSdlWouldReach) {
-  if (!BlendsLikeSdl(SDL_PIXELFORMAT_RGB888)) GTEST_SKIP() << "SDL blends another way here";
+  if (!kBlendsOnX86) GTEST_SKIP() << "SDL blends in another way off x86";
   struct Case {
     int x, y;
     SDL_Rect clip;

@@ -11,8 +11,16 @@ namespace quenlit::platform {
 // pause picture) most of a frame's cost. The arithmetic is SDL's own, to the bit, so that a
 // frame looks the same whichever of the two blends it.
 
-// Blends count ARGB pixels (straight alpha) over the frame's pixels in place.
-void BlendRow(const uint32_t* source, uint32_t* frame, int count);
+// The ways of working through a row, all giving the same pixels: a pixel at a time, and
+// wider steps where the processor has them.
+enum class BlendSteps { OnePixel, FourPixels, EightPixels };
+// The widest steps this processor takes; OnePixel elsewhere.
+BlendSteps WidestBlendSteps();
+
+// Blends count ARGB pixels (straight alpha) over the frame's pixels in place, with the given
+// steps (which the processor must take) or the widest.
+void BlendRow(const uint32_t* source, uint32_t* frame, int count,
+              BlendSteps steps = WidestBlendSteps());
 
 // Whether BlendRow gives exactly the pixels SDL's blit gives for ARGB pixels over a surface of
 // this format. SDL picks its blend by processor and build; where it picks another, the game
