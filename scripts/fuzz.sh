@@ -36,13 +36,14 @@ command -v clang++ >/dev/null || { echo "fuzz: clang++ is missing (scripts/deps.
 cmake --preset "$preset" >/dev/null
 cmake --build "$build" -j"$(nproc)"
 
-# The longest input each target takes: a map file with keys, a whole save, a short sound.
-declare -A max_len=([ini]=4096 [floor]=512 [monster]=8192 [save]=4400 [wave]=16384 [integrity]=8192 [script]=4096)
+# The longest input each target takes: a map file with keys, a whole save, a short sound, a
+# small picture.
+declare -A max_len=([ini]=4096 [floor]=512 [monster]=8192 [save]=4400 [wave]=16384 [integrity]=8192 [script]=4096 [png]=8192)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failed=0
 printf '%-10s %12s %8s\n' target executions crashes
-for name in ini integrity wave save floor monster script; do
+for name in ini integrity wave save floor monster script png; do
   crashes="$build/crashes/$name"
   rm -rf "$crashes"
   mkdir -p "$crashes" "$work/$name"

@@ -7,8 +7,6 @@
 namespace quenlit::platform {
 namespace {
 
-constexpr size_t kHeaderSize = 24;
-
 uint32_t BigEndian32(const uint8_t* p) {
   return uint32_t{p[0]} << 24 | uint32_t{p[1]} << 16 | uint32_t{p[2]} << 8 | p[3];
 }
@@ -18,7 +16,7 @@ uint32_t BigEndian32(const uint8_t* p) {
 bool ReadPngSize(const uint8_t* bytes, size_t size, int& width, int& height) {
   static const uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
   // Signature, then the IHDR chunk: length, "IHDR", width, height.
-  if (!bytes || size < kHeaderSize || std::memcmp(bytes, kSignature, 8) != 0 ||
+  if (!bytes || size < kPngHeaderBytes || std::memcmp(bytes, kSignature, 8) != 0 ||
       std::memcmp(bytes + 12, "IHDR", 4) != 0) {
     return false;
   }
@@ -32,7 +30,7 @@ bool ReadPngSize(const uint8_t* bytes, size_t size, int& width, int& height) {
 
 bool ReadPngFileSize(const std::string& path, int& width, int& height) {
   std::ifstream in(path, std::ios::binary);
-  std::array<uint8_t, kHeaderSize> header{};
+  std::array<uint8_t, kPngHeaderBytes> header{};
   if (!in.read(reinterpret_cast<char*>(header.data()), header.size())) return false;
   return ReadPngSize(header.data(), header.size(), width, height);
 }

@@ -181,6 +181,39 @@ TEST(PngDecoding, ColourAndAlphaKeepTheirPlacesAndAlphaStaysStraight) {
   SDL_FreeSurface(decoded);
 }
 
+// The PNG checksum (CRC-32) of the bytes.
+uint32_t Crc(const std::string& bytes) {
+  uint32_t crc = 0xFFFFFFFF;
+  for (const char c : bytes) {
+    crc ^= static_cast<uint8_t>(c);
+    for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1)));
+  }
+  return ~crc;
+}
+
+// The PNG with the size in its header changed, and the header's checksum made right again.
+std::string ClaimingSize(std::string png, uint32_t width, uint32_t height) {
+  const size_t header = png.find("IHDR");
+  for (int i = 0; i < 4; ++i) {
+    png[header + 4 + i] = static_cast<char>(width >> (24 - 8 * i));
+    png[header + 8 + i] = static_cast<char>(height >> (24 - 8 * i));
+  }
+  const uint32_t crc = Crc(png.substr(header, 17));
+  for (int i = 0; i < 4; ++i) png[header + 17 + i] = static_cast<char>(crc >> (24 - 8 * i));
+  return png;
+}
+
+// A chunk as it lies in a PNG: its length (the data's own unless another is claimed), type,
+// data and checksum.
+std::string Chunk(const std::string& type, const std::string& data, uint32_t claimedLength) {
+  std::string chunk;
+  for (int i = 0; i < 4; ++i) chunk += static_cast<char>(claimedLength >> (24 - 8 * i));
+  const uint32_t crc = Crc(type + data);
+  chunk += type + data;
+  for (int i = 0; i < 4; ++i) chunk += static_cast<char>(crc >> (24 - 8 * i));
+  return chunk;
+}
+
 TEST(PngDecoding, ADamagedPngIsNoPicture) {
   const std::string whole = Encode({"colour", PNG_COLOR_TYPE_RGB, 8, false, {}, true});
   std::string badChecksum = whole;
@@ -194,16 +227,26 @@ TEST(PngDecoding, ADamagedPngIsNoPicture) {
       {"a wrong header checksum", badChecksum},
       {"damaged pixels", badData},
       {"no PNG at all", "GIF89a, this is no picture"},
+      // Refused before 3.6 GB are set aside for it: the file is far too short to fill them.
+      {"a header claiming 30000 x 30000 pixels", ClaimingSize(whole, 30000, 30000)},
+      // The size reader needs the header first, as PNG does; libpng alone would decode it.
+      {"a chunk before the header", whole.substr(0, 8) + Chunk("abCd", "", 0) + whole.substr(8)},
+      // Refused before libpng sets 1.4 GB aside for the text.
+      {"a text chunk claiming 1.4 GB",
+       whole.substr(0, whole.find("IDAT") - 4) + Chunk("iTXt", "x", 1'400'000'000)},
   };
   for (const auto& [name, bytes] : cases) {
     SCOPED_TRACE(name);
     bool opaque = true;
     EXPECT_EQ(Decode(bytes, &opaque), nullptr);
   }
-  // The whole file still decodes: the cases fail for what they break.
-  SDL_Surface* decoded = Decode(whole);
-  EXPECT_NE(decoded, nullptr);
-  SDL_FreeSurface(decoded);
+  // The whole file still decodes, also with its header rewritten as it was: the cases fail for
+  // what they break.
+  for (const std::string& intact : {whole, ClaimingSize(whole, kWidth, kHeight)}) {
+    SDL_Surface* decoded = Decode(intact);
+    EXPECT_NE(decoded, nullptr);
+    SDL_FreeSurface(decoded);
+  }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <png.h>
 
 #include <cstdint>
+#include <cstdlib>
 
 namespace quenlit::platform {
 namespace {
@@ -37,6 +38,33 @@ void AskForArgb(png_structp png) {
   }
 }
 
+// The most libpng may ask for at once. A damaged chunk length (a text chunk claiming a
+// gigabyte, say) must not make it set gigabytes aside; the largest block it needs for a real
+// picture is a row, a few megabytes even for the widest picture it accepts. The pixels
+// themselves are set aside by the reader, which checks them against the file's size.
+constexpr png_alloc_size_t kLargestBlock = 64 << 20;
+
+png_voidp Allocate(png_structp, png_alloc_size_t size) {
+  return size <= kLargestBlock ? std::malloc(size) : nullptr;  // libpng then reports a failure
+}
+
+void Release(png_structp, png_voidp block) {
+  std::free(block);
+}
+
+// Deflate, which compresses a PNG's pixels, shrinks data at most about 1032 to 1.
+constexpr uint64_t kLargestCompression = 1040;
+
+// Whether a stream of this many bytes could hold the pixels the picture's header claims: a
+// damaged or hostile header must not make the game set aside gigabytes for a picture that a
+// file of a few bytes can never fill. A stream of unknown size is believed.
+bool CouldHoldPixels(png_structp png, png_infop info, Sint64 streamBytes) {
+  if (streamBytes < 0) return true;
+  const uint64_t pixelBytes =
+      static_cast<uint64_t>(png_get_rowbytes(png, info)) * png_get_image_height(png, info);
+  return pixelBytes / kLargestCompression <= static_cast<uint64_t>(streamBytes);
+}
+
 bool RowOpaque(const uint8_t* row, int width) {
   const auto* pixels = reinterpret_cast<const uint32_t*>(row);
   uint32_t all = 0xFF000000;
@@ -47,9 +75,11 @@ bool RowOpaque(const uint8_t* row, int width) {
 // Decodes into *surface, which it makes; false on a damaged picture, which libpng reports by a
 // long jump back here. No object with a destructor lives in between, and what this function
 // changes after setjmp is written through pointers, so the jump loses nothing.
-bool Decode(png_structp png, png_infop info, SDL_Surface** surface, bool* opaque) {
+bool Decode(png_structp png, png_infop info, Sint64 streamBytes, SDL_Surface** surface,
+            bool* opaque) {
   if (setjmp(png_jmpbuf(png))) return false;
   png_read_info(png, info);
+  if (!CouldHoldPixels(png, info, streamBytes)) return false;
   const png_byte colourType = png_get_color_type(png, info);
   const bool hasAlpha =
       (colourType & PNG_COLOR_MASK_ALPHA) != 0 || png_get_valid(png, info, PNG_INFO_tRNS) != 0;
@@ -76,7 +106,8 @@ bool Decode(png_structp png, png_infop info, SDL_Surface** surface, bool* opaque
 }  // namespace
 
 SDL_Surface* ReadPngArgb(SDL_RWops* stream, bool& opaque) {
-  png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, Fail, IgnoreWarning);
+  png_structp png = png_create_read_struct_2(PNG_LIBPNG_VER_STRING, nullptr, Fail, IgnoreWarning,
+                                             nullptr, Allocate, Release);
   if (!png) return nullptr;
   png_infop info = png_create_info_struct(png);
   SDL_Surface* surface = nullptr;
@@ -84,7 +115,7 @@ SDL_Surface* ReadPngArgb(SDL_RWops* stream, bool& opaque) {
   bool decoded = false;
   if (info) {
     png_set_read_fn(png, stream, ReadFromStream);
-    decoded = Decode(png, info, &surface, &wholeOpaque);
+    decoded = Decode(png, info, SDL_RWsize(stream), &surface, &wholeOpaque);
   }
   png_destroy_read_struct(&png, info ? &info : nullptr, nullptr);
   if (!decoded) {

@@ -12,13 +12,24 @@ SDL_RWops* Open(const PngSource& source) {
   return SDL_RWFromConstMem(source.bytes, static_cast<int>(source.size));
 }
 
+// A picture is what the size reader takes too: its header chunk first, as PNG requires, and a
+// plausible size. A decoder alone may let another chunk come first, and a picture loaded
+// without decoding would then have no size, or another. Leaves the stream where it was.
+bool StartsWithPngHeader(SDL_RWops* stream) {
+  uint8_t header[kPngHeaderBytes];
+  int width = 0, height = 0;
+  const bool read = SDL_RWread(stream, header, 1, sizeof header) == sizeof header;
+  return read && ReadPngSize(header, sizeof header, width, height) &&
+         SDL_RWseek(stream, -static_cast<Sint64>(sizeof header), RW_SEEK_CUR) >= 0;
+}
+
 }  // namespace
 
 SDL_Surface* DecodePngSurface(const PngSource& source, bool* opaque) {
   SDL_RWops* stream = Open(source);
   if (!stream) return nullptr;
   bool allOpaque = false;
-  SDL_Surface* argb = ReadPngArgb(stream, allOpaque);
+  SDL_Surface* argb = StartsWithPngHeader(stream) ? ReadPngArgb(stream, allOpaque) : nullptr;
   SDL_RWclose(stream);
   if (argb && opaque) *opaque = allOpaque;
   return argb;
