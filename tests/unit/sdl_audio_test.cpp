@@ -42,6 +42,11 @@ TEST(Audio, UnreadableSoundsConvertToNothing) {
   EXPECT_TRUE(ConvertToOutput(Pcm(2, 44100, 24), bytes, 6, 2, 44100).empty());
   EXPECT_TRUE(ConvertToOutput(Pcm(0, 44100, 16), bytes, 6, 2, 44100).empty());
   EXPECT_TRUE(ConvertToOutput(Pcm(1, 0, 16), bytes, 6, 2, 44100).empty());
+  EXPECT_TRUE(ConvertToOutput(Pcm(1, 1, 16), bytes, 6, 2, 44100).empty())
+      << "one sample a second: 44100 times its size at the output's rate";
+  EXPECT_TRUE(ConvertToOutput(Pcm(1, 999, 16), bytes, 6, 2, 44100).empty());
+  EXPECT_FALSE(ConvertToOutput(Pcm(1, 1000, 16), bytes, 6, 2, 44100).empty())
+      << "a slow rate, but a sound";
   EXPECT_TRUE(ConvertToOutput(Pcm(2, 44100, 16), bytes, 3, 2, 44100).empty())
       << "less than one whole frame";
   // A torn last frame is left out rather than read past.

@@ -8,6 +8,11 @@ namespace {
 
 constexpr uint16_t kPcm = 1, kFloat = 3, kExtensible = 0xFFFE;
 
+// The rates a sound may have. Far below a thousand samples a second no sound is real, and
+// converting one to the output's rate would multiply it: a damaged header saying one sample
+// a second made a 5 KB file ask for gigabytes.
+constexpr uint32_t kSlowestRate = 1000, kFastestRate = 384000;
+
 }  // namespace
 
 std::optional<SDL_AudioFormat> SdlSampleFormat(const WaveFormat& format) {
@@ -23,7 +28,7 @@ std::vector<float> ConvertToOutput(const WaveFormat& format, const uint8_t* data
                                    int channels, int rate) {
   const auto sampleFormat = SdlSampleFormat(format);
   if (!sampleFormat || format.channels == 0 || format.channels > 8 ||
-      format.samplesPerSecond == 0 || format.samplesPerSecond > 384000) {
+      format.samplesPerSecond < kSlowestRate || format.samplesPerSecond > kFastestRate) {
     return {};
   }
   const uint32_t frameBytes = format.channels * (format.bitsPerSample / 8u);
