@@ -169,19 +169,6 @@ TEST_F(SoftwareDrawing, RedrawingTheSameTextDoesNotLayItOutAgain) {
   EXPECT_EQ(canvas.Text().LayoutsMade(), first + 1);
 }
 
-TEST_F(SoftwareDrawing, WithPaintingOffNothingIsDrawnYetTextStillSucceeds) {
-  canvas.Clear(kRed);
-  canvas.SetPainting(false);
-  canvas.Clear(kBlue);
-  canvas.DrawRectangle({0, 0, 100, 100}, 4, {0x0099CC, 1});
-  EXPECT_TRUE(canvas.DrawText("宋体", 18, {0, 0, 200, 60}, "勇者", {0xFFFFFF, 1}, false));
-  EXPECT_EQ(canvas.Text().LayoutsMade(), 0u);
-  EXPECT_LE(Ink(0, 0, 200, 120, Opaque(kRed)).w, 0) << "the picture is untouched";
-  canvas.SetPainting(true);
-  canvas.Clear(kBlue);
-  EXPECT_EQ(canvas.PixelAt(5, 5), Opaque(kBlue));
-}
-
 TEST_F(SoftwareDrawing, EmbeddedPicturesDecodeFromTheProgramsBytes) {
   const std::string png = HalfTransparentPng(6, 4);
   CD2DImage reward;

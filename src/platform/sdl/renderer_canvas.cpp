@@ -140,7 +140,6 @@ void RendererCanvas::FitScene(const SceneFit& scene) {
 }
 
 void RendererCanvas::BeginDraw() {
-  if (!painting_) return;
   outputWidth_ = width_, outputHeight_ = height_;
   SDL_GetRendererOutputSize(renderer_, &outputWidth_, &outputHeight_);
   if (fit_) {
@@ -193,7 +192,6 @@ void RendererCanvas::SetSceneClip() {
 }
 
 void RendererCanvas::EndDraw() {
-  if (!painting_) return;
   if (skipUnchanged_) {
     const bool lost = repaint_.exchange(false);
     const bool sameOutput = outputWidth_ == shownWidth_ && outputHeight_ == shownHeight_;
@@ -239,7 +237,6 @@ void RendererCanvas::Paint(const DrawCommand& command) {
 }
 
 void RendererCanvas::Clear(uint32_t rgb) {
-  if (!painting_) return;
   if (!skipUnchanged_) return PaintClear(rgb);
   Record(DrawCommand::Kind::Clear).colour = {rgb, 1.0f};
 }
@@ -341,7 +338,6 @@ bool RendererCanvas::BlendOwn(const SurfaceBitmap& picture, const DrawnForm& for
 
 bool RendererCanvas::DrawText(const std::string& family, float size, const RectF& box,
                               const std::string& utf8, Colour colour, bool trailing) {
-  if (!painting_) return true;
   if (!skipUnchanged_) return PaintText(family, size, box, utf8, colour, trailing);
   const auto [shownSize, shownBox] = TextAsShown(size, box);
   if (!text_.CanDraw(family, shownSize, shownBox.right - shownBox.left, trailing, utf8))
@@ -379,7 +375,6 @@ void RendererCanvas::SetDrawColour(Colour colour) const {
 }
 
 void RendererCanvas::DrawRectangle(const RectF& shape, float width, Colour colour) {
-  if (!painting_) return;
   if (!skipUnchanged_) return PaintRectangle(shape, width, colour);
   DrawCommand& command = Record(DrawCommand::Kind::Rectangle);
   command.place = shape;
@@ -423,7 +418,6 @@ void RendererCanvas::Show(SDL_Texture* texture, const SDL_Rect* part, const SDL_
 
 void RendererCanvas::DrawBitmap(const Bitmap& bitmap, const RectF& place, const RectF& source,
                                 float opacity) {
-  if (!painting_) return;
   const auto* picture = dynamic_cast<const SurfaceBitmap*>(&bitmap);
   if (!picture) return;
   if (!skipUnchanged_) return PaintBitmap(*picture, place, source, opacity);

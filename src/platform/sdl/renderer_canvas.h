@@ -48,9 +48,6 @@ class RendererCanvas : public Canvas {
 
   const TextPainter& Text() const { return text_; }
 
-  // With painting off every drawing call returns at once: frames are drawn without their
-  // pixels.
-  void SetPainting(bool on) { painting_ = on; }
   // With decoding on demand a picture is only checked to be a PNG when loaded, and decoded the
   // first time it is drawn: the headless driver then decodes only what its shots show.
   void SetDecodeOnDemand(bool on) { decodeOnDemand_ = on; }
@@ -141,7 +138,6 @@ class RendererCanvas : public Canvas {
   int height_;
   std::shared_ptr<TextureGraveyard> graveyard_ = std::make_shared<TextureGraveyard>();
   TextPainter text_;
-  bool painting_ = true;
   bool decodeOnDemand_ = false;
   SDL_Texture* frame_ = nullptr;  // a scaled window's frame, drawn at the canvas's own size
   bool drawingToFrame_ = false;
