@@ -53,41 +53,57 @@ TEST(PixelBlend, KnowsWhichFramesItBlendsLikeSdl) {
 }
 
 // Every alpha over every pair of channel values, in rows whose lengths leave every tail after
-// the wider steps, against SDL's blit of the same pixels: with every step this processor takes.
+// the wider steps, against SDL's blit of the same pixels: every way of drawing (a copy, a
+// blend at the picture's own alpha, blends at opacities), into frames with and without alpha,
+// with every step this processor takes.
 TEST(PixelBlend, EveryAlphaOverEveryPairOfValuesGivesSdlsPixels) {
   if (!kBlendsOnX86) GTEST_SKIP() << "SDL blends in another way off x86";
   constexpr int kSide = 256, kTails = 8;
-  const SurfacePtr source = MakeSurface(kSide + kTails, kSide, SDL_PIXELFORMAT_ARGB8888);
-  const SurfacePtr frame = MakeSurface(kSide + kTails, kSide, SDL_PIXELFORMAT_ARGB8888);
-  SDL_SetSurfaceBlendMode(source.get(), SDL_BLENDMODE_BLEND);
   const auto length = [](int row) { return kSide + row % kTails; };
   std::vector<BlendSteps> stepsHere;
   for (int steps = 0; steps <= static_cast<int>(WidestBlendSteps()); ++steps)
     stepsHere.push_back(static_cast<BlendSteps>(steps));
-  for (uint32_t alpha = 0; alpha < 256; ++alpha) {
-    for (int y = 0; y < kSide; ++y) {
-      for (int x = 0; x < kSide + kTails; ++x) {
-        const uint32_t s = static_cast<uint32_t>(x) & 0xFF, d = static_cast<uint32_t>(y);
-        Row(source.get(), y)[x] = alpha << 24 | s << 16 | d << 8 | (255 - s);
-        Row(frame.get(), y)[x] = (s ^ d) << 24 | d << 16 | s << 8 | (255 - d);
+  struct Way {
+    Uint8 opacity;
+    bool opaque;
+  };
+  const Way ways[] = {{255, true}, {255, false}, {254, false}, {128, false}, {1, false}};
+  const SurfacePtr source = MakeSurface(kSide + kTails, kSide, SDL_PIXELFORMAT_ARGB8888);
+  for (const Uint32 format : {SDL_PIXELFORMAT_ARGB8888, SDL_PIXELFORMAT_RGB888}) {
+    const SurfacePtr frame = MakeSurface(kSide + kTails, kSide, format);
+    for (const Way& way : ways) {
+      SDL_SetSurfaceBlendMode(source.get(), way.opaque ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
+      SDL_SetSurfaceAlphaMod(source.get(), way.opacity);
+      const Blend blend{way.opacity, way.opaque, format == SDL_PIXELFORMAT_ARGB8888};
+      for (uint32_t alpha = 0; alpha < 256; ++alpha) {
+        for (int y = 0; y < kSide; ++y) {
+          for (int x = 0; x < kSide + kTails; ++x) {
+            const uint32_t s = static_cast<uint32_t>(x) & 0xFF, d = static_cast<uint32_t>(y);
+            Row(source.get(), y)[x] = alpha << 24 | s << 16 | d << 8 | (255 - s);
+            Row(frame.get(), y)[x] = (s ^ d) << 24 | d << 16 | s << 8 | (255 - d);
+          }
+        }
+        std::vector<std::vector<uint32_t>> ours(stepsHere.size(), PixelsOf(frame.get()));
+        const std::vector<uint32_t> theirs = PixelsOf(source.get());
+        for (size_t steps = 0; steps < stepsHere.size(); ++steps)
+          for (int y = 0; y < kSide; ++y) {
+            const size_t at = static_cast<size_t>(y) * (kSide + kTails);
+            BlendRow(theirs.data() + at, ours[steps].data() + at, length(y), blend,
+                     stepsHere[steps]);
+          }
+        for (int y = 0; y < kSide; ++y) {
+          SDL_Rect part{0, y, length(y), 1}, to{0, y, 0, 0};
+          SDL_BlitSurface(source.get(), &part, frame.get(), &to);
+        }
+        const std::vector<uint32_t> sdl = PixelsOf(frame.get());
+        for (size_t steps = 0; steps < stepsHere.size(); ++steps)
+          for (size_t i = 0; i < sdl.size(); ++i)
+            ASSERT_EQ(ours[steps][i], sdl[i])
+                << SDL_GetPixelFormatName(format) << ", opacity " << int{way.opacity}
+                << (way.opaque ? " copied" : "") << ", alpha " << alpha << ", pixel " << i
+                << ", steps " << static_cast<int>(stepsHere[steps]);
       }
     }
-    std::vector<std::vector<uint32_t>> ours(stepsHere.size(), PixelsOf(frame.get()));
-    const std::vector<uint32_t> theirs = PixelsOf(source.get());
-    for (size_t way = 0; way < stepsHere.size(); ++way)
-      for (int y = 0; y < kSide; ++y) {
-        const size_t at = static_cast<size_t>(y) * (kSide + kTails);
-        BlendRow(theirs.data() + at, ours[way].data() + at, length(y), stepsHere[way]);
-      }
-    for (int y = 0; y < kSide; ++y) {
-      SDL_Rect part{0, y, length(y), 1}, to{0, y, 0, 0};
-      SDL_BlitSurface(source.get(), &part, frame.get(), &to);
-    }
-    const std::vector<uint32_t> sdl = PixelsOf(frame.get());
-    for (size_t way = 0; way < stepsHere.size(); ++way)
-      for (size_t i = 0; i < sdl.size(); ++i)
-        ASSERT_EQ(ours[way][i], sdl[i]) << "alpha " << alpha << ", pixel " << i << ", steps "
-                                        << static_cast<int>(stepsHere[way]);
   }
 }
 
@@ -117,7 +133,7 @@ TEST(PixelBlend, APicturePartlyOutsideBlendsWhatSdlWouldReach) {
     const SurfacePtr sdl = MakeSurface(40, 30, SDL_PIXELFORMAT_RGB888);
     SDL_FillRect(ours.get(), nullptr, 0x204060);
     SDL_FillRect(sdl.get(), nullptr, 0x204060);
-    BlendSurface(picture.get(), ours.get(), c.x, c.y, c.clip);
+    BlendSurface(picture.get(), ours.get(), c.x, c.y, c.clip, 255, false);
     SDL_SetClipRect(sdl.get(), &c.clip);
     SDL_Rect to{c.x, c.y, 0, 0};
     SDL_BlitSurface(picture.get(), nullptr, sdl.get(), &to);
@@ -136,7 +152,7 @@ class SdlBlendingCanvas : public SoftwareCanvas {
 
 constexpr int kWidth = 300, kHeight = 200;
 
-// Three frames of faded, stretched and partly hidden pictures over a band and text, at whole
+// Four frames of faded, stretched and partly hidden pictures over a band and text, at whole
 // and fractional places; the last frames draw from the copies the first ones kept.
 void DrawFrames(RendererCanvas& canvas, bool fitted) {
   if (fitted) canvas.FitScene({250, 180, 0x101010});
@@ -144,13 +160,19 @@ void DrawFrames(RendererCanvas& canvas, bool fitted) {
     return static_cast<uint32_t>((x * 4 + y) % 256) << 24 | static_cast<uint32_t>(x * 3) << 16 |
            static_cast<uint32_t>(y * 5) << 8 | 0x80u;
   });
+  const std::string opaquePng = test::PngOf(40, 40, [](int x, int y) {
+    return 0xFF000000u | static_cast<uint32_t>(x * 6) << 16 | static_cast<uint32_t>(y * 6);
+  });
   const auto* bytes = reinterpret_cast<const uint8_t*>(png.data());
   // One picture keeps its opacity, and is blended from a faded copy after its first frame;
-  // the other changes opacity from draw to draw.
+  // the other changes opacity from draw to draw; an opaque one, like the curtain, is copied
+  // at full opacity and blended at the others.
   const auto steady = canvas.DecodePng(bytes, png.size());
   const auto changing = canvas.DecodePng(bytes, png.size());
-  ASSERT_TRUE(steady && changing);
-  for (int frame = 0; frame < 3; ++frame) {
+  const auto curtain =
+      canvas.DecodePng(reinterpret_cast<const uint8_t*>(opaquePng.data()), opaquePng.size());
+  ASSERT_TRUE(steady && changing && curtain);
+  for (int frame = 0; frame < 4; ++frame) {
     canvas.BeginDraw();
     canvas.Clear(0x336699);
     canvas.DrawRectangle({20, 20, 200, 150}, 6, {0xFFCC00, 0.8f});
@@ -158,6 +180,9 @@ void DrawFrames(RendererCanvas& canvas, bool fitted) {
     canvas.DrawBitmap(*steady, {-10.5f, -7.25f, 130, 90}, {0, 0, 64, 48}, 0.6f);
     canvas.DrawBitmap(*changing, {200.7f, 140.6f, 290.7f, 220.6f}, {8, 4, 56, 40}, 1);
     canvas.DrawBitmap(*changing, {40.4f, 60.6f, 104.4f, 108.6f}, {0, 0, 64, 48}, 0.25f);
+    const float curtainOpacity[] = {0.3f, 1, 0.55f, 0};
+    canvas.DrawBitmap(*curtain, {150.2f, 30.7f, 240.2f, 120.7f}, {0, 0, 40, 40},
+                      curtainOpacity[frame]);
     canvas.EndDraw();
   }
 }

@@ -315,25 +315,30 @@ SDL_Surface* RendererCanvas::DrawnSurface() const {
   return window ? SDL_GetWindowSurface(window) : nullptr;
 }
 
-SDL_Surface* RendererCanvas::OwnBlendTarget() const {
-  if (!software_ || drawingToFrame_) return nullptr;
-  float scaleX = 0, scaleY = 0;
-  SDL_RenderGetScale(renderer_, &scaleX, &scaleY);
-  if (scaleX != 1 || scaleY != 1) return nullptr;
-  SDL_Surface* surface = DrawnSurface();
-  return surface && BlendsLikeSdl(surface->format->format) ? surface : nullptr;
+bool RendererCanvas::DrawsFormsItself() const {
+  const SDL_Surface* surface = software_ ? DrawnSurface() : nullptr;
+  return surface && BlendsLikeSdl(surface->format->format);
 }
 
-bool RendererCanvas::BlendOwn(const SurfaceBitmap& picture, const DrawnForm& form,
-                              const SDL_FRect& to) {
-  SDL_Surface* frame = OwnBlendTarget();
+SDL_Surface* RendererCanvas::OwnDrawingTarget() const {
+  if (drawingToFrame_ || !DrawsFormsItself()) return nullptr;
+  float scaleX = 0, scaleY = 0;
+  SDL_RenderGetScale(renderer_, &scaleX, &scaleY);
+  return scaleX == 1 && scaleY == 1 ? DrawnSurface() : nullptr;
+}
+
+bool RendererCanvas::DrawFormOwn(const SurfaceBitmap& picture, const DrawnForm& form,
+                                 const SDL_FRect& to, bool opaque, Uint8 alpha) {
+  SDL_Surface* frame = OwnDrawingTarget();
   if (!frame) return false;
+  DropClearCoveredBy(to, opaque, alpha);
   // What was drawn before reaches the pixels first.
   Flush();
   SDL_Rect clip{0, 0, frame->w, frame->h};
   if (SDL_RenderIsClipEnabled(renderer_)) SDL_RenderGetClipRect(renderer_, &clip);
   // The software renderer places a copy at its corner cut to whole pixels toward zero.
-  return picture.BlendFormOnto(frame, form, static_cast<int>(to.x), static_cast<int>(to.y), clip);
+  return picture.DrawFormOnto(frame, form, static_cast<int>(to.x), static_cast<int>(to.y), clip,
+                              alpha, opaque);
 }
 
 bool RendererCanvas::DrawText(const std::string& family, float size, const RectF& box,
@@ -403,10 +408,14 @@ void RendererCanvas::PaintRectangle(const RectF& shape, float width, Colour colo
     if (band.w > 0 && band.h > 0) SDL_RenderFillRectF(renderer_, &band);
 }
 
-void RendererCanvas::Show(SDL_Texture* texture, const SDL_Rect* part, const SDL_FRect& to,
-                          bool opaque, Uint8 alpha) {
+void RendererCanvas::DropClearCoveredBy(const SDL_FRect& to, bool opaque, Uint8 alpha) {
   // A clear that this picture paints over whole never shows.
   if (pendingClear_ && opaque && alpha == 255 && CoversScene(to)) pendingClear_.reset();
+}
+
+void RendererCanvas::Show(SDL_Texture* texture, const SDL_Rect* part, const SDL_FRect& to,
+                          bool opaque, Uint8 alpha) {
+  DropClearCoveredBy(to, opaque, alpha);
   FillPendingClear();
   // Blending costs the software renderer several times a plain copy; an opaque picture drawn
   // at full opacity looks the same without it.
@@ -451,10 +460,11 @@ void RendererCanvas::PaintBitmap(const SurfaceBitmap& picture, const RectF& plac
       const SDL_FRect at{to.x, to.y, static_cast<float>(form.width),
                          static_cast<float>(form.height)};
       const bool opaque = picture.Opaque() && !faded;
-      // SDL's blend of a whole picture is a pixel at a time: a big veil costs most of a frame.
-      if (!opaque && (faded || alpha == 255) && BlendOwn(picture, form, at)) return;
+      const Uint8 shownAlpha = faded ? 255 : alpha;
+      // SDL blends a whole picture a pixel at a time: a big veil costs most of a frame.
+      if (DrawFormOwn(picture, form, at, opaque, shownAlpha)) return;
       if (SDL_Texture* copy = picture.FormTextureFor(renderer_, form)) {
-        Show(copy, nullptr, at, opaque, faded ? 255 : alpha);
+        Show(copy, nullptr, at, opaque, shownAlpha);
         return;
       }
     }
@@ -528,10 +538,8 @@ bool RendererCanvas::UploadPreparedForms() {
       toUpload_.pop_front();
     }
   }
-  if (picture) {
-    const SDL_Surface* pixels = software_ ? DrawnSurface() : nullptr;
-    picture->MakeFormTextures(renderer_, pixels && BlendsLikeSdl(pixels->format->format));
-  }
+  // A canvas that draws the copies itself keeps their pixels.
+  if (picture && !DrawsFormsItself()) picture->MakeFormTextures(renderer_);
   return picture != nullptr;
 }
 

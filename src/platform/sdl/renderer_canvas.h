@@ -123,13 +123,18 @@ class RendererCanvas : public Canvas {
   void SetDrawColour(Colour colour) const;
   void Show(SDL_Texture* texture, const SDL_Rect* part, const SDL_FRect& to, bool opaque,
             Uint8 alpha);
-  // The surface this frame's pictures can be blended into by the canvas itself, with SDL's
-  // own arithmetic; nullptr when SDL must blend them (a graphics processor, a scaled renderer,
-  // a frame drawn into a texture, or a blend the canvas cannot match).
-  SDL_Surface* OwnBlendTarget() const;
-  // Blends the picture's form over this frame at the renderer's pixels for `to`; false when
-  // it is left to SDL.
-  bool BlendOwn(const SurfaceBitmap& picture, const DrawnForm& form, const SDL_FRect& to);
+  // Drops a clear waiting for the next call when this picture paints over the whole scene.
+  void DropClearCoveredBy(const SDL_FRect& to, bool opaque, Uint8 alpha);
+  // Whether the canvas draws the pictures' kept copies itself, with SDL's own arithmetic: a
+  // software renderer whose pixels it reaches, with an arithmetic it matches.
+  bool DrawsFormsItself() const;
+  // The surface this frame's copies are drawn into by the canvas itself; nullptr when SDL
+  // must draw them (also for a scaled renderer or a frame drawn into a texture).
+  SDL_Surface* OwnDrawingTarget() const;
+  // Draws the picture's form over this frame at the renderer's pixels for `to`, as SDL would
+  // show it (opaque: copied; else blended at the alpha); false when it is left to SDL.
+  bool DrawFormOwn(const SurfaceBitmap& picture, const DrawnForm& form, const SDL_FRect& to,
+                   bool opaque, Uint8 alpha);
   // A rectangle in drawing units as the renderer takes it: in output pixels when fitting.
   RectF ToOutput(const RectF& rect) const { return fit_ ? placement_.Map(rect) : rect; }
 

@@ -158,10 +158,9 @@ void SurfaceBitmap::ForgetOtherFades(const DrawnForm& form) const {
   }
 }
 
-void SurfaceBitmap::MakeFormTextures(SDL_Renderer* renderer, bool blendedKeepPixels) const {
+void SurfaceBitmap::MakeFormTextures(SDL_Renderer* renderer) const {
   std::lock_guard lock(mutex_);
-  for (auto& [key, form] : forms_)
-    if (!blendedKeepPixels || !Blended(key)) MakeFormTexture(renderer, form);
+  for (auto& [key, form] : forms_) MakeFormTexture(renderer, form);
 }
 
 void SurfaceBitmap::ForgetForms() const {
@@ -200,12 +199,12 @@ SDL_Texture* SurfaceBitmap::FormTextureFor(SDL_Renderer* renderer, const DrawnFo
   return found->texture;
 }
 
-bool SurfaceBitmap::BlendFormOnto(SDL_Surface* frame, const DrawnForm& form, int x, int y,
-                                  const SDL_Rect& clip) const {
+bool SurfaceBitmap::DrawFormOnto(SDL_Surface* frame, const DrawnForm& form, int x, int y,
+                                 const SDL_Rect& clip, Uint8 opacity, bool opaque) const {
   std::lock_guard lock(mutex_);
   const Form* found = FindOrMakeForm(form);
   if (!found || !found->pixels) return false;
-  BlendSurface(found->pixels, frame, x, y, clip);
+  BlendSurface(found->pixels, frame, x, y, clip, opacity, opaque);
   return true;
 }
 

@@ -41,8 +41,8 @@ struct DrawnForm {
 // A decoded picture, 32-bit ARGB with straight alpha. Its pixels become a texture the first
 // time the drawing thread draws it, and then go: a texture is all that drawing needs, and the
 // source gives the pixels back should another form of the picture be wanted later. A picture
-// made without pixels decodes them the first time it is drawn. A form that a canvas blends
-// itself keeps its pixels instead of a texture.
+// made without pixels decodes them the first time it is drawn. The forms of a canvas that
+// draws them itself keep their pixels instead of a texture.
 class SurfaceBitmap : public Bitmap {
  public:
   // pixels: the decoded picture (owned from now on) and whether it is opaque, or nullptr to
@@ -65,18 +65,17 @@ class SurfaceBitmap : public Bitmap {
   // A copy of the form as a texture, made on first use and kept for the frames after: a
   // software renderer would otherwise stretch and fade the whole part on every draw.
   SDL_Texture* FormTextureFor(SDL_Renderer* renderer, const DrawnForm& form) const;
-  // Blends the form over the frame with its corner at (x, y), inside the clip, making the form
-  // on first use; false when the form has no pixels to blend (it became a texture, or could
-  // not be made).
-  bool BlendFormOnto(SDL_Surface* frame, const DrawnForm& form, int x, int y,
-                     const SDL_Rect& clip) const;
+  // Draws the form over the frame with its corner at (x, y), inside the clip, at the opacity
+  // (blending unless opaque), making the form on first use; false when the form has no pixels
+  // to draw (it became a texture, or could not be made).
+  bool DrawFormOnto(SDL_Surface* frame, const DrawnForm& form, int x, int y, const SDL_Rect& clip,
+                    Uint8 opacity, bool opaque) const;
   // Builds the forms' pixels now, on any thread, so that their first frame finds them ready.
   void Prepare(const std::vector<DrawnForm>& forms) const;
   // True once the form has been made (prepared or drawn).
   bool HasForm(const DrawnForm& form) const;
-  // Makes the textures of the forms made ahead, on the drawing thread; forms drawn with
-  // blending keep their pixels when the canvas blends them itself.
-  void MakeFormTextures(SDL_Renderer* renderer, bool blendedKeepPixels) const;
+  // Makes the textures of the forms made ahead, on the drawing thread.
+  void MakeFormTextures(SDL_Renderer* renderer) const;
   // Lets every form go: the output's scale changed, and they no longer match any draw.
   void ForgetForms() const;
   // True when no pixel lets anything behind it show; known once the pixels were decoded.
@@ -102,8 +101,6 @@ class SurfaceBitmap : public Bitmap {
   // nullptr when it does not fit the picture or the picture's pixels cannot be had. Called
   // under the lock.
   Form* FindOrMakeForm(const DrawnForm& form) const;
-  // Whether drawing the form mixes it with what lies beneath.
-  bool Blended(const DrawnForm& form) const { return form.alpha != 255 || !opaque_; }
   // A picture that settles on a new opacity keeps one faded copy of each form, not one for
   // every opacity it ever held.
   void ForgetOtherFades(const DrawnForm& form) const;
