@@ -40,7 +40,7 @@ void AskForArgb(png_structp png) {
 
 // The most libpng may ask for at once. A damaged chunk length (a text chunk claiming a
 // gigabyte, say) must not make it set gigabytes aside; the largest block it needs for a real
-// picture is a row, a few megabytes even for the widest picture it accepts. The pixels
+// picture is a row, half a megabyte for the widest the header check lets through. The pixels
 // themselves are set aside by the reader, which checks them against the file's size.
 constexpr png_alloc_size_t kLargestBlock = 64 << 20;
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <initializer_list>
 #include <map>
 #include <mutex>
 #include <vector>
@@ -234,29 +233,31 @@ bool BlendsLikeSdl(Uint32 frameFormat) {
     return reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(surface->pixels) +
                                        row * surface->pitch);
   };
-  for (const Uint8 opacity : {255, 254, 200, 128, 1, 0}) {
-    for (const bool opaque : {false, true}) {
-      if (!same || (opaque && opacity != 255)) continue;
-      const Blend blend{opacity, opaque, frame->format->Amask != 0};
-      std::vector<uint32_t> expected;
-      for (int row = 0; row < kHeight; ++row) {
-        uint32_t* s = rowOf(source, row);
-        uint32_t* f = rowOf(frame, row);
-        for (int column = 0; column < kWidth; ++column) {
-          const auto a = static_cast<uint32_t>(row), v = static_cast<uint32_t>(column & 0xFF);
-          s[column] = a << 24 | v << 16 | (v * 7 + a) % 256 << 8 | (255 - v);
-          f[column] = (v * 51 + a) % 256 << 24 | (255 - v) << 16 | (v * 13) % 256 << 8 | v;
-        }
-        expected.insert(expected.end(), f, f + kWidth);
-        BlendRow(s, expected.data() + expected.size() - kWidth, kWidth, blend);
+  const bool frameHasAlpha = same && frame->format->Amask != 0;
+  const Blend ways[] = {{255, true, frameHasAlpha},  {255, false, frameHasAlpha},
+                        {254, false, frameHasAlpha}, {200, false, frameHasAlpha},
+                        {128, false, frameHasAlpha}, {1, false, frameHasAlpha},
+                        {0, false, frameHasAlpha}};
+  for (const Blend& blend : ways) {
+    if (!same) break;
+    std::vector<uint32_t> expected;
+    for (int row = 0; row < kHeight; ++row) {
+      uint32_t* s = rowOf(source, row);
+      uint32_t* f = rowOf(frame, row);
+      for (int column = 0; column < kWidth; ++column) {
+        const auto a = static_cast<uint32_t>(row), v = static_cast<uint32_t>(column & 0xFF);
+        s[column] = a << 24 | v << 16 | (v * 7 + a) % 256 << 8 | (255 - v);
+        f[column] = (v * 51 + a) % 256 << 24 | (255 - v) << 16 | (v * 13) % 256 << 8 | v;
       }
-      SDL_SetSurfaceBlendMode(source, opaque ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
-      SDL_SetSurfaceAlphaMod(source, opacity);
-      same = SDL_BlitSurface(source, nullptr, frame, nullptr) == 0;
-      for (int row = 0; same && row < kHeight; ++row)
-        same = std::equal(rowOf(frame, row), rowOf(frame, row) + kWidth,
-                          expected.begin() + static_cast<ptrdiff_t>(row) * kWidth);
+      expected.insert(expected.end(), f, f + kWidth);
+      BlendRow(s, expected.data() + expected.size() - kWidth, kWidth, blend);
     }
+    SDL_SetSurfaceBlendMode(source, blend.opaque ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
+    SDL_SetSurfaceAlphaMod(source, blend.opacity);
+    same = SDL_BlitSurface(source, nullptr, frame, nullptr) == 0;
+    for (int row = 0; same && row < kHeight; ++row)
+      same = std::equal(rowOf(frame, row), rowOf(frame, row) + kWidth,
+                        expected.begin() + static_cast<ptrdiff_t>(row) * kWidth);
   }
   SDL_FreeSurface(source);
   SDL_FreeSurface(frame);

@@ -315,16 +315,16 @@ SDL_Surface* RendererCanvas::DrawnSurface() const {
   return window ? SDL_GetWindowSurface(window) : nullptr;
 }
 
-bool RendererCanvas::DrawsFormsItself() const {
-  const SDL_Surface* surface = software_ ? DrawnSurface() : nullptr;
-  return surface && BlendsLikeSdl(surface->format->format);
+SDL_Surface* RendererCanvas::FormsSurface() const {
+  SDL_Surface* surface = software_ ? DrawnSurface() : nullptr;
+  return surface && BlendsLikeSdl(surface->format->format) ? surface : nullptr;
 }
 
 SDL_Surface* RendererCanvas::OwnDrawingTarget() const {
-  if (drawingToFrame_ || !DrawsFormsItself()) return nullptr;
+  if (drawingToFrame_) return nullptr;
   float scaleX = 0, scaleY = 0;
   SDL_RenderGetScale(renderer_, &scaleX, &scaleY);
-  return scaleX == 1 && scaleY == 1 ? DrawnSurface() : nullptr;
+  return scaleX == 1 && scaleY == 1 ? FormsSurface() : nullptr;
 }
 
 bool RendererCanvas::DrawFormOwn(const SurfaceBitmap& picture, const DrawnForm& form,
@@ -539,7 +539,7 @@ bool RendererCanvas::UploadPreparedForms() {
     }
   }
   // A canvas that draws the copies itself keeps their pixels.
-  if (picture && !DrawsFormsItself()) picture->MakeFormTextures(renderer_);
+  if (picture && !FormsSurface()) picture->MakeFormTextures(renderer_);
   return picture != nullptr;
 }
 

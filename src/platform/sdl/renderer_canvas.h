@@ -125,9 +125,10 @@ class RendererCanvas : public Canvas {
             Uint8 alpha);
   // Drops a clear waiting for the next call when this picture paints over the whole scene.
   void DropClearCoveredBy(const SDL_FRect& to, bool opaque, Uint8 alpha);
-  // Whether the canvas draws the pictures' kept copies itself, with SDL's own arithmetic: a
-  // software renderer whose pixels it reaches, with an arithmetic it matches.
-  bool DrawsFormsItself() const;
+  // The surface the canvas draws the pictures' kept copies into itself, with SDL's own
+  // arithmetic: a software renderer's, whose pixels it reaches, with an arithmetic it matches;
+  // nullptr when it leaves them to SDL.
+  SDL_Surface* FormsSurface() const;
   // The surface this frame's copies are drawn into by the canvas itself; nullptr when SDL
   // must draw them (also for a scaled renderer or a frame drawn into a texture).
   SDL_Surface* OwnDrawingTarget() const;
