@@ -3,12 +3,11 @@
 #include "data/save_file.h"
 
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <vector>
 
-#include "data/atomic_file.h"
 #include "data/paths.h"
+#include "platform/files.h"
 
 namespace quenlit {
 namespace {
@@ -95,11 +94,13 @@ std::optional<SaveRecord> DecodeSaveRecord(const std::vector<uint8_t>& bytes) {
 }
 
 bool WriteSaveFile(const std::string& path, const std::vector<uint8_t>& bytes, std::string& error) {
+  // A save the loader would refuse must not take the place of one it takes.
+  if (!DecodeSaveRecord(bytes)) {
+    error = "the game as it stands is not a save that can be loaded again; nothing was written";
+    return false;
+  }
   // The new save only takes its name once it is complete on disk.
-  const std::filesystem::path target = ResolveGamePath(path);
-  std::error_code ignored;
-  std::filesystem::create_directories(target.parent_path(), ignored);
-  return ReplaceFileAtomically(target.string(), bytes, error);
+  return platform::ReplaceFileAtomically(ResolveGamePath(path), bytes, error);
 }
 
 std::vector<uint8_t> ReadSaveFile(const std::string& path) {

@@ -30,8 +30,9 @@ std::vector<uint8_t> EncodeSaveRecord(const SaveRecord& record);
 // a hero outside the tower, a health of 0 or less, or negative numbers or counts.
 std::optional<SaveRecord> DecodeSaveRecord(const std::vector<uint8_t>& bytes);
 
-// Writes the bytes as the save file at path. The previous save survives every failure; false,
-// with error saying what failed, when the file could not be written.
+// Writes the bytes as the save file at path, when they are a save the loader takes back. The
+// previous save survives every failure; false, with error saying what failed, when the file
+// was not written.
 bool WriteSaveFile(const std::string& path, const std::vector<uint8_t>& bytes, std::string& error);
 // The first 4312 bytes of the save file at path: fewer when it is short, none when missing.
 std::vector<uint8_t> ReadSaveFile(const std::string& path);

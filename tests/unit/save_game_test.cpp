@@ -1,12 +1,16 @@
 // Saving and loading slot 1: the file's layout, a round trip, damaged or missing saves, and the
 // folder the saves go to.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
 #include "base/key_codes.h"
+#include "data/save_file.h"
 #include "game/tiles.h"
 #include "temp_folder.h"
 #include "world.h"
@@ -22,6 +26,13 @@ class SaveGameTest : public ::testing::Test {
   static std::string Read(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  }
+  // The temporary files left in the save folder.
+  static std::vector<std::string> TemporaryFiles() {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator("sav"))
+      if (entry.path().extension() == ".tmp") names.push_back(entry.path().filename().string());
+    return names;
   }
   static int32_t At(const std::string& bytes, size_t offset) {
     uint32_t value = 0;
@@ -65,7 +76,7 @@ TEST_F(SaveGameTest, FileHoldsFloorsHeroAndItemsAtTheirOffsets) {
   EXPECT_EQ(At(bytes, 3972 + 4 * 22), 1234);  // gold
   EXPECT_EQ(At(bytes, 3972 + 4 * 34), 3);     // item 240
   EXPECT_EQ(static_cast<uint8_t>(bytes[4311]), 0xAB);
-  EXPECT_FALSE(fs::exists("sav/1.sav.tmp"));
+  EXPECT_TRUE(TemporaryFiles().empty());
 }
 
 TEST_F(SaveGameTest, SavedAndLoadedGameIsUnchangedAndSavesIdentically) {
@@ -160,27 +171,22 @@ TEST_F(SaveGameTest, TheLargestNumbersLoad) {
   EXPECT_EQ(world.hero.Items(tile::kGold), INT32_MAX);
 }
 
-TEST_F(SaveGameTest, ALinkAtTheTemporaryNameIsReplacedNotFollowed) {
+TEST_F(SaveGameTest, TemporaryFilesOfInterruptedSavesGoAndTheirLinksAreNotFollowed) {
   std::ofstream("target.txt") << "keep me";
   fs::create_directories("sav");
-  fs::create_symlink(fs::absolute("target.txt"), "sav/1.sav.tmp");
+  std::ofstream("sav/1.sav.tmp") << "half a save";  // the name older versions wrote to
+  std::ofstream("sav/1.sav.Ab12Cd.tmp") << "half a save";
+  fs::create_symlink(fs::absolute("target.txt"), "sav/1.sav.Xy34Zw.tmp");
+  std::ofstream("sav/2.sav.Ab12Cd.tmp") << "another slot's, left alone";
   World world;
   world.hero.hp = 333;
   ASSERT_TRUE(world.game.SaveGame(1));
   EXPECT_EQ(Read("target.txt"), "keep me");
   EXPECT_FALSE(fs::is_symlink("sav/1.sav"));
-  EXPECT_EQ(Read("sav/1.sav").size(), 4312u);
-  EXPECT_FALSE(fs::exists(fs::symlink_status("sav/1.sav.tmp")));
-}
-
-TEST_F(SaveGameTest, AStaleTemporaryFileOfAnInterruptedSaveIsRemoved) {
-  fs::create_directories("sav");
-  std::ofstream("sav/1.sav.tmp") << "half a save";
-  World world;
-  ASSERT_TRUE(world.game.SaveGame(1));
-  EXPECT_FALSE(fs::exists("sav/1.sav.tmp"));
+  EXPECT_EQ(TemporaryFiles(), std::vector<std::string>{"2.sav.Ab12Cd.tmp"});
   World loaded;
-  EXPECT_TRUE(loaded.game.LoadGame(1));
+  ASSERT_TRUE(loaded.game.LoadGame(1));
+  EXPECT_EQ(loaded.hero.hp, 333);
 }
 
 TEST_F(SaveGameTest, ASaveFolderThatCannotBeMadeFailsWithTheNotice) {
@@ -208,12 +214,80 @@ TEST_F(SaveGameTest, AFailedSaveKeepsThePreviousOne) {
   world.hero.hp = 111;
   ASSERT_TRUE(world.game.SaveGame(1));
   const std::string before = Read("sav/1.sav");
-  // A folder where the temporary file should go makes the write fail.
-  fs::create_directories("sav/1.sav.tmp/blocker");
+  // A folder where the lock file should be makes the save fail.
+  fs::remove("sav/1.sav.lock");
+  fs::create_directories("sav/1.sav.lock/blocker");
   world.hero.hp = 222;
   world.Press('S');
   EXPECT_EQ(world.game.messageText, "保存游戏失败：无法写入存档");
   EXPECT_EQ(Read("sav/1.sav"), before);
+}
+
+TEST_F(SaveGameTest, AGameTheLoaderWouldRefuseIsNotSavedOverAGoodSave) {
+  World world;
+  world.hero.hp = 111;
+  ASSERT_TRUE(world.game.SaveGame(1));
+  const std::string before = Read("sav/1.sav");
+  struct Case {
+    const char* what;
+    void (*spoil)(World&);
+  };
+  const Case cases[] = {
+      {"no health", [](World& w) { w.hero.hp = 0; }},
+      {"negative experience", [](World& w) { w.hero.exp = -10; }},
+      {"negative gold", [](World& w) { w.hero.Items(tile::kGold) = -1000; }},
+  };
+  for (const Case& c : cases) {
+    World spoilt;
+    c.spoil(spoilt);
+    spoilt.Press('S');
+    EXPECT_EQ(spoilt.game.messageText, "保存游戏失败：无法写入存档") << c.what;
+    EXPECT_EQ(Read("sav/1.sav"), before) << c.what;
+  }
+  EXPECT_TRUE(TemporaryFiles().empty());
+}
+
+// Two games started on one game folder save into the same file: they take turns, neither save
+// fails, and whoever reads the file meanwhile finds one of their saves whole.
+TEST_F(SaveGameTest, TwoGamesSavingAtOnceNeverFailAndEverySaveSeenLoads) {
+  constexpr int kSaves = 1000;
+  constexpr int32_t kHealth[] = {111, 222};
+  std::vector<pid_t> savers;
+  for (int32_t hp : kHealth) {
+    const pid_t pid = fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+      int failures = 0;
+      {
+        World world;
+        world.hero.hp = hp;
+        for (int i = 0; i < kSaves; ++i) failures += world.game.SaveGame(1) ? 0 : 1;
+      }
+      _exit(std::min(failures, 100));
+    }
+    savers.push_back(pid);
+  }
+  int seen = 0, damaged = 0;
+  std::vector<int> failures;
+  while (failures.size() < savers.size()) {
+    const std::vector<uint8_t> bytes = ReadSaveFile("sav/1.sav");
+    if (!bytes.empty()) {
+      const auto record = DecodeSaveRecord(bytes);
+      const bool ours = record && std::ranges::count(kHealth, record->heroNumbers[3]) == 1;
+      ++seen;
+      damaged += ours ? 0 : 1;
+    }
+    int status = 0;
+    for (pid_t& pid : savers) {
+      if (pid == 0 || waitpid(pid, &status, WNOHANG) != pid) continue;
+      failures.push_back(WIFEXITED(status) ? WEXITSTATUS(status) : -1);
+      pid = 0;
+    }
+  }
+  EXPECT_EQ(failures, (std::vector<int>{0, 0}));
+  EXPECT_GT(seen, 0);
+  EXPECT_EQ(damaged, 0) << "of " << seen << " saves read";
+  EXPECT_TRUE(TemporaryFiles().empty());
 }
 
 TEST_F(SaveGameTest, SavesGoToThePlayersFolderWhenTheGameSetsOne) {
