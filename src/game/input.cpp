@@ -72,7 +72,8 @@ bool Game::HandleInput(uint32_t message, uint32_t key) {
         keys.battleNudgeY += nudge->rowStep;
         break;
       }
-      if (key == kQ) {
+      // A hero at 0 hp has fallen and only waits for the next exchange to end the game.
+      if (key == kQ && hero.hp > 0) {
         screen = GameScreen::Map;
         HideStrikeEffects();
       }

@@ -193,6 +193,20 @@ TEST_F(BattleTest, HealthOfExactlyZeroEndsTheFightAtTheNextExchangeWithoutSound)
   EXPECT_EQ(std::count(world.played.begin(), world.played.end(), "Sound 1375.wav"), 0);
 }
 
+// A hero brought to exactly 0 hp has fallen: he cannot retreat in the moment before the game
+// ends, walk on at 0 hp and save a game that no load would take.
+TEST_F(BattleTest, AHeroAtZeroHealthCannotRetreat) {
+  hero.hp = 10;
+  Fight(Kind(1000, 20, 0, 1));
+  RunFor(0.5f);
+  ASSERT_EQ(hero.hp, 0);
+  ASSERT_EQ(game.screen, GameScreen::Battle);
+  world.Press('Q');
+  EXPECT_EQ(game.screen, GameScreen::Battle);
+  RunFor(1);
+  EXPECT_EQ(game.screen, GameScreen::GameOver);
+}
+
 TEST_F(BattleTest, CriticalStrikesAreTruncatedTowardZero) {
   Monster m = Kind(1000, 13, 0, 1);  // base 13 - 10 = 3
   m.critical = 150;
