@@ -68,7 +68,14 @@ LoadingSequence::LoadingSequence(Game& game) : game_(game) {
     return true;
   });
   Add(95, [this, canvas] {
-    bundle_.monsters = ReadMonsterTable(IniFile::Load("./data/monster.dat"));
+    const IniFile table = IniFile::Load("./data/monster.dat");
+    bundle_.monsters = ReadMonsterTable(table);
+    // The rules take the table's numbers as they are: a negative reward or a certain dodge
+    // would break them (a save the loader refuses, gold that wraps round).
+    if (const auto impossible = FindImpossibleMonster(table, bundle_.monsters)) {
+      std::cerr << "quenlit: data/monster.dat: " << *impossible << std::endl;
+      return false;
+    }
     catalogue::LoadMonsterPictures(canvas, bundle_.monsters, bundle_.images);
     std::vector<NamedPicture> pictures;
     for (const auto& [id, kind] : bundle_.monsters) {

@@ -57,6 +57,10 @@ IniFile IniFile::Parse(const std::string& text) {
   return file;
 }
 
+bool IniFile::HasSection(const std::string& section) const {
+  return sections_.count(Lower(section)) != 0;
+}
+
 const std::string* IniFile::Find(const std::string& section, const std::string& key) const {
   const auto s = sections_.find(Lower(section));
   if (s == sections_.end()) return nullptr;

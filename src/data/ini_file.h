@@ -15,6 +15,8 @@ class IniFile {
   static IniFile Load(const std::string& path);
   static IniFile Parse(const std::string& text);
 
+  // Whether the file has the section, whatever its case.
+  bool HasSection(const std::string& section) const;
   // The value's leading decimal integer (an optional sign, then digits; no digits read 0);
   // the default when the section or key is absent.
   int32_t GetInt(const std::string& section, const std::string& key, int32_t fallback) const;

@@ -32,4 +32,37 @@ std::map<int32_t, Monster> ReadMonsterTable(const IniFile& file) {
   return monsters;
 }
 
+std::optional<std::string> FindImpossibleMonster(const IniFile& file,
+                                                 const std::map<int32_t, Monster>& monsters) {
+  bool anySection = false;
+  for (const auto& [id, kind] : monsters) anySection = anySection || file.HasSection(kind.keyName);
+  if (!anySection) return "no monster section ([Monster1] to [Monster44]) at all";
+  for (const auto& [id, m] : monsters) {
+    struct Number {
+      const char* key;
+      int32_t value;
+      bool chance;
+    };
+    const Number numbers[] = {
+        {"HP", m.hp, false},
+        {"Attack", m.attack, false},
+        {"Defend", m.defend, false},
+        {"Swift", m.swift, true},
+        {"Combo", m.combo, false},
+        {"Hemophagia", m.hemophagia, true},
+        {"Critical", m.critical, false},
+        {"CriticalRatio", m.criticalRatio, true},
+        {"Exp", m.exp, false},
+        {"Gold", m.gold, false},
+    };
+    for (const Number& n : numbers) {
+      const std::string shown =
+          "[" + m.keyName + "] " + n.key + "=" + std::to_string(n.value) + " is ";
+      if (n.value < 0) return shown + "below 0";
+      if (n.chance && n.value > 100) return shown + "a chance above 100 percent";
+    }
+  }
+  return std::nullopt;
+}
+
 }  // namespace quenlit

@@ -63,6 +63,43 @@ TEST(Failures, AWindowTooLargeForAPictureFailsTheShotWithItsCause) {
       << run.stderrText;
 }
 
+// A sealed table can still hold numbers no game can be played with; loading stops before the
+// game starts, naming the file and the section.
+TEST(Failures, ImpossibleMonsterNumbersAreRefusedAtLoading) {
+  struct Case {
+    const char* table;
+    const char* named;
+  };
+  const Case cases[] = {
+      {"[Monster3]\nHP=35\nGold=-1000\n", "[Monster3] Gold=-1000 is below 0"},
+      {"[Monster7]\nExp=-10\n", "[Monster7] Exp=-10 is below 0"},
+      {"[Monster1]\nHP=-1\n", "[Monster1] HP=-1 is below 0"},
+      {"[Monster2]\nCombo=-2\n", "[Monster2] Combo=-2 is below 0"},
+      {"[Monster9]\nSwift=101\n", "[Monster9] Swift=101 is a chance above 100 percent"},
+      {"[Monster44]\nCriticalRatio=150\n",
+       "[Monster44] CriticalRatio=150 is a chance above 100 percent"},
+      {"", "no monster section ([Monster1] to [Monster44]) at all"},
+      {"; the kinds went missing\n[Monsters]\nHP=3\n",
+       "no monster section ([Monster1] to [Monster44]) at all"},
+  };
+  for (const Case& c : cases) {
+    GameFolder folder;
+    folder.SetMonsterTable(c.table);
+    folder.Write();
+    const SimRun run = folder.Run("dump\n");
+    EXPECT_EQ(run.exitCode, 1) << c.table;
+    EXPECT_TRUE(run.dumps.empty()) << c.table;
+    EXPECT_EQ(Count(run.stderrText, std::string("quenlit: data/monster.dat: ") + c.named + "\n"),
+              1u)
+        << run.stderrText;
+    EXPECT_EQ(Count(run.stderrText, "ERROR: 游戏初始化失败\n"), 1u) << run.stderrText;
+  }
+  GameFolder critical;  // a critical strike may well do more than an ordinary one
+  critical.SetMonster(5, "HP=10\nCritical=200\nCriticalRatio=100\nSwift=100\nHemophagia=100");
+  critical.Write();
+  EXPECT_EQ(critical.Run("dump\n").exitCode, 0);
+}
+
 TEST(Failures, ADamagedConfigurationFallsBackOnTheDefaults) {
   GameFolder folder;
   folder.SetConfig(std::string("\xff\xfe[Resolution14\nWidth=\x1a\x00zz\n[Video]\nFps=-") +

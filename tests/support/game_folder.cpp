@@ -42,7 +42,10 @@ void GameFolder::Write() {
   }
   std::ostringstream table;
   for (const auto& [id, lines] : monsters_) table << "[Monster" << id << "]\n" << lines << "\n";
-  WriteFile("data/monster.dat", table.str());
+  // The game refuses a table without a single section; one with nothing in it gives every kind
+  // the file's defaults all the same.
+  if (monsters_.empty()) table << "[Monster1]\n";
+  WriteFile("data/monster.dat", monsterTable_.value_or(table.str()));
   std::string error;
   if (!tower::SealDataFolder(path_ + "/data", error)) throw std::runtime_error(error);
 }

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,8 @@ class GameFolder {
   }
   // Adds "[MonsterN]" with the given "Key=Value" lines to the monster table.
   void SetMonster(int id, const std::string& lines);
+  // The whole text of the monster table, instead of the sections set with SetMonster.
+  void SetMonsterTable(const std::string& text) { monsterTable_ = text; }
   void SetConfig(const std::string& text) { config_ = text; }
   // Writes everything and seals the checked files.
   void Write();
@@ -56,6 +59,7 @@ class GameFolder {
   std::string path_ = folder_.Path().string();
   std::array<std::array<uint8_t, 196>, 21> floors_{};
   std::map<int, std::string> monsters_;
+  std::optional<std::string> monsterTable_;
   std::string config_ = "[Video]\nFps=3\n";
 };
 
