@@ -1,5 +1,6 @@
 #include "app/game_folder.h"
 
+#include <pwd.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -20,12 +21,16 @@ bool HoldsGame(const fs::path& folder) {
 // An XDG base folder: the variable when it holds an absolute path (a relative one is to be
 // ignored), else the default under the home folder.
 std::optional<fs::path> BaseFolder(const Environment& environment, const char* variable,
-                                   const char* underHome) {
+                                   const std::optional<fs::path>& home, const char* underHome) {
   if (const char* value = environment(variable); value && value[0] == '/') return fs::path(value);
-  if (const char* home = environment("HOME"); home && home[0] == '/') {
-    return fs::path(home) / underHome;
-  }
+  if (home) return *home / underHome;
   return std::nullopt;
+}
+
+std::optional<fs::path> Home(const Environment& environment,
+                             const std::optional<fs::path>& accountHome) {
+  if (const char* value = environment("HOME"); value && value[0] == '/') return fs::path(value);
+  return accountHome;
 }
 
 }  // namespace
@@ -47,13 +52,28 @@ bool KeepsPlayerFiles(const GameFolder& folder) {
   return access(written.c_str(), W_OK | X_OK) == 0;
 }
 
-UserFiles ChooseUserFiles(bool inGameFolder, const Environment& environment) {
+std::optional<fs::path> AccountHome() {
+  const passwd* account = getpwuid(getuid());
+  if (account == nullptr || account->pw_dir == nullptr || account->pw_dir[0] != '/')
+    return std::nullopt;
+  return fs::path(account->pw_dir);
+}
+
+std::string ChooseLogFile(const Environment& environment,
+                          const std::optional<fs::path>& accountHome) {
+  const auto state =
+      BaseFolder(environment, "XDG_STATE_HOME", Home(environment, accountHome), ".local/state");
+  return state ? (*state / "quenlit" / "quenlit.log").string() : "";
+}
+
+UserFiles ChooseUserFiles(bool inGameFolder, const Environment& environment,
+                          const std::optional<fs::path>& accountHome) {
   UserFiles files;
   if (inGameFolder) return files;
-  if (const auto data = BaseFolder(environment, "XDG_DATA_HOME", ".local/share")) {
-    files.saveFolder = (*data / "quenlit" / "sav").string();
-  }
-  if (const auto config = BaseFolder(environment, "XDG_CONFIG_HOME", ".config")) {
+  const std::optional<fs::path> home = Home(environment, accountHome);
+  const auto data = BaseFolder(environment, "XDG_DATA_HOME", home, ".local/share");
+  files.saveFolder = data ? (*data / "quenlit" / "sav").string() : "";
+  if (const auto config = BaseFolder(environment, "XDG_CONFIG_HOME", home, ".config")) {
     const fs::path own = *config / "quenlit" / "config.ini";
     std::error_code error;
     if (fs::is_regular_file(own, error)) files.configFile = own.string();
@@ -68,7 +88,8 @@ UserFiles EnterGameFolder(const std::optional<fs::path>& asked, platform::Shell&
   const bool inGameFolder = KeepsPlayerFiles(folder);
   fs::current_path(folder.path, error);
   if (error) FatalError(shell, "找不到游戏文件夹：" + folder.path.string(), true);
-  return ChooseUserFiles(inGameFolder, [](const char* name) { return std::getenv(name); });
+  return ChooseUserFiles(
+      inGameFolder, [](const char* name) { return std::getenv(name); }, AccountHome());
 }
 
 }  // namespace quenlit

@@ -30,12 +30,23 @@ bool KeepsPlayerFiles(const GameFolder& folder);
 // Reads one environment variable, as getenv does.
 using Environment = std::function<const char*(const char*)>;
 
+// The home folder of the account the game runs under, from the system's user database.
+std::optional<std::filesystem::path> AccountHome();
+
 // Where the player's configuration and saves live. In the game folder: "./config.ini" and
 // "./sav". Otherwise they are the player's own: saves in "$XDG_DATA_HOME/quenlit/sav"
 // (~/.local/share by default), and "$XDG_CONFIG_HOME/quenlit/config.ini" (~/.config by
-// default), read instead of the shipped configuration when it exists. Without a home folder
-// the game folder's are all there is.
-UserFiles ChooseUserFiles(bool inGameFolder, const Environment& environment);
+// default), read instead of the shipped configuration when it exists. The home folder is $HOME
+// when it is an absolute path, else accountHome. Without any home the game folder's
+// configuration is read, but saves are kept nowhere, never in a game folder that is not the
+// player's.
+UserFiles ChooseUserFiles(bool inGameFolder, const Environment& environment,
+                          const std::optional<std::filesystem::path>& accountHome);
+
+// The log that tells a failed start to a player who started the game without a terminal:
+// "$XDG_STATE_HOME/quenlit/quenlit.log" (~/.local/state by default); "" without a home.
+std::string ChooseLogFile(const Environment& environment,
+                          const std::optional<std::filesystem::path>& accountHome);
 
 // Finds the game folder, makes it the working directory so that every path of the game
 // resolves against it, and says where the player's files go. A folder that cannot be entered

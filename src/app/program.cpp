@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <filesystem>
@@ -14,6 +15,7 @@
 #include "app/config.h"
 #include "app/display.h"
 #include "app/embedded_resources.h"
+#include "app/failure_log.h"
 #include "app/fatal.h"
 #include "app/game_folder.h"
 #include "app/game_fonts.h"
@@ -79,8 +81,9 @@ class Program {
       return 1;
     }
     InitInstance();
-    const int code = MainLoop();
+    int code = MainLoop();
     scripted_.End(NowMs());
+    if (scripted_.RecordingFailed()) code = 1;
     // Closed while loading: the loader is still at work on the game, the pictures and the
     // sounds, so the process ends here without tearing any of them down.
     if (!loader_->Finished()) shell_.Exit(code);
@@ -114,7 +117,7 @@ class Program {
                 << game_.settings.windowHeight << " can be made: " << SDL_GetError() << std::endl;
       FatalError(shell_, "创建窗口失败", true);
     }
-    shell_.SetWindow(window_.get());
+    sdlShell_.SetWindow(window_.get());
     if (game_.settings.fullScreen != 0 && !EnterFullScreen(window_.get(), fullScreenMode)) {
       FatalError(shell_, "无法全屏游戏，请使用窗口模式", true);
     }
@@ -211,7 +214,12 @@ class Program {
   }
 
   SdlSession session_;
-  platform::SdlShell shell_;
+  // Failures are told in the player's log too, with what was said on stderr before them.
+  StderrLog said_;
+  platform::SdlShell sdlShell_;
+  FailureLoggingShell shell_{
+      sdlShell_, said_,
+      ChooseLogFile([](const char* name) { return std::getenv(name); }, AccountHome())};
   TextFailureNotice textFailure_{shell_};
   // Entered before anything below reads a file: every game path is relative to the game folder.
   UserFiles userFiles_;

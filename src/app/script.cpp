@@ -1,6 +1,9 @@
 #include "app/script.h"
 #include "base/key_codes.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <sstream>
 #include <vector>
@@ -106,7 +109,27 @@ std::string ScriptKeyName(uint32_t key) {
 }
 
 std::string ScriptLineError(int number, const std::string& line) {
-  return "line " + std::to_string(number) + ": cannot understand \"" + line + "\"";
+  return "line " + std::to_string(number) + ": cannot understand \"" + ShownLine(line) + "\"";
+}
+
+std::string ShownLine(const std::string& line) {
+  constexpr size_t kLongest = 80;
+  size_t end = std::min(line.size(), kLongest);
+  // Cut between characters, not inside one: UTF-8 continuation bytes are 10xxxxxx.
+  while (end < line.size() && end > 0 && (static_cast<uint8_t>(line[end]) & 0xC0) == 0x80) --end;
+  std::string shown;
+  for (size_t i = 0; i < end; ++i) {
+    const auto byte = static_cast<uint8_t>(line[i]);
+    if (byte < 0x20 || byte == 0x7F) {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+      shown += escaped;
+    } else {
+      shown += line[i];
+    }
+  }
+  if (end < line.size()) shown += "...";
+  return shown;
 }
 
 }  // namespace quenlit

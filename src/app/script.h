@@ -42,5 +42,9 @@ std::string ScriptKeyName(uint32_t key);
 
 // The message for a line that cannot be run, naming it: line 3: cannot understand "jump".
 std::string ScriptLineError(int number, const std::string& line);
+// A line as a message quotes it: its first 80 bytes, cut between characters and followed by
+// "..." when longer, with control characters written as \xNN, so that a damaged file cannot
+// flood the terminal or send it escape sequences.
+std::string ShownLine(const std::string& line);
 
 }  // namespace quenlit

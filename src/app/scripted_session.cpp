@@ -3,6 +3,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 
 #include "app/state_dump.h"
 #include "game/game.h"
@@ -15,17 +16,31 @@ ScriptedSession::ScriptedSession(Game& game,
     : game_(game), press_(std::move(press)), out_(out), errors_(errors) {}
 
 bool ScriptedSession::Record(const std::string& path, uint32_t seed, std::string& error) {
+  // Locked before it is emptied: a second game recording to the same file must not wipe the
+  // first one's session.
+  recordLock_ = platform::FileLock::Take(path, platform::FileLock::Wait::No, error);
+  if (!recordLock_) {
+    error = "cannot write the recording " + path + ": " + error;
+    return false;
+  }
   file_.open(path, std::ios::out | std::ios::trunc);
   if (!file_) {
     error = "cannot write the recording " + path + ": " + std::strerror(errno);
+    recordLock_.reset();
     return false;
   }
   recording_ = true;
+  recordPath_ = path;
   seed_ = seed;
   return true;
 }
 
 bool ScriptedSession::Replay(const std::string& path, std::string& error) {
+  std::error_code ignored;
+  if (std::filesystem::is_directory(path, ignored)) {
+    error = "cannot read the script " + path + ": it is a folder";
+    return false;
+  }
   std::ifstream in(path);
   if (!in) {
     error = "cannot read the script " + path + ": " + std::strerror(errno);
@@ -57,6 +72,7 @@ void ScriptedSession::Tick(bool loaded, uint64_t nowMs) {
     if (recording_) {
       game_.random.Seed(seed_);
       recorder_.Start(seed_, nowMs);
+      CheckRecording();
     }
   }
   if (!player_ || replayOver_) return;
@@ -89,7 +105,10 @@ void ScriptedSession::Perform(const ScriptCommand& command) {
       break;
     case Kind::Seed:
       game_.random.Seed(command.seed);
-      if (recording_) recorder_.Seed(command.seed, nowMs_);
+      if (recording_) {
+        recorder_.Seed(command.seed, nowMs_);
+        CheckRecording();
+      }
       break;
     case Kind::Shot:
       errors_ << "quenlit: shot " << command.file << " skipped: quenlit-sim draws the stills"
@@ -101,11 +120,25 @@ void ScriptedSession::Perform(const ScriptCommand& command) {
 }
 
 void ScriptedSession::Pressed(uint32_t message, uint32_t key, uint64_t nowMs) {
-  if (recording_) recorder_.Key(message, key, nowMs);
+  if (!recording_) return;
+  recorder_.Key(message, key, nowMs);
+  CheckRecording();
 }
 
 void ScriptedSession::End(uint64_t nowMs) {
-  if (recording_) recorder_.Finish(DumpState(game_, played_, sequences_), nowMs);
+  if (!recording_) return;
+  recorder_.Finish(DumpState(game_, played_, sequences_), nowMs);
+  CheckRecording();
+}
+
+void ScriptedSession::CheckRecording() {
+  if (file_.good()) return;
+  // Taken at once: the failed write left its reason behind.
+  const std::string reason = errno != 0 ? std::strerror(errno) : "the write failed";
+  errors_ << "quenlit: the recording " << recordPath_
+          << " stopped, it cannot be written: " << reason << std::endl;
+  recording_ = false;
+  recordingFailed_ = true;
 }
 
 }  // namespace quenlit

@@ -11,6 +11,7 @@
 
 #include "app/script_player.h"
 #include "app/session_recorder.h"
+#include "platform/files.h"
 
 namespace quenlit {
 
@@ -28,7 +29,7 @@ class ScriptedSession {
                   std::ostream& out, std::ostream& errors);
 
   // Opens the file to record to, or reads the script to replay; false with the reason, which
-  // names the damaged line of a script.
+  // names the damaged line of a script. A file another game is recording to is left alone.
   bool Record(const std::string& path, uint32_t seed, std::string& error);
   bool Replay(const std::string& path, std::string& error);
 
@@ -44,10 +45,15 @@ class ScriptedSession {
   void Pressed(uint32_t message, uint32_t key, uint64_t nowMs);
   // The window closed: the recording ends with the state the game is in.
   void End(uint64_t nowMs);
+  // Whether the recording stopped because its file could not be written; it was said when it
+  // happened, and the program ends with a failure.
+  bool RecordingFailed() const { return recordingFailed_; }
 
  private:
   bool Active() const { return recording_ || player_; }
   void Perform(const ScriptCommand& command);
+  // Stops the recording, saying why, when its last line could not be written.
+  void CheckRecording();
 
   Game& game_;
   std::function<void(uint32_t, uint32_t)> press_;
@@ -59,7 +65,10 @@ class ScriptedSession {
   std::vector<std::string> sequences_;
 
   bool recording_ = false;
+  bool recordingFailed_ = false;
   uint32_t seed_ = 0;
+  std::string recordPath_;
+  std::unique_ptr<platform::FileLock> recordLock_;  // no other game records to the same file
   std::ofstream file_;
   SessionRecorder recorder_{file_};
 

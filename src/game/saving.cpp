@@ -48,6 +48,12 @@ bool Game::DecodeSave(const std::vector<uint8_t>& bytes) {
 bool Game::SaveGame(int slot) {
   if (world.floors.size() <= kFloorCount) return false;  // nothing loaded to save
   std::string error;
+  if (userFiles.saveFolder.empty()) {
+    std::cerr << "quenlit: saving failed: there is no folder for the player's saves (no home "
+                 "folder)"
+              << std::endl;
+    return false;
+  }
   if (!WriteSaveFile(SaveSlotPath(userFiles.saveFolder, slot), EncodeSave(), error)) {
     std::cerr << "quenlit: saving failed: " << error << std::endl;
     return false;
@@ -56,7 +62,7 @@ bool Game::SaveGame(int slot) {
 }
 
 bool Game::LoadGame(int slot) {
-  if (world.floors.size() <= kFloorCount) return false;
+  if (world.floors.size() <= kFloorCount || userFiles.saveFolder.empty()) return false;
   return DecodeSave(ReadSaveFile(SaveSlotPath(userFiles.saveFolder, slot)));
 }
 

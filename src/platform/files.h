@@ -13,7 +13,8 @@ class FileLock {
  public:
   enum class Wait { UntilFree, No };
   // Locks the file at path, which is made (empty) when missing. With Wait::No a lock another
-  // program holds is a failure at once; nothing, with error saying why, on failure.
+  // program holds is a failure at once ("in use by another Quenlit"); nothing, with error
+  // giving the reason, on failure.
   static std::unique_ptr<FileLock> Take(const std::string& path, Wait wait, std::string& error);
   ~FileLock();
   FileLock(const FileLock&) = delete;

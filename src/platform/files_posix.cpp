@@ -65,7 +65,7 @@ void RemoveInterruptedSaves(const fs::path& target) {
 std::unique_ptr<FileLock> FileLock::Take(const std::string& path, Wait wait, std::string& error) {
   const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
   if (fd < 0) {
-    error = Reason(path + " cannot be opened to lock it");
+    error = std::strerror(errno);
     return nullptr;
   }
   const int operation = LOCK_EX | (wait == Wait::No ? LOCK_NB : 0);
@@ -74,8 +74,7 @@ std::unique_ptr<FileLock> FileLock::Take(const std::string& path, Wait wait, std
     locked = ::flock(fd, operation);
   } while (locked != 0 && errno == EINTR);
   if (locked != 0) {
-    error = errno == EWOULDBLOCK ? path + " is in use by another Quenlit"
-                                 : Reason(path + " cannot be locked");
+    error = errno == EWOULDBLOCK ? "in use by another Quenlit" : std::strerror(errno);
     ::close(fd);
     return nullptr;
   }
@@ -98,7 +97,10 @@ bool ReplaceFileAtomically(const std::string& path, const std::vector<uint8_t>& 
     }
   }
   const auto lock = FileLock::Take(path + ".lock", FileLock::Wait::UntilFree, error);
-  if (!lock) return false;
+  if (!lock) {
+    error = path + ".lock cannot be locked: " + error;
+    return false;
+  }
   RemoveInterruptedSaves(target);
 
   // A name no other file has: mkostemps creates it exclusively, and never through a link.

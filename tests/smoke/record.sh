@@ -61,4 +61,14 @@ grep -q "is over" "$out/stderr.txt" || fail "the replay in the window did not en
 close_game "after the replay"
 "$same" session.sim stdout.txt || fail "the replay in the window ended elsewhere than the session"
 echo "record: the window replayed the session to the state it ended in"
+
+# A recording that cannot be written stops with a message naming the file and its cause, and
+# the game, played on, ends with a failure when closed.
+start_game --record /dev/full
+await_map
+press Up
+close_game "after a recording that could not be written" 1
+grep -q "the recording /dev/full stopped, it cannot be written: No space left on device" \
+  "$out/stderr.txt" || fail "the failed recording was not reported"
+echo "record: a recording that cannot be written is reported and the game fails"
 echo "record: passed"

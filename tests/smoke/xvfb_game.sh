@@ -74,7 +74,8 @@ answer_box() {
   fail "Return did not close the \"$1\" box"
 }
 
-# Closes the window as its close button does and expects the game to end with exit code 0.
+# Closes the window as its close button does and expects the game to end with exit code 0, or
+# with the code given after the description.
 close_game() {
   "$closer" "$window"
   for _ in $(seq 100); do
@@ -85,7 +86,7 @@ close_game() {
   local status=0
   wait "$game_pid" || status=$?
   game_pid=""
-  [ "$status" -eq 0 ] || fail "the game ended with exit code $status when closed $1"
+  [ "$status" -eq "${2:-0}" ] || fail "the game ended with exit code $status when closed $1"
 }
 
 shot() { import -window "$window" "$out/$1.png"; }

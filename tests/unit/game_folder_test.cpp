@@ -65,11 +65,15 @@ TEST(GameFolder, AFolderThatCannotBeWrittenDoesNotKeepThePlayersFiles) {
 
 using Variables = std::map<std::string, std::string>;
 
-UserFiles Choose(bool inGameFolder, const Variables& variables) {
-  return ChooseUserFiles(inGameFolder, [&variables](const char* name) -> const char* {
-    const auto found = variables.find(name);
-    return found == variables.end() ? nullptr : found->second.c_str();
-  });
+UserFiles Choose(bool inGameFolder, const Variables& variables,
+                 const std::optional<fs::path>& accountHome = std::nullopt) {
+  return ChooseUserFiles(
+      inGameFolder,
+      [&variables](const char* name) -> const char* {
+        const auto found = variables.find(name);
+        return found == variables.end() ? nullptr : found->second.c_str();
+      },
+      accountHome);
 }
 
 TEST(UserFiles, ThePlayersFilesFollowTheBaseFolders) {
@@ -83,6 +87,7 @@ TEST(UserFiles, ThePlayersFilesFollowTheBaseFolders) {
     Variables variables;
     std::string configFile;
     std::string saveFolder;
+    std::optional<fs::path> accountHome = std::nullopt;
   } cases[] = {
       {"a game folder that keeps them", true, {{"HOME", home}}, "./config.ini", "./sav"},
       {"defaults under the home folder",
@@ -107,12 +112,52 @@ TEST(UserFiles, ThePlayersFilesFollowTheBaseFolders) {
        {{"HOME", home}, {"XDG_CONFIG_HOME", home + "/empty"}},
        "./config.ini",
        home + "/.local/share/quenlit/sav"},
-      {"no home at all: only the game folder is left", false, {}, "./config.ini", "./sav"},
+      {"no HOME: the account's home folder",
+       false,
+       {},
+       home + "/.config/quenlit/config.ini",
+       home + "/.local/share/quenlit/sav",
+       home},
+      {"a relative HOME: the account's home folder",
+       false,
+       {{"HOME", "relative/home"}},
+       home + "/.config/quenlit/config.ini",
+       home + "/.local/share/quenlit/sav",
+       home},
+      // Never the install folder, which is not the player's to write in.
+      {"no home at all: saves are kept nowhere", false, {}, "./config.ini", ""},
   };
   for (const auto& c : cases) {
-    const UserFiles files = Choose(c.inGameFolder, c.variables);
+    const UserFiles files = Choose(c.inGameFolder, c.variables, c.accountHome);
     EXPECT_EQ(files.configFile, c.configFile) << c.what;
     EXPECT_EQ(files.saveFolder, c.saveFolder) << c.what;
+  }
+}
+
+TEST(UserFiles, TheLogOfFailedStartsIsThePlayersWhereverTheGameKeepsTheRest) {
+  const struct {
+    const char* what;
+    Variables variables;
+    std::optional<fs::path> accountHome;
+    std::string logFile;
+  } cases[] = {
+      {"under the home folder",
+       {{"HOME", "/home/p"}},
+       std::nullopt,
+       "/home/p/.local/state/quenlit/quenlit.log"},
+      {"the state base folder set",
+       {{"HOME", "/home/p"}, {"XDG_STATE_HOME", "/state"}},
+       std::nullopt,
+       "/state/quenlit/quenlit.log"},
+      {"no HOME: the account's", {}, "/home/a", "/home/a/.local/state/quenlit/quenlit.log"},
+      {"no home at all: no log", {}, std::nullopt, ""},
+  };
+  for (const auto& c : cases) {
+    const auto environment = [&c](const char* name) -> const char* {
+      const auto found = c.variables.find(name);
+      return found == c.variables.end() ? nullptr : found->second.c_str();
+    };
+    EXPECT_EQ(ChooseLogFile(environment, c.accountHome), c.logFile) << c.what;
   }
 }
 

@@ -304,6 +304,16 @@ TEST_F(SaveGameTest, SavesGoToThePlayersFolderWhenTheGameSetsOne) {
   EXPECT_EQ(loaded.hero.hp, 333);
 }
 
+// A player without any home folder has nowhere to keep saves: never the game's own folder.
+TEST_F(SaveGameTest, WithNoSaveFolderAtAllSavingSaysSoAndLoadingFindsNothing) {
+  World world;
+  world.game.userFiles.saveFolder = "";
+  world.Press('S');
+  EXPECT_EQ(world.game.messageText, "保存游戏失败：无法写入存档");
+  EXPECT_FALSE(world.game.LoadGame(1));
+  EXPECT_TRUE(fs::is_empty(folder_)) << "nothing written anywhere";
+}
+
 TEST_F(SaveGameTest, WithNowhereToWriteSavingSaysSoAndChangesNothing) {
   std::ofstream("not-a-folder") << "a file where the save folder should be";
   World world;

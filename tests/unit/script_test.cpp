@@ -77,6 +77,16 @@ TEST(Script, RefusesDamagedAndUnknownLines) {
     EXPECT_FALSE(ParseScriptLine(line)) << line;
   }
   EXPECT_EQ(ScriptLineError(3, "jump"), "line 3: cannot understand \"jump\"");
+  // A damaged line is quoted short and harmless.
+  const struct {
+    std::string line, shown;
+  } quoted[] = {
+      {"\x1b[2Jwipe\tout", "\\x1B[2Jwipe\\x09out"},
+      {std::string(10'000'000, 'z'), std::string(80, 'z') + "..."},
+      {std::string(79, 'a') + "塔", std::string(79, 'a') + "..."},  // not cut inside 塔
+      {std::string(80, 'a'), std::string(80, 'a')},
+  };
+  for (const auto& q : quoted) EXPECT_EQ(ShownLine(q.line), q.shown) << q.shown;
 }
 
 TEST(Script, KeyNamesReadBackAsTheirKeys) {
@@ -217,6 +227,36 @@ TEST(ScriptedSession, ARecordingStartsWithItsSeedOnceTheGameHasLoaded) {
             std::string::npos)
       << text;
   EXPECT_NE(text.find("\"row\":11,"), std::string::npos) << "the state it ended in: " << text;
+  EXPECT_EQ(text.substr(text.size() - 5), "dump\n");
+}
+
+TEST(ScriptedSession, ARecordingThatCannotBeWrittenStopsAndSaysWhyOnce) {
+  Session s;
+  std::string error;
+  ASSERT_TRUE(s.session.Record("/dev/full", 42, error)) << error;
+  s.session.Tick(true, 1000);
+  s.world.game.HandleInput(vk::kKeyDown, vk::kUp);
+  s.session.Pressed(vk::kKeyDown, vk::kUp, 1250);
+  s.session.End(2000);
+  EXPECT_TRUE(s.session.RecordingFailed());
+  EXPECT_EQ(s.errors.str(),
+            "quenlit: the recording /dev/full stopped, it cannot be written: No space left on "
+            "device\n");
+}
+
+TEST(ScriptedSession, ASecondGameCannotRecordOverTheFirstOnesRecording) {
+  test::WorkingFolder folder;
+  Session first, second;
+  std::string error;
+  ASSERT_TRUE(first.session.Record("session.sim", 42, error)) << error;
+  first.session.Tick(true, 1000);
+  EXPECT_FALSE(second.session.Record("session.sim", 7, error));
+  EXPECT_EQ(error, "cannot write the recording session.sim: in use by another Quenlit");
+  first.session.End(2000);
+  EXPECT_FALSE(first.session.RecordingFailed());
+  std::ifstream in(folder.Path() / "session.sim");
+  const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  EXPECT_NE(text.find("seed 42\n"), std::string::npos) << text;
   EXPECT_EQ(text.substr(text.size() - 5), "dump\n");
 }
 

@@ -25,13 +25,16 @@ std::string ReadAll(const std::filesystem::path& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// Runs the game without a display, with the working folder as its working directory.
+// Runs the game without a display, with the working folder as its working directory and the
+// player's log of failures in its "state" folder.
 Outcome RunGame(const test::WorkingFolder& folder, const std::string& arguments = "") {
   const auto output = folder.Path() / "stdout.txt";
   const auto errors = folder.Path() / "stderr.txt";
-  const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY SDL_AUDIODRIVER=dummy '" +
-                              std::string(QUENLIT_GAME_DIR) + "/quenlit' " + arguments +
-                              " </dev/null >'" + output.string() + "' 2>'" + errors.string() + "'";
+  const std::string command =
+      "env -u DISPLAY -u WAYLAND_DISPLAY SDL_AUDIODRIVER=dummy "
+      "XDG_STATE_HOME='" +
+      (folder.Path() / "state").string() + "' '" + std::string(QUENLIT_GAME_DIR) + "/quenlit' " +
+      arguments + " </dev/null >'" + output.string() + "' 2>'" + errors.string() + "'";
   const int status = std::system(command.c_str());
   Outcome outcome;
   outcome.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -50,6 +53,11 @@ TEST(Program, WithoutConfigurationItSaysSoAndEndsWithOne) {
   const Outcome outcome = RunGame(folder, RootOf(folder));
   EXPECT_EQ(outcome.exitCode, 1);
   EXPECT_NE(outcome.errors.find("ERROR: 找不到配置文件\n"), std::string::npos) << outcome.errors;
+  // Told in the player's log as well, for a game started without a terminal.
+  const std::string logged = ReadAll(folder.Path() / "state/quenlit/quenlit.log");
+  EXPECT_NE(logged.find("quenlit: config.ini: missing or unreadable\nERROR: 找不到配置文件\n"),
+            std::string::npos)
+      << logged;
 }
 
 TEST(Program, AGameFolderThatIsNotThereIsNamed) {
@@ -125,6 +133,8 @@ TEST(Program, AScriptOrARecordingThatCannotBeHadIsNamed) {
       {"--replay unknown_key.sim", 2,
        "quenlit: " + (folder.Path() / "unknown_key.sim").string() +
            ": line 2: cannot understand \"key Space\"\n"},
+      {"--replay .", 2,
+       "quenlit: cannot read the script " + (folder.Path() / ".").string() + ": it is a folder\n"},
       {"--replay missing.sim", 2,
        "quenlit: cannot read the script " + (folder.Path() / "missing.sim").string() +
            ": No such file or directory\n"},
