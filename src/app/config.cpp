@@ -1,5 +1,6 @@
 #include "app/config.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -13,8 +14,17 @@ namespace quenlit {
 
 bool ReadConfig(Game& game) {
   const std::string& path = game.userFiles.configFile;
-  if (!std::ifstream(ResolveGamePath(path))) {
-    const std::string shown = path.rfind("./", 0) == 0 ? path.substr(2) : path;
+  const std::string shown = path.rfind("./", 0) == 0 ? path.substr(2) : path;
+  const std::string resolved = ResolveGamePath(path);
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(resolved, error);
+  if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+    std::cerr << "quenlit: " << shown << ": not a regular file (a folder or a device); the "
+              << "default settings apply" << std::endl;
+    ApplyConfig(IniFile(), game);
+    return true;
+  }
+  if (!std::ifstream(resolved)) {
     std::cerr << "quenlit: " << shown << ": missing or unreadable" << std::endl;
     FatalError(game.shell, "找不到配置文件", true);
   }
@@ -27,8 +37,15 @@ void ApplyConfig(const IniFile& ini, Game& game) {
     return ini.GetInt(section, key, fallback) != 0 ? 1 : 0;
   };
   // The size comes from "Resolution14"; the full-screen switch sits in "Resolution".
-  game.settings.windowWidth = ini.GetInt("Resolution14", "Width", 1366);
-  game.settings.windowHeight = ini.GetInt("Resolution14", "Height", 768);
+  const auto size = [&](const char* key, int32_t fallback) {
+    const int32_t value = ini.GetInt("Resolution14", key, fallback);
+    if (value > 0) return value;
+    std::cerr << "config.ini: [Resolution14] " << key << "=" << value << " is not a size; using "
+              << fallback << std::endl;
+    return fallback;
+  };
+  game.settings.windowWidth = size("Width", 1366);
+  game.settings.windowHeight = size("Height", 768);
   game.settings.fullScreen = flag("Resolution", "FullScreen", 0);
   game.settings.hardwareAcceleration = flag("Video", "HardWareAcceleration", 1);
   game.settings.verticalSync = flag("Video", "VerticalSync", 1);

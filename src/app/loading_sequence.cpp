@@ -13,6 +13,7 @@
 #include "data/monster_loader.h"
 #include "data/paths.h"
 #include "game/game.h"
+#include "platform/audio.h"
 #include "ui/screens.h"
 
 namespace quenlit {
@@ -191,8 +192,16 @@ void LoadingSequence::ReportPictures(const ImageRegistry& images,
 void LoadingSequence::ReportSounds() {
   if (!FolderPresent("wav", "the game is silent")) return;
   for (const catalogue::SoundEntry& entry : catalogue::Sounds()) {
-    if (bundle_.sounds.buffers[entry.file].size != 0) continue;
+    const DSound::SOUND_LOADBUFF& loaded = bundle_.sounds.buffers[entry.file];
     const std::string path = "wav/" + entry.file;
+    if (loaded.size != 0 && !platform::IsPlayable(loaded.format)) {
+      const platform::WaveFormat& f = loaded.format;
+      Report(path, "in a format the game cannot play (" + std::to_string(f.channels) +
+                       " channels, " + std::to_string(f.samplesPerSecond) + " samples a second, " +
+                       std::to_string(f.bitsPerSample) + " bits, format " +
+                       std::to_string(f.formatTag) + "); it stays silent");
+    }
+    if (loaded.size != 0) continue;
     std::error_code ignored;
     Report(path, std::filesystem::exists(ResolveGamePath(path), ignored)
                      ? "damaged (not a WAVE sound); it stays silent"

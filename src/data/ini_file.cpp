@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -26,10 +27,16 @@ std::string Trim(const std::string& text) {
 }  // namespace
 
 IniFile IniFile::Load(const std::string& path) {
-  std::ifstream in(ResolveGamePath(path), std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return Parse(text.str());
+  // A folder or a device (a link to /dev/zero) is no initialisation file, and reading one
+  // could take the whole memory.
+  const std::string resolved = ResolveGamePath(path);
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(resolved, error)) return IniFile();
+  std::ifstream in(resolved, std::ios::binary);
+  std::string text(kLargestFile, '\0');
+  in.read(text.data(), static_cast<std::streamsize>(text.size()));
+  text.resize(static_cast<size_t>(in.gcount()));
+  return Parse(text);
 }
 
 IniFile IniFile::Parse(const std::string& text) {

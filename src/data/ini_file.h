@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <string>
@@ -11,8 +12,10 @@ namespace quenlit {
 // section or key wins; lines starting with ';' are comments.
 class IniFile {
  public:
-  // Reads the file; a missing file reads as empty (every lookup gives its default).
+  // Reads the file's first kLargestFile bytes; a missing file, or one that is not a regular
+  // file, reads as empty (every lookup gives its default).
   static IniFile Load(const std::string& path);
+  static constexpr size_t kLargestFile = 1 << 20;
   static IniFile Parse(const std::string& text);
 
   // Whether the file has the section, whatever its case.

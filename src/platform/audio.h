@@ -15,6 +15,10 @@ struct WaveFormat {
   uint16_t extraSize = 0;
 };
 
+// Whether the game plays sounds of this format: 8, 16 or 32-bit integer or 32-bit float
+// samples, one to eight channels, 1,000 to 384,000 samples a second.
+bool IsPlayable(const WaveFormat& format);
+
 // One-shot voices on the sound output. A voice plays its bytes once, in their own format.
 class AudioDevice {
  public:

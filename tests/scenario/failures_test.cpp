@@ -19,15 +19,38 @@ size_t Count(const std::string& text, const std::string& line) {
   return count;
 }
 
+// A WAVE file with the format and a second of silence as its data.
+std::string Wave(uint16_t channels, uint32_t rate, uint16_t bits) {
+  std::string bytes = "RIFF....WAVEfmt ";
+  const auto put = [&](uint32_t value, int size) {
+    for (int i = 0; i < size; ++i) bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
+  };
+  const uint32_t frame = channels * bits / 8u;
+  put(16, 4);
+  put(1, 2);
+  put(channels, 2);
+  put(rate, 4);
+  put(rate * frame, 4);
+  put(frame, 2);
+  put(bits, 2);
+  bytes += "data";
+  put(frame * 100, 4);
+  bytes.append(frame * 100, '\0');
+  return bytes;
+}
+
 TEST(Failures, MissingOrDamagedPicturesAndSoundsAreNamedOnceAndTheGameGoesOn) {
   GameFolder folder;
   folder.Write();
   const fs::path root = folder.Path();
   fs::copy(kGameDir / "Images", root / "Images", fs::copy_options::recursive);
   fs::copy(kGameDir / "wav", root / "wav", fs::copy_options::recursive);
+  fs::copy(kGameDir / "Fonts", root / "Fonts", fs::copy_options::recursive);
   fs::remove(root / "Images" / "Image 12.png");
   folder.WriteFile("Images/Image 70.png", "not a picture");
   folder.WriteFile("wav/Sound 564.wav", "RIFF");
+  folder.WriteFile("wav/Sound 1350.wav", Wave(2, 44100, 24));
+  folder.WriteFile("wav/Sound 1375.wav", Wave(9, 44100, 16));
   const SimRun run = folder.Run("key Up\ndump\n");
   ASSERT_EQ(run.exitCode, 0) << run.stderrText;
   EXPECT_EQ(run.dumps.at(0)["screen"].text, "Map");
@@ -35,20 +58,31 @@ TEST(Failures, MissingOrDamagedPicturesAndSoundsAreNamedOnceAndTheGameGoesOn) {
                            "quenlit: Images/Image 70.png: damaged (not a PNG picture); it is "
                            "left out\n",
                            "quenlit: wav/Sound 564.wav: damaged (not a WAVE sound); it stays "
+                           "silent\n",
+                           "quenlit: wav/Sound 1350.wav: in a format the game cannot play (2 "
+                           "channels, 44100 samples a second, 24 bits, format 1); it stays "
+                           "silent\n",
+                           "quenlit: wav/Sound 1375.wav: in a format the game cannot play (9 "
+                           "channels, 44100 samples a second, 16 bits, format 1); it stays "
                            "silent\n"}) {
     EXPECT_EQ(Count(run.stderrText, line), 1u) << line << run.stderrText;
   }
-  EXPECT_EQ(Count(run.stderrText, "quenlit: "), 3u) << run.stderrText;
+  EXPECT_EQ(Count(run.stderrText, "quenlit: "), 5u) << run.stderrText;
 }
 
-TEST(Failures, AFolderWithoutPicturesOrSoundsSaysSoOnce) {
+TEST(Failures, AFolderWithoutFontsPicturesOrSoundsSaysSoOnce) {
   GameFolder folder;
   folder.Write();
   const SimRun run = folder.Run("dump\n");
   ASSERT_EQ(run.exitCode, 0) << run.stderrText;
   EXPECT_EQ(run.stderrText,
+            "quenlit: Fonts/: missing; the system's fonts stand in\n"
             "quenlit: Images/: missing; no picture is shown\n"
             "quenlit: wav/: missing; the game is silent\n");
+  folder.WriteFile("Fonts/fonts.txt", "宋体\tgone.ttf\n");
+  EXPECT_EQ(folder.Run("dump\n").stderrText.find("quenlit: Fonts/: holds no font file; the "
+                                                 "system's fonts stand in\n"),
+            0u);
 }
 
 TEST(Failures, AWindowTooLargeForAPictureFailsTheShotWithItsCause) {

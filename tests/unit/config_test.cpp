@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "temp_folder.h"
 #include "world.h"
 
@@ -65,7 +67,13 @@ INSTANTIATE_TEST_SUITE_P(
         // The size lives in "Resolution14"; under "Resolution" it is not the window's size.
         ConfigCase{"SizeInTheWrongSectionIsIgnored", "[Resolution]\nWidth=800\nHeight=600\n",
                    kDefaults},
-        ConfigCase{"FlagInTheWrongSectionIsIgnored", "[Video]\nFullScreen=1\n", kDefaults}),
+        ConfigCase{"FlagInTheWrongSectionIsIgnored", "[Video]\nFullScreen=1\n", kDefaults},
+        // A window of no size cannot be played in.
+        ConfigCase{"SizesOfZeroOrLessTakeTheDefaults", "[Resolution14]\nWidth=0\nHeight=-5\n",
+                   kDefaults},
+        ConfigCase{"OneSizeOfZeroKeepsTheOther",
+                   "[Resolution14]\nWidth=800\nHeight=0\n",
+                   {800, 768, 0, 1, 1, 1, 3}}),
     [](const testing::TestParamInfo<ConfigCase>& info) { return info.param.name; });
 
 TEST(Config, SceneScaleIsOneUnlessFitIsAskedFor) {
@@ -109,6 +117,38 @@ TEST(Config, MissingFileEndsTheGameWithItsMessage) {
   ASSERT_EQ(world.shell.messages.size(), 1u);
   EXPECT_EQ(world.shell.messages[0].first, "ERROR");
   EXPECT_EQ(world.shell.messages[0].second, "找不到配置文件");
+}
+
+TEST(Config, ANonPositiveSizeIsNamedOnStderr) {
+  test::WorkingFolder folder;
+  folder.Write("config.ini", "[Resolution14]\nWidth=-3\n");
+  test::World world;
+  testing::internal::CaptureStderr();
+  ReadConfig(world.game);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            "config.ini: [Resolution14] Width=-3 is not a size; using 1366\n");
+}
+
+// A folder, or a link to a device that never ends, in the configuration's place: the game
+// starts with the defaults and says why, rather than reading for ever.
+TEST(Config, AConfigurationThatIsNotARegularFileGivesTheDefaults) {
+  for (const bool device : {false, true}) {
+    test::WorkingFolder folder;
+    if (device) {
+      std::filesystem::create_symlink("/dev/zero", "config.ini");
+    } else {
+      std::filesystem::create_directory("config.ini");
+    }
+    test::World world;
+    world.game.settings.windowWidth = 5;
+    testing::internal::CaptureStderr();
+    ASSERT_TRUE(ReadConfig(world.game));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "quenlit: config.ini: not a regular file (a folder or a device); the default "
+              "settings apply\n");
+    EXPECT_EQ(world.game.settings.windowWidth, 1366) << device;
+    EXPECT_TRUE(world.shell.messages.empty());
+  }
 }
 
 TEST(Config, FpsZeroStopsTheSpriteAnimation) {

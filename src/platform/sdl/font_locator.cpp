@@ -21,8 +21,19 @@ FontLocator::FontLocator(std::string folder, std::map<std::string, std::string> 
     : folder_(std::move(folder)), standIns_(std::move(standIns)) {}
 
 void FontLocator::RegisterFolder() const {
+  namespace fs = std::filesystem;
+  const std::string shown = fs::path(folder_).lexically_normal().string() + "/";
   std::error_code error;
-  if (!std::filesystem::is_directory(folder_, error)) return;
+  if (!fs::is_directory(folder_, error)) {
+    std::cerr << "quenlit: " << shown << ": missing; the system's fonts stand in" << std::endl;
+    return;
+  }
+  bool anyFont = false;
+  for (const auto& entry : fs::directory_iterator(folder_, error))
+    anyFont = anyFont || IsFontFile(entry.path());
+  if (!anyFont)
+    std::cerr << "quenlit: " << shown << ": holds no font file; the system's fonts stand in"
+              << std::endl;
   RegisterFontFolder(folder_);
 }
 

@@ -31,7 +31,8 @@ class FontLocator {
   // folder: the game's font folder; standIns: game family -> installed family to look for.
   FontLocator(std::string folder, std::map<std::string, std::string> standIns);
 
-  // Makes the folder's fonts known to the system's font lookup for this process only.
+  // Makes the folder's fonts known to the system's font lookup for this process only. A
+  // missing folder, or one without a font file, is said once on stderr.
   void RegisterFolder() const;
   FontFace Resolve(const std::string& family);
   // The CJK sans that fills in for missing families and missing glyphs.

@@ -8,11 +8,6 @@ namespace {
 
 constexpr uint16_t kPcm = 1, kFloat = 3, kExtensible = 0xFFFE;
 
-// The rates a sound may have. Far below a thousand samples a second no sound is real, and
-// converting one to the output's rate would multiply it: a damaged header saying one sample
-// a second made a 5 KB file ask for gigabytes.
-constexpr uint32_t kSlowestRate = 1000, kFastestRate = 384000;
-
 }  // namespace
 
 std::optional<SDL_AudioFormat> SdlSampleFormat(const WaveFormat& format) {
@@ -27,10 +22,7 @@ std::optional<SDL_AudioFormat> SdlSampleFormat(const WaveFormat& format) {
 std::vector<float> ConvertToOutput(const WaveFormat& format, const uint8_t* data, uint32_t size,
                                    int channels, int rate) {
   const auto sampleFormat = SdlSampleFormat(format);
-  if (!sampleFormat || format.channels == 0 || format.channels > 8 ||
-      format.samplesPerSecond < kSlowestRate || format.samplesPerSecond > kFastestRate) {
-    return {};
-  }
+  if (!sampleFormat || !IsPlayable(format)) return {};
   const uint32_t frameBytes = format.channels * (format.bitsPerSample / 8u);
   const uint32_t whole = size - size % frameBytes;  // a torn last frame is left out
   if (whole == 0) return {};
