@@ -21,4 +21,5 @@ fi
 # The figures compare with the desktop's loading, timed by its benchmark.
 cmake --build build -j"$(nproc)" --target quenlit-bench-load >/dev/null
 bash scripts/web-figures.sh
-QUENLIT_WEB_DIR=build-web node --test tests/web/
+# One browser at a time: each test file starts its own.
+QUENLIT_WEB_DIR=build-web node --test --test-concurrency=1 tests/web/

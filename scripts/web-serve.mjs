@@ -1,8 +1,11 @@
 // Serves a built page folder on this machine only, on a port the system picks.
 //   node scripts/web-serve.mjs build-web     prints the address and serves until stopped
-// The browser test imports serve() to do the same for its own run.
+// The browser test imports serve() to do the same for its own run. As a static host does, it
+// answers a request whose ETag still matches with 304, so the page's offline copy revalidates
+// cheaply.
 import { createServer } from 'node:http';
 import { readFile } from 'node:fs/promises';
+import { createHash } from 'node:crypto';
 import { extname, join, normalize, resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';
 
@@ -11,6 +14,8 @@ const types = {
   '.js': 'text/javascript',
   '.wasm': 'application/wasm',
   '.data': 'application/octet-stream',
+  '.png': 'image/png',
+  '.webmanifest': 'application/manifest+json',
 };
 
 export function serve(folder) {
@@ -24,11 +29,18 @@ export function serve(folder) {
     }
     try {
       const body = await readFile(file);
-      response.writeHead(200, {
+      const etag = `"${createHash('sha1').update(body).digest('hex')}"`;
+      const headers = {
         'Content-Type': types[extname(file)] ?? 'application/octet-stream',
         'Cache-Control': 'no-cache',
-      });
-      response.end(body);
+        ETag: etag,
+      };
+      if (request.headers['if-none-match'] === etag) {
+        response.writeHead(304, headers).end();
+        return;
+      }
+      response.writeHead(200, headers);
+      response.end(request.method === 'HEAD' ? undefined : body);
     } catch {
       response.writeHead(404).end();
     }
@@ -36,7 +48,13 @@ export function serve(folder) {
   return new Promise((done, failed) => {
     server.once('error', failed);
     server.listen(0, '127.0.0.1', () => {
-      done({ url: `http://127.0.0.1:${server.address().port}/`, close: () => server.close() });
+      done({
+        url: `http://127.0.0.1:${server.address().port}/`,
+        close: () => {
+          server.closeAllConnections();
+          server.close();
+        },
+      });
     });
   });
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds Quenlit for the browser into build-web/: quenlit.html, quenlit.js, quenlit.wasm and
-# quenlit.data, the packed game folder.
+# Builds Quenlit for the browser into build-web/: the page quenlit.html, the program quenlit.js
+# and quenlit.wasm, the packed game folder quenlit.data, and what lets the page be installed and
+# played offline (quenlit-sw.js, quenlit.webmanifest, the icons).
 #
 #   scripts/web.sh           install what is missing (Debian packages), build the libraries
 #                            once, build the game folder on the desktop, then the page
@@ -32,7 +33,7 @@ as_root() {
 }
 
 # --- Debian packages: the compiler, and the sources of the libraries ---
-packages=(emscripten nodejs dpkg-dev cmake make)
+packages=(emscripten nodejs dpkg-dev cmake make optipng)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -60,15 +61,15 @@ export EM_CACHE="$cache/emcache" EM_FROZEN_CACHE=""
 # --- The libraries, from Debian's sources (skipped when already built) ---
 bash scripts/web-libs.sh "$cache"
 
-# --- The desktop build: the game folder's pictures, sounds, fonts and data ---
+# --- The desktop build: the game folder's pictures, sounds, data and the page's fonts ---
 bash scripts/deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$(nproc)" --target game_assets reward_png tower_data
+cmake --build build -j"$(nproc)" --target game_assets reward_png tower_data page_fonts
 
 # --- The page ---
 emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release \
   -DQUENLIT_WEB_PREFIX="$cache/prefix" -DQUENLIT_NATIVE_BUILD="$root/build" >/dev/null
-cmake --build build-web -j"$(nproc)" --target quenlit
+cmake --build build-web -j"$(nproc)" --target page
 echo "web: built build-web/quenlit.html" >&2
 
 if [ -n "$serve" ]; then

@@ -2,6 +2,10 @@
 // file system at /game, the saves live in the browser's IndexedDB, the canvas is the window,
 // and the browser's animation callback is the main loop. There are no threads: each frame
 // runs a few steps of the loading sequence before it draws the loading screen.
+//
+// A save is kept only once the browser's database has committed it. Until then the game's
+// notice says the save is under way and the keys wait, so that the player reads how it ended:
+// "保存游戏成功", or the game's failure notice when the browser did not keep it.
 #include <SDL.h>
 #include <emscripten.h>
 #include <unistd.h>
@@ -17,12 +21,14 @@
 #include "app/fatal.h"
 #include "app/game_fonts.h"
 #include "app/loading_sequence.h"
+#include "app/scene_canvas.h"
 #include "app/window_parts.h"
 #include "game/game.h"
-#include "platform/sdl/sdl_shell.h"
+#include "game/save_notices.h"
 #include "platform/system_clock.h"
 #include "platform/web/deferred_audio.h"
 #include "platform/web/main_loop.h"
+#include "platform/web/page_shell.h"
 #include "platform/web/persistent_folder.h"
 
 namespace quenlit {
@@ -30,6 +36,8 @@ namespace {
 
 // Where the page's data package puts the game folder.
 constexpr char kGameFolder[] = "/game";
+// The notice while the browser stores a save.
+constexpr char kSavingNotice[] = "正在保存游戏……";
 
 struct WindowCloser {
   void operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
@@ -61,21 +69,29 @@ class WebProgram {
     return numbers + (R"("message":")" + message + "\"}");
   }
 
+  // The page is being hidden or closed: the keys it took are played at once, and a save among
+  // them is on its way to the browser's storage before the page goes.
+  void Flush() {
+    if (loading_ && loading_->Finished()) TakeKeys();
+  }
+
  private:
   void Start() {
     game_.assets.resources = EmbeddedGameResources();
     ReadConfig(game_);  // ends the program itself when "./config.ini" is missing
-    // The page scales the canvas to fit; full screen is the browser's own business.
+    // The page sizes the canvas, and the window follows it at the screen's own pixel density;
+    // full screen is the page's business.
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) {
       window_.reset(SDL_CreateWindow("Quenlit", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
-                                     game_.settings.windowWidth, game_.settings.windowHeight, 0));
+                                     game_.settings.windowWidth, game_.settings.windowHeight,
+                                     SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI));
     }
     if (!window_) {
       std::cerr << "quenlit: " << SDL_GetError() << std::endl;
       FatalError(shell_, "创建窗口失败", true);
     }
-    shell_.SetWindow(window_.get());
     canvas_ = OpenGameCanvas(window_.get(), game_, fonts_, textFailure_);
+    if (canvas_) ConfigureCanvas(game_, *canvas_);
     sound_.SetDevice(&audio_);
     saves_ = std::make_unique<platform::web::PersistentFolder>("sav");
   }
@@ -86,7 +102,6 @@ class WebProgram {
   void LoadSomeSteps() {
     if (!loading_) {
       if (!saves_->Ready()) return;
-      saves_->Sync();
       loading_ = std::make_unique<LoadingSequence>(game_);
     }
     const auto start = std::chrono::steady_clock::now();
@@ -99,21 +114,46 @@ class WebProgram {
   // then a frame of the game.
   void Turn() {
     if (!loading_ || !loading_->Finished()) LoadSomeSteps();
+    TakeKeys();
+    game_.Frame(game_.UpdateClock());
+  }
+
+  // Plays the keys that came, one by one, until a save sets off to the browser's storage;
+  // while one is on its way the keys wait.
+  void TakeKeys() {
+    if (storing_ && !SaveStored()) return;
     SDL_Event event;
-    bool keys = false;
-    while (SDL_PollEvent(&event)) {
+    while (!storing_ && SDL_PollEvent(&event)) {
       if (event.type != SDL_KEYDOWN && event.type != SDL_KEYUP) continue;
       audio_.Unlock();
       DeliverKey(game_, event);
-      keys = true;
+      StartStoring();
     }
-    if (keys) saves_->Sync();
-    game_.Frame(game_.UpdateClock());
+  }
+
+  // Starts storing what a key changed in the save folder; the game's notice of a save waits
+  // for the storage's word.
+  void StartStoring() {
+    storing_ = saves_->Store();
+    if (storing_ && game_.messageText == kSavedNotice) game_.messageText = kSavingNotice;
+  }
+
+  // Whether the save on its way has ended; its notice then says how.
+  bool SaveStored() {
+    const auto outcome = saves_->OutcomeOf(storing_);
+    if (outcome == platform::web::PersistentFolder::Outcome::Pending) return false;
+    if (game_.messageText == kSavingNotice) {
+      game_.messageText = outcome == platform::web::PersistentFolder::Outcome::Stored
+                              ? kSavedNotice
+                              : kSaveFailedNotice;
+    }
+    storing_ = 0;
+    return true;
   }
 
   static constexpr std::chrono::milliseconds kFrameTime{16};
 
-  platform::SdlShell shell_;
+  platform::web::PageShell shell_;
   TextFailureNotice textFailure_{shell_};
   platform::SystemWallClock clock_;
   platform::FontLocator fonts_ = MakeGameFontLocator();
@@ -122,6 +162,7 @@ class WebProgram {
   platform::web::DeferredAudioDevice audio_;
   std::unique_ptr<platform::web::PersistentFolder> saves_;
   std::unique_ptr<LoadingSequence> loading_;
+  int storing_ = 0;  // the save on its way to the browser's storage
   Hero hero_;
   CD2DGraphics graphics_;
   DSound sound_;
@@ -137,6 +178,10 @@ extern "C" EMSCRIPTEN_KEEPALIVE const char* quenlit_state() {
   static std::string state;
   state = quenlit::thePage ? quenlit::thePage->State() : "{}";
   return state.c_str();
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE void quenlit_flush() {
+  if (quenlit::thePage) quenlit::thePage->Flush();
 }
 
 int main() {

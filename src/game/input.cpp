@@ -2,6 +2,7 @@
 #include "base/key_codes.h"
 #include "game/bounded.h"
 #include "game/game.h"
+#include "game/save_notices.h"
 #include "game/tiles.h"
 
 namespace quenlit {
@@ -50,7 +51,7 @@ bool Game::HandleInput(uint32_t message, uint32_t key) {
           break;
         case kE:
         case kS:
-          ShowMessage(SaveGame(1) ? "保存游戏成功" : "保存游戏失败：无法写入存档");
+          ShowMessage(SaveGame(1) ? kSavedNotice : kSaveFailedNotice);
           break;
         case kF:
           BuyDefence();

@@ -2,7 +2,8 @@
 // belongs to and clear of the other texts of that box: the speeches, the messages, the manual,
 // the status panel, the battle panels and the end screens. The texts and their places come
 // from the screens themselves (recorded as they are drawn); each is then drawn alone with the
-// real fonts to find where its ink falls.
+// real fonts to find where its ink falls. Each also keeps every glyph in the browser page's
+// fonts, which are cut down to the characters the game draws.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,6 +17,7 @@
 #include "data/ini_file.h"
 #include "data/monster_loader.h"
 #include "game/tiles.h"
+#include "page_glyphs.h"
 #include "platform/sdl/font_locator.h"
 #include "platform/sdl/software_canvas.h"
 #include "recording_canvas.h"
@@ -118,6 +120,14 @@ class TextFit : public testing::Test {
     }
   }
 
+  // Where the text's ink falls; the page's fonts must keep each of its glyphs.
+  Ink Measure(const DrawCall& text) {
+    EXPECT_EQ(pageGlyphs_.Lost(text.family, text.what), "")
+        << "the page's fonts lose these characters of \"" << text.what << "\" (" << text.family
+        << ")";
+    return meter_.Of(text);
+  }
+
   static std::string ReadAll(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -135,7 +145,7 @@ class TextFit : public testing::Test {
     std::vector<std::pair<const DrawCall*, Ink>> texts;
     for (size_t i = first + 1; i < calls.size(); ++i) {
       if (calls[i].kind != DrawCall::Kind::Text || calls[i].what.empty()) continue;
-      const Ink ink = meter_.Of(calls[i]);
+      const Ink ink = Measure(calls[i]);
       EXPECT_FALSE(ink.Empty()) << what << ": \"" << calls[i].what << "\" draws nothing";
       EXPECT_TRUE(ink.Inside(box)) << what << ": \"" << calls[i].what << "\" (" << calls[i].family
                                    << " " << calls[i].size << ") leaves its box, " << Describe(ink);
@@ -155,6 +165,7 @@ class TextFit : public testing::Test {
   WorkingFolder folder_;
   UiWorld world_;
   InkMeter meter_;
+  PageGlyphs pageGlyphs_{(fs::path(QUENLIT_GAME_DIR) / "Fonts").string(), QUENLIT_PAGE_FONTS_DIR};
 };
 
 TEST_F(TextFit, EverySpeechWithItsSpeakerInsideTheSpeechBoxAndClearOfEnter) {
@@ -313,7 +324,7 @@ TEST_F(TextFit, TheEndScreensInsideTheScreen) {
   world_.Draw(2);
   const DrawCall* congratulation = world_.Find("恭喜你 你赢了~");
   ASSERT_NE(congratulation, nullptr);
-  EXPECT_TRUE(meter_.Of(*congratulation).Inside({0, 0, 981, 621}));
+  EXPECT_TRUE(Measure(*congratulation).Inside({0, 0, 981, 621}));
   for (float at : {0.5f, 4.0f, 8.5f}) {
     world_.game.screen = GameScreen::GameOver;
     world_.game.displays.gameOverShown = true;
@@ -321,7 +332,7 @@ TEST_F(TextFit, TheEndScreensInsideTheScreen) {
     world_.Draw(10 + at);
     const DrawCall* over = world_.Find("Game Over~");
     ASSERT_NE(over, nullptr) << at;
-    const Ink ink = meter_.Of(*over);
+    const Ink ink = Measure(*over);
     EXPECT_TRUE(ink.Inside({0, 0, 981, 621})) << at << ": " << Describe(ink);
   }
 }

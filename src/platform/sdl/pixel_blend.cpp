@@ -169,7 +169,7 @@ BlendSteps WidestBlendSteps() {
 }
 
 void BlendRow(const uint32_t* source, uint32_t* frame, int count, const Blend& blend,
-              BlendSteps steps) {
+              [[maybe_unused]] BlendSteps steps) {
   if (blend.opaque && blend.opacity == 255)
     return CopyRow(source, frame, count, blend.frameHasAlpha);
   int done = 0;

@@ -1,0 +1,274 @@
+// The save folder's copy in IndexedDB (see persistent_folder.h), in the layout of emscripten's
+// IDBFS, which kept it before: a database named after the folder's absolute path, version 21,
+// whose store "FILE_DATA" maps each file's path to its time, mode and bytes. Saves that IDBFS
+// stored load as they are.
+//
+// The state lives in Module.quenlitStorage, where the page and its tests read it:
+//   ready    the stored copy is read back (or the browser keeps nothing)
+//   kept     the browser keeps the folder
+//   pending  how many writes wait for the database
+mergeInto(LibraryManager.library, {
+  $QuenlitStorage__deps: ['$FS'],
+  $QuenlitStorage: {
+    kDatabaseVersion: 21,
+    kStore: 'FILE_DATA',
+    // Opening the database or committing a write that takes longer than this never ends
+    // (a browser can leave both hanging without a word): it is given up.
+    kPatienceMs: 8000,
+
+    folder: '',
+    db: null,
+    // Each file's bytes as last sent to the database, and as the database last confirmed.
+    sent: {},
+    stored: {},
+    outcomes: {},
+    nextWrite: 1,
+
+    state: function() {
+      if (!Module.quenlitStorage) Module.quenlitStorage = {ready: false, kept: false, pending: 0};
+      return Module.quenlitStorage;
+    },
+
+    // The browser keeps nothing: the game plays on, and the page tells the player for good.
+    refuse: function(why) {
+      var state = QuenlitStorage.state();
+      console.error('quenlit: the browser keeps no saves: ' + why);
+      QuenlitStorage.db = null;
+      state.kept = false;
+      state.ready = true;
+      if (Module.quenlitPage) Module.quenlitPage.storageRefused();
+    },
+
+    pathOf: function(name) {
+      return QuenlitStorage.folder + '/' + name;
+    },
+
+    // The folder's files and their bytes, as the game left them.
+    files: function() {
+      var files = {};
+      FS.readdir(QuenlitStorage.folder).forEach(function(name) {
+        var path = QuenlitStorage.pathOf(name);
+        if (FS.isFile(FS.stat(path).mode)) files[name] = FS.readFile(path);
+      });
+      return files;
+    },
+
+    same: function(a, b) {
+      if (!a || !b || a.length !== b.length) return false;
+      for (var i = 0; i < a.length; ++i)
+        if (a[i] !== b[i]) return false;
+      return true;
+    },
+
+    mount: function(folder) {
+      QuenlitStorage.folder = folder;
+      var state = QuenlitStorage.state();
+      try {
+        FS.mkdir(folder);
+      } catch (error) {
+        // already there
+      }
+      var settled = false;
+      var settle = function(why) {
+        if (settled) return false;
+        settled = true;
+        clearTimeout(timer);
+        if (why) QuenlitStorage.refuse(why);
+        return true;
+      };
+      var timer = setTimeout(function() {
+        settle('the database did not open');
+      }, QuenlitStorage.kPatienceMs);
+      var request;
+      try {
+        if (typeof indexedDB === 'undefined' || !indexedDB) throw new Error('no IndexedDB');
+        request = indexedDB.open(folder, QuenlitStorage.kDatabaseVersion);
+      } catch (error) {
+        settle(error);
+        return;
+      }
+      request.onupgradeneeded = function() {
+        var db = request.result;
+        if (!db.objectStoreNames.contains(QuenlitStorage.kStore)) {
+          db.createObjectStore(QuenlitStorage.kStore).createIndex('timestamp', 'timestamp',
+                                                                  {unique: false});
+        }
+      };
+      request.onerror = function(event) {
+        event.preventDefault();
+        settle(request.error || 'the database did not open');
+      };
+      request.onsuccess = function() {
+        var db = request.result;
+        if (settled) {
+          db.close();
+          return;
+        }
+        QuenlitStorage.readBack(db, function(why) {
+          if (!settle(why)) return;
+          if (why) {
+            db.close();
+            return;
+          }
+          QuenlitStorage.db = db;
+          // Another tab upgrading the database asks this one to let go.
+          db.onversionchange = function() {
+            db.close();
+            QuenlitStorage.refuse('another page took the database over');
+          };
+          state.kept = true;
+          state.ready = true;
+        });
+      };
+    },
+
+    // Copies the stored files of the folder into it; done(why) says what failed, or nothing.
+    readBack: function(db, done) {
+      var records = {};
+      try {
+        var transaction = db.transaction([QuenlitStorage.kStore], 'readonly');
+        var cursor = transaction.objectStore(QuenlitStorage.kStore).openCursor();
+        cursor.onsuccess = function() {
+          var entry = cursor.result;
+          if (!entry) return;
+          var path = String(entry.key);
+          var name = path.slice(QuenlitStorage.folder.length + 1);
+          var value = entry.value;
+          if (path.indexOf(QuenlitStorage.folder + '/') === 0 && name.indexOf('/') < 0 &&
+              value && value.contents) {
+            records[name] = new Uint8Array(value.contents);
+          }
+          entry.continue();
+        };
+        transaction.oncomplete = function() {
+          Object.keys(records).forEach(function(name) {
+            FS.writeFile(QuenlitStorage.pathOf(name), records[name]);
+          });
+          QuenlitStorage.sent = records;
+          QuenlitStorage.stored = Object.assign({}, records);
+          done();
+        };
+        transaction.onabort = function() {
+          done(transaction.error || 'reading the saves was aborted');
+        };
+      } catch (error) {
+        done(error);
+      }
+    },
+
+    store: function() {
+      var changed = {};
+      var files = QuenlitStorage.files();
+      Object.keys(files).forEach(function(name) {
+        if (!QuenlitStorage.same(files[name], QuenlitStorage.sent[name])) changed[name] = files[name];
+      });
+      var names = Object.keys(changed);
+      if (!names.length) return 0;
+      var id = QuenlitStorage.nextWrite++;
+      var state = QuenlitStorage.state();
+      names.forEach(function(name) {
+        QuenlitStorage.sent[name] = changed[name];
+      });
+      QuenlitStorage.outcomes[id] = 'pending';
+      state.pending += 1;
+      var ended = false;
+      var end = function(outcome, why) {
+        if (ended) return;
+        ended = true;
+        clearTimeout(timer);
+        state.pending -= 1;
+        QuenlitStorage.outcomes[id] = outcome;
+        if (outcome === 'stored') {
+          names.forEach(function(name) {
+            QuenlitStorage.stored[name] = changed[name];
+          });
+        } else {
+          console.error('quenlit: the save was not kept: ' + why);
+          QuenlitStorage.putBack(changed);
+        }
+      };
+      var timer = setTimeout(function() {
+        try {
+          transaction.abort();
+        } catch (error) {
+          // already ended
+        }
+        end('lost', 'the browser did not store it in time');
+      }, QuenlitStorage.kPatienceMs);
+      var transaction = null;
+      if (!QuenlitStorage.db) {
+        end('lost', 'the browser keeps no saves');
+        return id;
+      }
+      try {
+        // "strict": complete only once the bytes are on the disk, not merely handed over.
+        transaction = QuenlitStorage.db.transaction([QuenlitStorage.kStore], 'readwrite',
+                                                     {durability: 'strict'});
+        var store = transaction.objectStore(QuenlitStorage.kStore);
+        names.forEach(function(name) {
+          var path = QuenlitStorage.pathOf(name);
+          store.put({timestamp: new Date(), mode: FS.stat(path).mode, contents: changed[name]},
+                    path);
+        });
+        transaction.oncomplete = function() {
+          end('stored');
+        };
+        // A failed request aborts the transaction, and a refused commit (no space, say)
+        // aborts it without any request failing: the abort is the one end of both.
+        transaction.onabort = function() {
+          end('lost', transaction.error || 'the write was aborted');
+        };
+        if (transaction.commit) transaction.commit();
+      } catch (error) {
+        end('lost', error);
+      }
+      return id;
+    },
+
+    // A write that was lost leaves the folder as the browser keeps it, unless the game wrote
+    // the file again since.
+    putBack: function(lost) {
+      Object.keys(lost).forEach(function(name) {
+        var path = QuenlitStorage.pathOf(name);
+        var now;
+        try {
+          now = FS.readFile(path);
+        } catch (error) {
+          return;
+        }
+        if (!QuenlitStorage.same(now, lost[name])) return;
+        var kept = QuenlitStorage.stored[name];
+        if (kept) {
+          FS.writeFile(path, kept);
+        } else {
+          FS.unlink(path);
+        }
+        QuenlitStorage.sent[name] = kept;
+      });
+    },
+  },
+
+  quenlit_mount_folder__deps: ['$QuenlitStorage'],
+  quenlit_mount_folder: function(path) {
+    QuenlitStorage.mount(FS.cwd() + '/' + UTF8ToString(path));
+  },
+
+  quenlit_folder_ready__deps: ['$QuenlitStorage'],
+  quenlit_folder_ready: function() {
+    return QuenlitStorage.state().ready ? 1 : 0;
+  },
+
+  quenlit_store_folder__deps: ['$QuenlitStorage'],
+  quenlit_store_folder: function() {
+    return QuenlitStorage.store();
+  },
+
+  // 0 pending, 1 stored, 2 lost.
+  quenlit_write_outcome__deps: ['$QuenlitStorage'],
+  quenlit_write_outcome: function(id) {
+    var outcome = QuenlitStorage.outcomes[id];
+    if (outcome === 'pending') return 0;
+    delete QuenlitStorage.outcomes[id];
+    return outcome === 'stored' ? 1 : 2;
+  },
+});

@@ -1,0 +1,24 @@
+// Times the page from opening to the map, as scripts/web-figures.sh reports it:
+//   node tests/web/figures.mjs [RUNS]
+// Each run opens the page in a browser with a fresh profile (nothing cached: the first visit),
+// then reloads it once (the files now come from the page's offline copy). Prints the best of
+// the runs of each, in seconds.
+import { Browser } from './support.mjs';
+
+const runs = Number(process.argv[2] ?? 3);
+const first = [];
+const again = [];
+for (let run = 0; run < runs; ++run) {
+  const browser = new Browser({ viewport: { width: 1280, height: 800 } });
+  try {
+    await browser.open();
+    first.push(await browser.openToMap());
+    await browser.page.evaluate(() => navigator.serviceWorker.ready);
+    again.push(await browser.openToMap({ reload: true }));
+  } finally {
+    await browser.close();
+  }
+}
+const best = (times) => Math.min(...times).toFixed(2);
+console.log(`first ${best(first)}`);
+console.log(`again ${best(again)}`);
