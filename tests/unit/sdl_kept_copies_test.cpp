@@ -115,6 +115,27 @@ TEST_F(KeptCopies, AFittedSceneHasItsCopiesMadeForTheScaleItShowsAt) {
   EXPECT_EQ(DrawOverBlack(*picture, {2, 2, 18, 18}, 1, 10, 10), 0xFFFF0000u);
 }
 
+// Copies grow with the square of the scale: a scene fitted at more than twice its size keeps
+// none, and its pictures are stretched as they are drawn.
+TEST_F(KeptCopies, AboveTwiceTheSceneSizeNoCopyIsKept) {
+  const auto picture = canvas.LoadPng(RedPng(folder, "effect.png", 0xFF));
+  ASSERT_TRUE(picture);
+  canvas.FitScene({16, 16, 0});  // four times the size in the 64 x 64 output
+  canvas.Prepare(picture, {{{0, 0, 8, 8}, {0, 0, 8, 8}, 1}});
+  canvas.WaitForPreparedForms();
+  EXPECT_FALSE(Surface(picture).HasForm({0, 0, 8, 8, 32, 32, 255}));
+  EXPECT_EQ(DrawOverBlack(*picture, {0, 0, 8, 8}, 1, 16, 16), 0xFFFF0000u);
+  EXPECT_EQ(canvas.PixelAt(40, 16), 0xFF000000u) << "nothing outside its box";
+  EXPECT_NEAR(Red(DrawOverBlack(*picture, {0, 0, 8, 8}, 0.5f, 16, 16)), 128, 1);
+  EXPECT_FALSE(Surface(picture).HasForm({0, 0, 8, 8, 32, 32, 255}));
+  EXPECT_FALSE(Surface(picture).HasForm({0, 0, 8, 8, 32, 32, 128}));
+
+  // Back to twice the size: the copies are made again.
+  canvas.FitScene({32, 32, 0});
+  canvas.WaitForPreparedForms();
+  EXPECT_TRUE(Surface(picture).HasForm({0, 0, 8, 8, 16, 16, 255}));
+}
+
 TEST_F(KeptCopies, DecodingOnDemandReadsOnlyTheSizeUntilTheFirstDraw) {
   canvas.SetDecodeOnDemand(true);
   const auto picture = canvas.LoadPng(RedPng(folder, "lazy.png", 0xFF));

@@ -18,7 +18,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <functional>
 #include <future>
 #include <memory>
@@ -33,6 +32,7 @@
 #include "app/scene_canvas.h"
 #include "assets/catalogue.h"
 #include "game/game.h"
+#include "memory_figures.h"
 #include "platform/headless/stderr_shell.h"
 #include "platform/headless/virtual_audio.h"
 #include "platform/headless/virtual_clock.h"
@@ -51,20 +51,6 @@ using Clock = std::chrono::steady_clock;
 
 double Seconds(Clock::time_point start) {
   return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-// The process's peak resident memory so far, in MiB (VmHWM).
-double PeakMiB() {
-  std::ifstream status("/proc/self/status");
-  std::string key;
-  long kib = 0;
-  while (status >> key) {
-    if (key == "VmHWM:") {
-      status >> kib;
-      break;
-    }
-  }
-  return kib / 1024.0;
 }
 
 // One complete world, loaded from the current folder as the game loads it.
@@ -88,17 +74,6 @@ struct World {
   DSound sound;
   Game game;
 };
-
-// The pixels of every picture in the registry, each bitmap counted once, in MiB.
-double DecodedMiB(const Game& game) {
-  std::set<const platform::Bitmap*> seen;
-  double bytes = 0;
-  for (const auto& [name, image] : game.assets.images) {
-    if (!image.bitmap || !seen.insert(image.bitmap.get()).second) continue;
-    bytes += 4.0 * image.bitmap->Width() * image.bitmap->Height();
-  }
-  return bytes / (1024 * 1024);
-}
 
 // Every file a full load reads, each once: the catalogue's pictures, the monsters' pictures
 // as the monster table names them, and the sounds.

@@ -327,6 +327,19 @@ SDL_Surface* RendererCanvas::OwnDrawingTarget() const {
   return scaleX == 1 && scaleY == 1 ? FormsSurface() : nullptr;
 }
 
+bool RendererCanvas::DrawStretchedOwn(const SurfaceBitmap& picture, const SDL_Rect& part,
+                                      const SDL_FRect& to, Uint8 alpha) {
+  SDL_Surface* frame = OwnDrawingTarget();
+  if (!frame) return false;
+  const SDL_Rect placed{static_cast<int>(to.x), static_cast<int>(to.y),
+                        static_cast<int>(std::lround(to.w)), static_cast<int>(std::lround(to.h))};
+  DropClearCoveredBy(to, picture.Opaque(), alpha);
+  Flush();
+  SDL_Rect clip{0, 0, frame->w, frame->h};
+  if (SDL_RenderIsClipEnabled(renderer_)) SDL_RenderGetClipRect(renderer_, &clip);
+  return picture.DrawStretchedOnto(frame, part, placed, clip, alpha);
+}
+
 bool RendererCanvas::DrawFormOwn(const SurfaceBitmap& picture, const DrawnForm& form,
                                  const SDL_FRect& to, bool opaque, Uint8 alpha) {
   SDL_Surface* frame = OwnDrawingTarget();
@@ -449,7 +462,9 @@ void RendererCanvas::PaintBitmap(const SurfaceBitmap& picture, const RectF& plac
                      destination.bottom - destination.top};
   if (from.w <= 0 || from.h <= 0 || to.w <= 0 || to.h <= 0) return;
   const Uint8 alpha = ToByte(opacity);
-  if (software_) {
+  if (software_ && !KeepsCopies()) {
+    if (DrawStretchedOwn(picture, from, to, alpha)) return;
+  } else if (software_) {
     // On the processor a stretched draw converts and stretches the whole part every time, and
     // a draw at an opacity blends far slower than a plain one: a copy stretched once, and
     // faded once when the picture keeps one opacity, makes such draws a plain blend.
@@ -512,6 +527,7 @@ void RendererCanvas::MakeFormsAhead(const std::weak_ptr<const SurfaceBitmap>& pi
 
 void RendererCanvas::MakeForms(const SurfaceBitmap& picture, const std::vector<Drawing>& drawings,
                                const std::optional<Placement>& placement) {
+  if (placement && placement->scale > kLargestScaleWithCopies) return;
   std::vector<DrawnForm> forms;
   for (const Drawing& d : drawings) {
     const RectF destination = placement ? placement->Map(d.place) : d.place;

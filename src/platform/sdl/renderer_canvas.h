@@ -57,6 +57,11 @@ class RendererCanvas : public Canvas {
   // is rendered at the scaled size, so both stay sharp; nothing is drawn outside the scene.
   void FitScene(const SceneFit& scene);
 
+  // The largest scale of a fitted scene at which the software renderer keeps stretched copies
+  // of the pictures. They grow with the square of the scale: above it, pictures are stretched
+  // as they are drawn, a row at a time, and the memory no longer grows with the window.
+  static constexpr float kLargestScaleWithCopies = 2.0f;
+
   // With skipping on, a frame's calls are kept and drawn at EndDraw, and only when they differ
   // from those of the frame on show (or the output lost it, or changed size): a game standing
   // still keeps its frame pace without redrawing the same picture again and again.
@@ -132,6 +137,12 @@ class RendererCanvas : public Canvas {
   // The surface this frame's copies are drawn into by the canvas itself; nullptr when SDL
   // must draw them (also for a scaled renderer or a frame drawn into a texture).
   SDL_Surface* OwnDrawingTarget() const;
+  // Whether pictures drawn stretched or faded at this frame's scale are drawn from copies.
+  bool KeepsCopies() const { return !fit_ || placement_.scale <= kLargestScaleWithCopies; }
+  // Draws the part of the picture stretched to `to` (output pixels) over this frame at the
+  // alpha, keeping no copy; false when it is left to SDL.
+  bool DrawStretchedOwn(const SurfaceBitmap& picture, const SDL_Rect& part, const SDL_FRect& to,
+                        Uint8 alpha);
   // Draws the picture's form over this frame at the renderer's pixels for `to`, as SDL would
   // show it (opaque: copied; else blended at the alpha); false when it is left to SDL.
   bool DrawFormOwn(const SurfaceBitmap& picture, const DrawnForm& form, const SDL_FRect& to,

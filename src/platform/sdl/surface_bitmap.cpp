@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/sdl/pixel_blend.h"
+#include "platform/sdl/stretch_blend.h"
 
 namespace quenlit::platform {
 
@@ -205,6 +206,16 @@ bool SurfaceBitmap::DrawFormOnto(SDL_Surface* frame, const DrawnForm& form, int 
   const Form* found = FindOrMakeForm(form);
   if (!found || !found->pixels) return false;
   BlendSurface(found->pixels, frame, x, y, clip, opacity, opaque);
+  return true;
+}
+
+bool SurfaceBitmap::DrawStretchedOnto(SDL_Surface* frame, const SDL_Rect& part, const SDL_Rect& to,
+                                      const SDL_Rect& clip, Uint8 opacity) const {
+  std::lock_guard lock(mutex_);
+  SDL_Surface* pixels = Pixels();
+  if (!pixels || part.x < 0 || part.y < 0 || part.x + part.w > width_ || part.y + part.h > height_)
+    return false;
+  BlendStretched(pixels, part, frame, to, clip, opacity, opaque_ && opacity == 255);
   return true;
 }
 

@@ -70,6 +70,10 @@ class SurfaceBitmap : public Bitmap {
   // to draw (it became a texture, or could not be made).
   bool DrawFormOnto(SDL_Surface* frame, const DrawnForm& form, int x, int y, const SDL_Rect& clip,
                     Uint8 opacity, bool opaque) const;
+  // Draws the part of the picture stretched to `to` over the frame, inside the clip, at the
+  // opacity, from the picture's own pixels and keeping no copy; false when they cannot be had.
+  bool DrawStretchedOnto(SDL_Surface* frame, const SDL_Rect& part, const SDL_Rect& to,
+                         const SDL_Rect& clip, Uint8 opacity) const;
   // Builds the forms' pixels now, on any thread, so that their first frame finds them ready.
   void Prepare(const std::vector<DrawnForm>& forms) const;
   // True once the form has been made (prepared or drawn).

@@ -50,20 +50,27 @@ TextPainter::TextPainter(SDL_Renderer* renderer, FontLocator& fonts)
 
 TextPainter::~TextPainter() {
   Clear();
-  for (auto& [key, font] : openFonts_)
-    if (font) TTF_CloseFont(font);
+  for (auto& [face, opened] : openFonts_)
+    if (opened.font) TTF_CloseFont(opened.font);
 }
 
 void TextPainter::Clear() {
   for (auto& [key, texture] : rendered_)
     if (texture) SDL_DestroyTexture(texture);
   rendered_.clear();
+  renderedBytes_ = 0;
   layouts_.clear();
 }
 
 TTF_Font* TextPainter::OpenFont(const FontFace& face, int pixels) {
-  const auto key = std::make_pair(face, pixels);
-  if (const auto open = openFonts_.find(key); open != openFonts_.end()) return open->second;
+  // One open font a face, set to each size as it is wanted: a face opened once for every size
+  // holds a megabyte of its tables each time, and the sizes grow in number with the window.
+  if (const auto open = openFonts_.find(face); open != openFonts_.end()) {
+    OpenFace& opened = open->second;
+    if (opened.font && opened.pixels != pixels && TTF_SetFontSize(opened.font, pixels) == 0)
+      opened.pixels = pixels;
+    return opened.pixels == pixels ? opened.font : nullptr;
+  }
   TTF_Font* font =
       face.file.empty() ? nullptr : TTF_OpenFontIndex(face.file.c_str(), pixels, face.index);
   if (!font && !face.file.empty()) {
@@ -72,15 +79,17 @@ TTF_Font* TextPainter::OpenFont(const FontFace& face, int pixels) {
                                          ? std::string("damaged (") + TTF_GetError() + ")"
                                          : std::string("missing"));
   }
-  return openFonts_[key] = font;
+  openFonts_[face] = {font, pixels};
+  return font;
 }
 
-SDL_Texture* TextPainter::Render(TTF_Font* font, const std::string& utf8) {
-  const auto key = std::make_pair(font, utf8);
+SDL_Texture* TextPainter::Render(TTF_Font* font, int pixels, const std::string& utf8) {
+  const auto key = std::make_tuple(font, pixels, utf8);
   if (const auto done = rendered_.find(key); done != rendered_.end()) return done->second;
   SDL_Texture* texture = nullptr;
   if (SDL_Surface* surface = TTF_RenderUTF8_Blended(font, utf8.c_str(), {255, 255, 255, 255})) {
     texture = SDL_CreateTextureFromSurface(renderer_, surface);
+    renderedBytes_ += static_cast<size_t>(surface->w) * static_cast<size_t>(surface->h) * 4;
     SDL_FreeSurface(surface);
     if (texture) {
       SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
@@ -108,7 +117,7 @@ std::vector<TextPainter::Piece> TextPainter::MakeLayout(const std::string& famil
   const std::vector<TextRun> runs = LayOutText(utf8, width, trailing, 4.0f * pixels, metrics);
   std::vector<Piece> pieces;
   for (const TextRun& run : runs) {
-    SDL_Texture* texture = Render(run.font == 0 ? own : fallback, run.utf8);
+    SDL_Texture* texture = Render(run.font == 0 ? own : fallback, pixels, run.utf8);
     int w = 0, h = 0;
     if (!texture || SDL_QueryTexture(texture, nullptr, nullptr, &w, &h) != 0) continue;
     pieces.push_back({texture, {run.x, run.y, static_cast<float>(w), static_cast<float>(h)}});
@@ -124,7 +133,7 @@ const std::vector<TextPainter::Piece>* TextPainter::Layout(const std::string& fa
   LayoutKey key{family, size, width, trailing, utf8};
   auto layout = layouts_.find(key);
   if (layout == layouts_.end()) {
-    if (layouts_.size() >= kMaxLayouts) Clear();
+    if (layouts_.size() >= kMaxLayouts || renderedBytes_ >= kMaxRenderedBytes) Clear();
     bool ok = false;
     std::vector<Piece> pieces = MakeLayout(family, size, width, trailing, utf8, ok);
     if (!ok) return nullptr;

@@ -36,8 +36,10 @@ class TextPainter {
   // How many layouts were made since the painter was built (each cached one counts once).
   size_t LayoutsMade() const { return layoutsMade_; }
 
-  // Past this many kept layouts everything kept is dropped and made again on demand.
+  // Past this many kept layouts, or this many bytes of rendered pieces, everything kept is
+  // dropped and made again on demand: texts rendered for a large window are large.
   static constexpr size_t kMaxLayouts = 1024;
+  static constexpr size_t kMaxRenderedBytes = 32 << 20;
 
  private:
   struct Piece {
@@ -52,12 +54,18 @@ class TextPainter {
   TTF_Font* OpenFont(const FontFace& face, int pixels);
   std::vector<Piece> MakeLayout(const std::string& family, float size, float width, bool trailing,
                                 const std::string& utf8, bool& ok);
-  SDL_Texture* Render(TTF_Font* font, const std::string& utf8);
+  // The run rendered in the font, which is set to the size in pixels.
+  SDL_Texture* Render(TTF_Font* font, int pixels, const std::string& utf8);
 
   SDL_Renderer* renderer_;
   FontLocator& fonts_;
-  std::map<std::pair<FontFace, int>, TTF_Font*> openFonts_;
-  std::map<std::pair<TTF_Font*, std::string>, SDL_Texture*> rendered_;
+  struct OpenFace {
+    TTF_Font* font = nullptr;  // nullptr when the face cannot be opened
+    int pixels = 0;            // the size it is set to
+  };
+  std::map<FontFace, OpenFace> openFonts_;
+  std::map<std::tuple<TTF_Font*, int, std::string>, SDL_Texture*> rendered_;
+  size_t renderedBytes_ = 0;
   std::map<LayoutKey, std::vector<Piece>> layouts_;
   size_t layoutsMade_ = 0;
 };
