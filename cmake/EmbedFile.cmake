@@ -10,7 +10,7 @@ if(INPUT AND EXISTS "${INPUT}")
   string(REGEX REPLACE "((0x..,){24})" "\\1\n" bytes "${bytes}")
 endif()
 file(WRITE "${OUTPUT}.new" "// Generated from the reward picture; do not edit.
-#include \"app/embedded_resources.h\"
+#include \"app/loading/embedded_resources.h\"
 
 namespace quenlit {
 namespace {

@@ -14,3 +14,7 @@ bash scripts/deps.sh
 cmake --preset sanitize >/dev/null
 cmake --build --preset sanitize -j"$(nproc)"
 ctest --preset sanitize -j"$(nproc)"
+# The loading sequence's hand-over under ThreadSanitizer, in its own build (preset tsan).
+cmake --preset tsan >/dev/null
+cmake --build --preset tsan -j"$(nproc)"
+ctest --preset tsan

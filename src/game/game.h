@@ -14,12 +14,12 @@
 #include "data/floor.h"
 #include "data/monster.h"
 #include "data/user_files.h"
-#include "game/assets/asset_registries.h"
+#include "game/registries/asset_registries.h"
 #include "game/battle/battle_record.h"
 #include "game/dialogue/dialogue_record.h"
-#include "game/frame/curtain.h"
-#include "game/frame/frame_clock.h"
-#include "game/frame/timed_displays.h"
+#include "game/timing/curtain.h"
+#include "game/timing/frame_clock.h"
+#include "game/timing/timed_displays.h"
 #include "game/hero/hero.h"
 #include "game/keys/key_state.h"
 #include "game/loading/loading_bar.h"
@@ -95,11 +95,6 @@ class Game {
   // The end of loading: a new game on the map, the shop at its first price.
   void BeginPlay();
   float UpdateClock();
-  // One turn of the main loop without input: the battle step while a battle runs, then
-  // Render, or with painting off only the frame's update (the headless driver, which paints
-  // nothing but its stills, lets time pass so).
-  enum class Painting { On, Off };
-  void Frame(float now, Painting painting = Painting::On);
   Floor& CurrentFloor() { return world.floors[hero.floor]; }
   // The cell's byte on the current floor, or nothing outside the grid or the tower.
   std::optional<uint8_t> CellAt(int row, int column) const;
@@ -152,12 +147,8 @@ class Game {
   // everything that time or a drawn frame changes: the frame and sprite clocks, the curtain
   // with its floor switch, the timed displays that have run out, the manual's page size and
   // every frame sequence that the screen shows. A clock of exactly 0 is a still: no cap and no
-  // sprite clock.
+  // sprite clock. Painting the frame afterwards (ui/) only reads the game.
   bool Update(float now);
-  // Update, then, when a frame is due, its paint under the render lock.
-  void Render(float now);
-  // Paints the current screen from the state as Update left it; changes nothing of the game.
-  void Paint(float now) const;
   // Seconds from now until the game next has work to do when no input comes: the next frame
   // the cap lets through, or on the battle screen the next millisecond (a strike may fall on
   // any of them).
@@ -169,8 +160,6 @@ class Game {
  private:
   void UpdateGameScreen(float now);
   void AdvanceCurtain();
-  void DrawLoadingScreen() const;
-  void DrawGameScreen(float shownAt) const;
   std::optional<int> lastSecondSeen_;
 };
 

@@ -3,28 +3,28 @@
 #include "game/game.h"
 #include "ui/screens.h"
 
-namespace quenlit {
+namespace quenlit::ui {
 
-void Game::DrawGameScreen(float shownAt) const {
-  graphics.Clear(RGB(128, 128, 128));
-  ui::DrawMapView(*this);
-  ui::DrawStatusPanel(*this);
-  ui::DrawDoorOpenings(*this);
+void DrawGameScreen(const Game& game, float shownAt) {
+  game.graphics.Clear(RGB(128, 128, 128));
+  DrawMapView(game);
+  DrawStatusPanel(game);
+  DrawDoorOpenings(game);
 
-  const GameScreen current = screen;
-  if (current == GameScreen::Victory) ui::DrawVictory(*this, shownAt);
-  if (current == GameScreen::FloorChange) ui::DrawFloorCurtain(*this);
-  if (current == GameScreen::Message) ui::DrawMessageBox(*this);
-  if (current == GameScreen::Manual) ui::DrawManual(*this);
-  if (current == GameScreen::Paused) ui::DrawPause(*this);
-  if (current == GameScreen::Dialogue) ui::DrawDialogue(*this);
+  const GameScreen current = game.screen;
+  if (current == GameScreen::Victory) DrawVictory(game, shownAt);
+  if (current == GameScreen::FloorChange) DrawFloorCurtain(game);
+  if (current == GameScreen::Message) DrawMessageBox(game);
+  if (current == GameScreen::Manual) DrawManual(game);
+  if (current == GameScreen::Paused) DrawPause(game);
+  if (current == GameScreen::Dialogue) DrawDialogue(game);
   if (ShowsBattlePanel(current)) {
-    ui::DrawBattlePanel(*this);
-    ui::DrawStrikeEffects(*this);
-    ui::DrawMissIndicators(*this, shownAt);
+    DrawBattlePanel(game);
+    DrawStrikeEffects(game);
+    DrawMissIndicators(game, shownAt);
   }
-  if (current == GameScreen::BattleWon) ui::DrawBattleWon(*this);
-  if (current == GameScreen::GameOver) ui::DrawGameOver(*this, shownAt);
+  if (current == GameScreen::BattleWon) DrawBattleWon(game);
+  if (current == GameScreen::GameOver) DrawGameOver(game, shownAt);
 }
 
-}  // namespace quenlit
+}  // namespace quenlit::ui

@@ -1,7 +1,7 @@
 #pragma once
 
 // The layers of a game screen. Each draws one part of the picture from the game's state;
-// Game::DrawGameScreen calls them in the order the screens stack up.
+// DrawGameScreen calls them in the order the screens stack up.
 //
 // They only read the game: Game::Update has moved the frame sequences, the curtain and the
 // timed displays on before. `shownAt` is the moment the timed texts (misses, game over,
@@ -20,6 +20,9 @@ class Game;
 }
 
 namespace quenlit::ui {
+
+// Every layer of the current game screen, in the order they stack up.
+void DrawGameScreen(const Game& game, float shownAt);
 
 // The world under every overlay.
 void DrawMapView(const Game& game);

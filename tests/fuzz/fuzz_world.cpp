@@ -1,3 +1,4 @@
+#include "app/frame.h"
 #include "fuzz_world.h"
 #include "base/key_codes.h"
 
@@ -56,7 +57,7 @@ void FuzzWorld::Press(uint32_t key, int frames) {
   for (int frame = 0; frame < frames; ++frame) {
     now += 0.1f;
     if (game.screen == GameScreen::FloorChange) {
-      game.Frame(now);
+      RunFrame(game, now);
     } else if (game.screen == GameScreen::Battle) {
       game.BattleStep(now);
     }
@@ -65,7 +66,7 @@ void FuzzWorld::Press(uint32_t key, int frames) {
 
 void FuzzWorld::Draw() {
   now += 0.1f;
-  game.Render(now);
+  RenderFrame(game, now);
 }
 
 }  // namespace quenlit::fuzz

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/config.h"
+#include "app/settings/config.h"
 #include "data/ini_file.h"
 #include "fuzz_world.h"
 

@@ -7,8 +7,8 @@
 #include <sstream>
 #include <string>
 
-#include "app/script.h"
-#include "app/script_player.h"
+#include "app/session/script.h"
+#include "app/session/script_player.h"
 #include "fuzz_world.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <map>
 #include <vector>
 
-#include "assets/catalogue.h"
+#include "catalogue/catalogue.h"
 #include "base/strike_effects.h"
 #include "golden_picture.h"
 

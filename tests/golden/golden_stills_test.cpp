@@ -6,10 +6,11 @@
 
 #include <functional>
 
-#include "app/config.h"
-#include "app/embedded_resources.h"
-#include "app/game_fonts.h"
-#include "app/loader.h"
+#include "app/frame.h"
+#include "app/settings/config.h"
+#include "app/loading/embedded_resources.h"
+#include "app/display/game_fonts.h"
+#include "app/loading/loader.h"
 #include "game/game.h"
 #include "golden_folder.h"
 #include "golden_picture.h"
@@ -58,11 +59,11 @@ class StillGame {
   Game& game() { return game_; }
   // Draws frames at 60 a second from the given clock on, as the main loop would.
   void Run(int frames, float from) {
-    for (int i = 1; i <= frames; ++i) game_.Render(from + 0.0175f * static_cast<float>(i));
+    for (int i = 1; i <= frames; ++i) RenderFrame(game_, from + 0.0175f * static_cast<float>(i));
   }
   // Draws one frame with the clock 0, as the driver's "shot" does, into "<name>.png" here.
   void Shoot(const std::string& name) {
-    game_.Render(0);
+    RenderFrame(game_, 0);
     EXPECT_TRUE(canvas_->SavePng(name + ".png")) << name;
   }
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "app/loader.h"
-#include "assets/catalogue.h"
+#include "app/loading/loader.h"
+#include "catalogue/catalogue.h"
 #include "game_folder.h"
 #include "world.h"
 

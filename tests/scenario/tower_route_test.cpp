@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "assets/catalogue.h"
+#include "catalogue/catalogue.h"
 #include "game_folder.h"
 #include "json.h"
 

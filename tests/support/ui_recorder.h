@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/frame.h"
 #include "game/game.h"
 #include "recording_canvas.h"
 #include "world.h"
@@ -45,7 +46,7 @@ struct UiWorld : UiCanvas, World {
   }
   // Draws one frame as a still (clock 0) and returns its calls.
   const std::vector<DrawCall>& Draw(float now = 0) {
-    game.Render(now);
+    RenderFrame(game, now);
     return canvas.calls;
   }
 

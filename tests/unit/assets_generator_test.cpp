@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "assets/catalogue.h"
+#include "catalogue/catalogue.h"
 #include "sound/wave_file.h"
 #include "temp_folder.h"
 

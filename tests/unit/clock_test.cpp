@@ -2,6 +2,7 @@
 // its fraction is the current millisecond.
 #include <gtest/gtest.h>
 
+#include "app/frame.h"
 #include "world.h"
 
 namespace quenlit {
@@ -50,7 +51,7 @@ TEST(Clock, FrameRunsTheBattleStepOnlyInBattleAndDrawsOnEveryScreen) {
     test::World world;
     world.game.screen = screen;
     world.game.battle.starting = true;  // the first battle step clears it
-    world.game.Frame(5.0f);
+    RunFrame(world.game, 5.0f);
     EXPECT_EQ(world.game.battle.starting, screen != GameScreen::Battle) << ScreenName(screen);
     EXPECT_EQ(world.game.loading.framesDrawn, 1u) << ScreenName(screen);
   }

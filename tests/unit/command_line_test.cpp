@@ -1,6 +1,6 @@
 // The command line: --help and --version answer and end the program; a mistake says what is
 // wrong and ends it with exit code 2; no arguments start the game.
-#include "app/command_line.h"
+#include "app/settings/command_line.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
 // The video settings from "./config.ini": every key, its default and its section.
-#include "app/config.h"
+#include "app/frame.h"
+#include "app/settings/config.h"
 
 #include <gtest/gtest.h>
 
@@ -155,7 +156,7 @@ TEST(Config, FpsZeroStopsTheSpriteAnimation) {
   test::World world;
   world.game.settings.fps = 0;
   const bool phase = world.game.frameClock.spritePhase;
-  for (float now = 1.0f; now < 30.0f; now += 0.5f) world.game.Render(now);
+  for (float now = 1.0f; now < 30.0f; now += 0.5f) RenderFrame(world.game, now);
   EXPECT_EQ(world.game.frameClock.spritePhase, phase);
   EXPECT_GT(world.game.loading.framesDrawn, 50u) << "frames were drawn all along";
 }

@@ -1,6 +1,6 @@
 // A failed start told in the player's log: what the program said on stderr before it, and the
 // message box's text, while the terminal still gets every line.
-#include "app/failure_log.h"
+#include "app/settings/failure_log.h"
 
 #include <gtest/gtest.h>
 

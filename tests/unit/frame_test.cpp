@@ -1,6 +1,7 @@
 // The frame update: the 60-a-second cap, the sprite clock and the pulsing curtain.
 #include <gtest/gtest.h>
 
+#include "app/frame.h"
 #include "world.h"
 
 namespace quenlit::test {
@@ -22,15 +23,15 @@ struct FrameWorld {
 
 TEST(Frame, DrawsAtMostSixtyFramesASecondOfGameClock) {
   FrameWorld frame;
-  frame.game.Render(1.0f);
-  frame.game.Render(1.01f);  // under 1/60 s later: nothing drawn, no lock taken
+  RenderFrame(frame.game, 1.0f);
+  RenderFrame(frame.game, 1.01f);  // under 1/60 s later: nothing drawn, no lock taken
   EXPECT_EQ(frame.counting.frames, 1);
   EXPECT_TRUE(frame.game.loading.renderLock.try_acquire());
   frame.game.loading.renderLock.release();
-  frame.game.Render(1.0167f);
+  RenderFrame(frame.game, 1.0167f);
   EXPECT_EQ(frame.counting.frames, 2);
   // A clock of 0 always draws and leaves the cap and the sprite clock alone.
-  frame.game.Render(0.0f);
+  RenderFrame(frame.game, 0.0f);
   EXPECT_EQ(frame.counting.frames, 3);
   EXPECT_EQ(frame.game.frameClock.lastDrawnTime, 1.0167f);
 }
@@ -38,7 +39,7 @@ TEST(Frame, DrawsAtMostSixtyFramesASecondOfGameClock) {
 TEST(Frame, IdleTimeLastsUntilTheNextFrameTheCapLetsThrough) {
   FrameWorld frame;
   frame.game.screen = GameScreen::Map;
-  frame.game.Render(2.0f);
+  RenderFrame(frame.game, 2.0f);
   EXPECT_NEAR(frame.game.IdleTime(2.0f), 1.0f / 60, 1e-5);
   EXPECT_NEAR(frame.game.IdleTime(2.01f), 1.0f / 60 - 0.01f, 1e-5);
   EXPECT_EQ(frame.game.IdleTime(2.5f), 0.0f);  // overdue: draw at once
@@ -53,7 +54,7 @@ TEST(Frame, SpritePhaseFlipsFpsTimesASecondExceptWhilePaused) {
   FrameWorld frame;
   frame.game.settings.fps = 3;
   float now = 1.0f;
-  const auto frameAt = [&](float t) { frame.game.Render(now = t); };
+  const auto frameAt = [&](float t) { RenderFrame(frame.game, now = t); };
   frameAt(1.0f);  // the first tick since 0 flips at once
   const bool first = frame.game.frameClock.spritePhase;
   frameAt(1.2f);
@@ -80,7 +81,7 @@ TEST(Frame, ThePromptCurtainPulsesOnMessageScreens) {
   float now = 1.0f;
   int frames = 0;
   while (!frame.game.curtain.fadeRising && frames < 100) {
-    frame.game.Render(now += 0.02f);
+    RenderFrame(frame.game, now += 0.02f);
     ++frames;
   }
   EXPECT_EQ(frames, 53);  // 0.0192 a frame
@@ -88,7 +89,7 @@ TEST(Frame, ThePromptCurtainPulsesOnMessageScreens) {
   EXPECT_EQ(frame.game.screen, GameScreen::Message);
 
   frame.game.screen = GameScreen::Map;  // no curtain on the map
-  frame.game.Render(now += 0.02f);
+  RenderFrame(frame.game, now += 0.02f);
   EXPECT_EQ(frame.game.curtain.fadeLevel, 0.0f);
 }
 

@@ -7,7 +7,9 @@
 #include <memory>
 #include <string>
 
-#include "app/state_dump.h"
+#include "app/frame.h"
+#include "ui/paint.h"
+#include "app/session/state_dump.h"
 #include "game/tiles.h"
 #include "world.h"
 
@@ -43,11 +45,11 @@ struct PlayedWorld : World {
   }
 
   // One turn of the main loop, 1 ms after the last.
-  void Turn(Game::Painting painting) {
+  void Turn(Painting painting) {
     wallClock.AdvanceMs(1);
-    game.Frame(game.UpdateClock(), painting);
+    RunFrame(game, game.UpdateClock(), painting);
   }
-  void Run(float seconds, Game::Painting painting) {
+  void Run(float seconds, Painting painting) {
     for (int ms = 0; ms < static_cast<int>(seconds * 1000); ++ms) Turn(painting);
   }
 
@@ -81,8 +83,8 @@ TEST(FrameUpdate, UpdatesAlonePlayTheGameAsPaintedFramesDo) {
     act(unpainted);
     // Compared every few frames: a difference that the next frames would hide counts too.
     for (int ms = 1; ms <= static_cast<int>(seconds * 1000); ++ms) {
-      painted.Turn(Game::Painting::On);
-      unpainted.Turn(Game::Painting::Off);
+      painted.Turn(Painting::On);
+      unpainted.Turn(Painting::Off);
       if (ms % 10 != 0) continue;
       const std::string expected = painted.State();
       ASSERT_EQ(unpainted.State(), expected) << "phase " << phase << ", " << ms << " ms in";
@@ -135,10 +137,10 @@ TEST(FrameUpdate, PaintingAFrameChangesNothing) {
     PlayedWorld world;
     c.pose(world);
     world.game.assets.sequences.at("opendoor1").Start();
-    world.Run(1.0f, Game::Painting::On);
+    world.Run(1.0f, Painting::On);
     const std::string before = world.State();
-    world.game.Paint(1.0f);
-    world.game.Paint(0.0f);
+    ui::Paint(world.game, 1.0f);
+    ui::Paint(world.game, 0.0f);
     EXPECT_EQ(world.State(), before) << c.name;
   }
 }

@@ -1,5 +1,5 @@
 // Where the game finds its folder and where it keeps the player's configuration and saves.
-#include "app/game_folder.h"
+#include "app/settings/game_folder.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

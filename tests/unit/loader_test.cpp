@@ -8,8 +8,9 @@
 #include <thread>
 #include <vector>
 
-#include "app/loader.h"
-#include "app/loading_thread.h"
+#include "app/frame.h"
+#include "app/loading/loader.h"
+#include "app/loading/loading_thread.h"
 #include "base/key_codes.h"
 #include "game_folder.h"
 #include "world.h"
@@ -47,7 +48,7 @@ class Loading : public testing::Test {
     float now = 1.0f;
     while (!done) {
       now += 0.02f;
-      world.game.Frame(now);
+      RunFrame(world.game, now);
     }
   }
 
@@ -139,7 +140,7 @@ TEST_F(Loading, KeysPressedThroughoutLoadingDoNothing) {
     } else {
       pressingStopped = true;
     }
-    world.game.Frame(now += 0.02f);
+    RunFrame(world.game, now += 0.02f);
   }
   loader.join();
   EXPECT_GE(presses, keys.size()) << "every key pressed at least once";
@@ -154,7 +155,7 @@ TEST_F(Loading, KeysPressedThroughoutLoadingDoNothing) {
 TEST_F(Loading, TheLoadingThreadRunsToTheMapBesideTheMainLoop) {
   LoadingThread loader(world.game);
   float now = 1.0f;
-  while (!loader.Finished()) world.game.Frame(now += 0.02f);
+  while (!loader.Finished()) RunFrame(world.game, now += 0.02f);
   loader.Join();
   EXPECT_GE(world.game.loading.framesDrawn, kCheckpoints.size() - 1) << "a frame at each hand-over";
   ExpectLoaded();

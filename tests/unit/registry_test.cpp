@@ -1,6 +1,7 @@
 // Asset registries: looking a name up never adds it, and a missing name is reported once.
 #include <gtest/gtest.h>
 
+#include "app/frame.h"
 #include "base/registry.h"
 #include "world.h"
 
@@ -41,8 +42,8 @@ TEST(Registry, RulesAndDrawingLeaveMissingAssetsMissing) {
   world.SetCell(11, 7, 241);  // a yellow door, whose opening sequence was never loaded
   ::testing::internal::CaptureStderr();
   world.game.TryStep(Direction::Up);
-  world.game.Render(0);
-  world.game.Render(0);
+  RenderFrame(world.game, 0);
+  RenderFrame(world.game, 0);
   const std::string report = ::testing::internal::GetCapturedStderr();
   EXPECT_EQ(world.Cell(11, 7), 0);  // the door opened all the same
   EXPECT_TRUE(world.game.assets.sequences.empty());

@@ -6,10 +6,10 @@
 #include <iterator>
 #include <sstream>
 
-#include "app/script.h"
-#include "app/script_player.h"
-#include "app/scripted_session.h"
-#include "app/session_recorder.h"
+#include "app/session/script.h"
+#include "app/session/script_player.h"
+#include "app/session/scripted_session.h"
+#include "app/session/session_recorder.h"
 #include "base/key_codes.h"
 #include "temp_folder.h"
 #include "world.h"

@@ -7,7 +7,7 @@
 #include <map>
 #include <string>
 
-#include "app/game_fonts.h"
+#include "app/display/game_fonts.h"
 #include "gfx/d2d_graphics.h"
 #include "gfx/d2d_image.h"
 #include "platform/sdl/software_canvas.h"

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <set>
 
-#include "app/game_fonts.h"
+#include "app/display/game_fonts.h"
 #include "platform/sdl/installed_fonts.h"
 #include "platform/sdl/software_canvas.h"
 #include "temp_folder.h"

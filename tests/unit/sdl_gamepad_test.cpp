@@ -4,6 +4,7 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include "app/frame.h"
 #include "base/key_codes.h"
 #include "platform/sdl/gamepads.h"
 #include "world.h"
@@ -136,7 +137,7 @@ TEST_F(VirtualGamepad, ButtonsOpenTheManualPauseFightAndRetreatAsTheirKeys) {
   world.SetCell(hero.row, hero.column + 1, 1);
   Tap(SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
   ASSERT_EQ(world.game.screen, GameScreen::Battle);
-  for (float clock = 1; clock < 3; clock += 0.01f) world.game.Frame(clock);
+  for (float clock = 1; clock < 3; clock += 0.01f) RunFrame(world.game, clock);
   EXPECT_LT(world.hero.hp, 1000) << "the fight went on";
   Tap(SDL_CONTROLLER_BUTTON_B);  // Q
   EXPECT_EQ(world.game.screen, GameScreen::Map);

@@ -5,7 +5,7 @@
 #include <SDL_image.h>
 #include <gtest/gtest.h>
 
-#include "app/game_fonts.h"
+#include "app/display/game_fonts.h"
 #include "platform/sdl/software_canvas.h"
 #include "platform/sdl/surface_bitmap.h"
 #include "temp_folder.h"

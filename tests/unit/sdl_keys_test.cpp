@@ -1,5 +1,5 @@
 // SDL keys become the game's virtual-key codes.
-#include "platform/sdl/key_codes.h"
+#include "platform/sdl/key_translation.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/game_fonts.h"
+#include "app/display/game_fonts.h"
 #include "platform/sdl/pixel_blend.h"
 #include "platform/sdl/scene_fit.h"
 #include "platform/sdl/software_canvas.h"

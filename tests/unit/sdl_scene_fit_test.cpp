@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "app/game_fonts.h"
+#include "app/display/game_fonts.h"
 #include "platform/sdl/scene_fit.h"
 #include "platform/sdl/software_canvas.h"
 #include "png_bytes.h"

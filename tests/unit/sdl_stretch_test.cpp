@@ -3,7 +3,7 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
-#include "app/game_fonts.h"
+#include "app/display/game_fonts.h"
 #include "platform/sdl/software_canvas.h"
 #include "platform/sdl/surface_bitmap.h"
 

@@ -7,7 +7,7 @@
 
 #include <functional>
 
-#include "app/game_fonts.h"
+#include "app/display/game_fonts.h"
 #include "platform/sdl/software_canvas.h"
 #include "platform/sdl/window_canvas.h"
 #include "temp_folder.h"

@@ -1,6 +1,7 @@
 // The step rule: walls, bounds, facing, pickups, doors, the jail gate and the stairs.
 #include <gtest/gtest.h>
 
+#include "app/frame.h"
 #include "game/tiles.h"
 #include "world.h"
 
@@ -185,7 +186,7 @@ TEST_F(StepTest, StairsChangeTheFloorBehindTheCurtain) {
   int frames = 0;
   while (hero.floor == 3 && frames < 100) {
     now += 0.02f;
-    game.Render(now);
+    RenderFrame(game, now);
     ++frames;
   }
   EXPECT_EQ(frames, 42);
@@ -194,7 +195,7 @@ TEST_F(StepTest, StairsChangeTheFloorBehindTheCurtain) {
   frames = 0;
   while (game.screen == GameScreen::FloorChange && frames < 100) {
     now += 0.02f;
-    game.Render(now);
+    RenderFrame(game, now);
     ++frames;
   }
   EXPECT_EQ(frames, 42);

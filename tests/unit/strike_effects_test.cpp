@@ -4,7 +4,7 @@
 #include <set>
 #include <string>
 
-#include "assets/catalogue.h"
+#include "catalogue/catalogue.h"
 #include "base/strike_effects.h"
 
 namespace quenlit::test {

@@ -5,7 +5,7 @@
 #include <set>
 #include <string>
 
-#include "assets/catalogue.h"
+#include "catalogue/catalogue.h"
 #include "game/tiles.h"
 
 namespace quenlit::test {

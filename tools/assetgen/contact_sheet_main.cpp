@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/embedded_resources.h"
+#include "app/loading/embedded_resources.h"
 #include "palette.h"
 #include "picture.h"
 #include "plan.h"

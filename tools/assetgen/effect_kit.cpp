@@ -5,7 +5,7 @@
 #include <numbers>
 #include <set>
 
-#include "assets/catalogue.h"
+#include "catalogue/catalogue.h"
 #include "palette.h"
 
 namespace quenlit::assetgen {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <map>
 
-#include "assets/catalogue.h"
+#include "catalogue/catalogue.h"
 #include "game/size.h"
 #include "tile_sheet.h"
 

@@ -8,7 +8,7 @@
 #include <map>
 #include <set>
 
-#include "assets/catalogue.h"
+#include "catalogue/catalogue.h"
 #include "synth.h"
 
 namespace quenlit::assetgen {

@@ -6,7 +6,7 @@
 #include <set>
 #include <string>
 
-#include "assets/catalogue.h"
+#include "catalogue/catalogue.h"
 #include "base/strike_effects.h"
 #include "painters.h"
 #include "pixel_ops.h"

@@ -28,11 +28,12 @@
 #include <string>
 #include <vector>
 
-#include "app/config.h"
-#include "app/embedded_resources.h"
-#include "app/game_fonts.h"
-#include "app/loader.h"
-#include "app/scene_canvas.h"
+#include "app/frame.h"
+#include "app/settings/config.h"
+#include "app/loading/embedded_resources.h"
+#include "app/display/game_fonts.h"
+#include "app/loading/loader.h"
+#include "app/display/scene_canvas.h"
 #include "game/game.h"
 #include "game/tiles.h"
 #include "memory_figures.h"
@@ -138,7 +139,7 @@ Figures Time(Game& game, const Scene& scene, int frames, float& clock) {
     }
     const double cpuStart = ThreadCpuMs();
     const auto start = std::chrono::steady_clock::now();
-    game.Render(clock);
+    RenderFrame(game, clock);
     const auto end = std::chrono::steady_clock::now();
     cpuTimes.push_back(ThreadCpuMs() - cpuStart);
     times.push_back(std::chrono::duration<double, std::milli>(end - start).count());

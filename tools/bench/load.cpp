@@ -25,12 +25,13 @@
 #include <string>
 #include <vector>
 
-#include "app/config.h"
-#include "app/embedded_resources.h"
-#include "app/game_fonts.h"
-#include "app/loader.h"
-#include "app/scene_canvas.h"
-#include "assets/catalogue.h"
+#include "app/frame.h"
+#include "app/settings/config.h"
+#include "app/loading/embedded_resources.h"
+#include "app/display/game_fonts.h"
+#include "app/loading/loader.h"
+#include "app/display/scene_canvas.h"
+#include "catalogue/catalogue.h"
 #include "game/game.h"
 #include "memory_figures.h"
 #include "platform/headless/stderr_shell.h"
@@ -166,7 +167,7 @@ int Main(int argc, char** argv) {
       bestLoad = std::min(bestLoad, Seconds(start));
       if (run == 0) {
         // The map as the player first sees it: the pictures it shows become textures.
-        world.game.Render(0);
+        RenderFrame(world.game, 0);
         // The big effects' copies, made once the map shows, count too.
         world.canvas->WaitForPreparedForms();
         peak = PeakMiB();

@@ -13,13 +13,14 @@
 #include <string>
 #include <vector>
 
-#include "app/config.h"
-#include "app/embedded_resources.h"
-#include "app/game_fonts.h"
-#include "app/loader.h"
-#include "app/scene_canvas.h"
-#include "app/script.h"
-#include "app/state_dump.h"
+#include "app/frame.h"
+#include "app/settings/config.h"
+#include "app/loading/embedded_resources.h"
+#include "app/display/game_fonts.h"
+#include "app/loading/loader.h"
+#include "app/display/scene_canvas.h"
+#include "app/session/script.h"
+#include "app/session/state_dump.h"
 #include "base/key_codes.h"
 #include "game/game.h"
 #include "platform/headless/stderr_shell.h"
@@ -115,7 +116,7 @@ class Driver {
       std::cerr << "shot " << file << ": " << canvasError_ << std::endl;
       std::exit(kShotFailed);
     }
-    game_.Render(0);
+    RenderFrame(game_, 0);
     if (!canvas_->SavePng(file)) {
       std::cerr << "shot " << file << ": cannot write the picture: " << SDL_GetError() << std::endl;
       std::exit(kShotFailed);
@@ -130,7 +131,7 @@ class Driver {
     for (long long i = 0; i < steps; ++i) {
       if (target && game_.screen == *target) return true;
       wallClock_.AdvanceMs(1);
-      game_.Frame(game_.UpdateClock(), Game::Painting::Off);
+      RunFrame(game_, game_.UpdateClock(), Painting::Off);
     }
     return !target || game_.screen == *target;
   }

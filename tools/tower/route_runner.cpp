@@ -1,3 +1,4 @@
+#include "app/frame.h"
 #include "route_runner.h"
 #include "base/key_codes.h"
 
@@ -213,7 +214,7 @@ class RouteRunner {
     constexpr int kMostFrames = 1000;
     for (int frame = 0; frame < kMostFrames && game_.screen == screen; ++frame) {
       now_ += kFrameTime;
-      game_.Frame(now_, Game::Painting::Off);
+      RunFrame(game_, now_, Painting::Off);
     }
     return game_.screen != screen;
   }

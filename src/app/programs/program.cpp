@@ -1,0 +1,259 @@
+#include "app/frame.h"
+#include "app/programs/program.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+
+#include "app/settings/config.h"
+#include "app/display/display.h"
+#include "app/loading/embedded_resources.h"
+#include "app/settings/failure_log.h"
+#include "app/settings/fatal.h"
+#include "app/settings/game_folder.h"
+#include "app/display/game_fonts.h"
+#include "app/loading/loading_thread.h"
+#include "app/display/scene_canvas.h"
+#include "app/session/scripted_session.h"
+#include "app/display/window_parts.h"
+#include "game/game.h"
+#include "platform/sdl/gamepads.h"
+#include "platform/sdl/key_translation.h"
+#include "platform/sdl/sdl_audio.h"
+#include "platform/sdl/sdl_shell.h"
+#include "platform/system_clock.h"
+
+namespace quenlit {
+namespace {
+
+// Shuts SDL down after everything built on it is gone.
+struct SdlSession {
+  SdlSession() { SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear"); }
+  ~SdlSession() { SDL_Quit(); }
+};
+
+// SDL falls back on video drivers that show nothing; unless one was asked for by name, a
+// player without a display is told that the window cannot be made.
+bool HaveDisplay() {
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (!driver) return false;
+  if (SDL_getenv("SDL_VIDEODRIVER") != nullptr) return true;
+  if (std::strcmp(driver, "offscreen") != 0 && std::strcmp(driver, "dummy") != 0) return true;
+  SDL_SetError("no display to show the window on");
+  return false;
+}
+
+struct WindowCloser {
+  void operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
+};
+
+// The moments of a recorded or replayed session, in milliseconds.
+uint64_t NowMs() {
+  return static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                   std::chrono::steady_clock::now().time_since_epoch())
+                                   .count());
+}
+
+class Program {
+ public:
+  explicit Program(const CommandLine& line)
+      : userFiles_(EnterGameFolder(line.root, shell_)),
+        game_(hero_, graphics_, sound_, clock_, shell_) {}
+
+  int Run(const CommandLine& line) {
+    // A recording that cannot be written or a script that cannot be read ends the program
+    // before its window opens.
+    std::string error;
+    if (!line.replayFile.empty() && !scripted_.Replay(line.replayFile, error)) {
+      std::cerr << "quenlit: " << error << std::endl;
+      return 2;
+    }
+    const auto seed = static_cast<uint32_t>(std::time(nullptr));
+    if (!line.recordFile.empty() && !scripted_.Record(line.recordFile, seed, error)) {
+      std::cerr << "quenlit: " << error << std::endl;
+      return 1;
+    }
+    InitInstance();
+    int code = MainLoop();
+    scripted_.End(NowMs());
+    if (scripted_.RecordingFailed()) code = 1;
+    // Closed while loading: the loader is still at work on the game, the pictures and the
+    // sounds, so the process ends here without tearing any of them down.
+    if (!loader_->Finished()) shell_.Exit(code);
+    loader_->Join();
+    return code;
+  }
+
+ private:
+  void InitInstance() {
+    game_.assets.resources = EmbeddedGameResources();
+    game_.userFiles = userFiles_;
+    InstallFonts(fonts_);
+    ReadConfig(game_);  // ends the process itself when the configuration file is missing
+
+    const bool haveVideo = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0 && HaveDisplay();
+    SDL_DisplayMode fullScreenMode{};
+    if (!ApplyFullScreen(game_, fullScreenMode)) {
+      FatalError(shell_, "无法全屏游戏，请使用窗口模式", true);
+    }
+    const Size desktop = GetDesktopSize(game_);
+
+    // Centred as if the window were 800 x 600, whatever its configured size.
+    if (haveVideo) {
+      window_.reset(SDL_CreateWindow("Quenlit", (desktop.width - 800) / 2,
+                                     (desktop.height - 600) / 2, game_.settings.windowWidth,
+                                     game_.settings.windowHeight,
+                                     SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE));
+    }
+    if (!window_) {
+      std::cerr << "quenlit: no window of " << game_.settings.windowWidth << " x "
+                << game_.settings.windowHeight << " can be made: " << SDL_GetError() << std::endl;
+      FatalError(shell_, "创建窗口失败", true);
+    }
+    sdlShell_.SetWindow(window_.get());
+    if (game_.settings.fullScreen != 0 && !EnterFullScreen(window_.get(), fullScreenMode)) {
+      FatalError(shell_, "无法全屏游戏，请使用窗口模式", true);
+    }
+
+    canvas_ = OpenGameCanvas(window_.get(), game_, fonts_, textFailure_);
+    if (canvas_) ConfigureCanvas(game_, *canvas_);
+    // Without controller support the keyboard still plays the whole game.
+    if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0)
+      std::cerr << "quenlit: no gamepads: " << SDL_GetError() << std::endl;
+
+    audio_ = std::make_unique<platform::SdlAudioDevice>();
+    if (!audio_->IsOpen()) {
+      std::cerr << "quenlit: no sound device: " << SDL_GetError() << std::endl;
+      shell_.ShowMessage("DirectSound", "DirectSoundCreate Failed");
+    }
+    sound_.SetDevice(audio_.get());
+
+    SDL_ShowWindow(window_.get());
+    loader_ = std::make_unique<LoadingThread>(game_);
+  }
+
+  // Takes one event per turn; a turn that finds none ticks a frame. With performance
+  // priority on the loop never sleeps; off, it waits for the next event, but no longer than
+  // until the game, or a replayed script, has work to do, so an idle game costs next to
+  // nothing.
+  int MainLoop() {
+    SDL_Event event;
+    while (true) {
+      scripted_.Tick(loader_->Finished(), NowMs());
+      if (NextEvent(event)) {
+        if (!Dispatch(event)) return 0;
+      } else {
+        gamepads_.Tick(SDL_GetTicks());
+        RunFrame(game_, game_.UpdateClock());
+      }
+    }
+  }
+
+  bool NextEvent(SDL_Event& event) {
+    if (game_.settings.performancePrior != 0) return SDL_PollEvent(&event) != 0;
+    const float idle = game_.IdleTime(game_.UpdateClock());
+    int milliseconds = static_cast<int>(std::ceil(idle * 1000));
+    if (const auto due = scripted_.MsUntilDue(NowMs()))
+      milliseconds = std::min(milliseconds, static_cast<int>(*due));
+    return SDL_WaitEventTimeout(&event, std::max(milliseconds, 1)) != 0;
+  }
+
+  // False when the event closes the window.
+  bool Dispatch(const SDL_Event& event) {
+    switch (event.type) {
+      case SDL_QUIT:
+        return false;
+      case SDL_WINDOWEVENT:
+        return event.window.event != SDL_WINDOWEVENT_CLOSE;
+      case SDL_KEYDOWN:
+        if (platform::IsAboutShortcut(event.key.keysym)) {
+          ShowAbout();
+        } else if (const auto message = KeyMessageOf(event)) {
+          PlayerPress(message->first, message->second);
+        }
+        return true;
+      case SDL_KEYUP:
+        if (const auto message = KeyMessageOf(event)) PlayerPress(message->first, message->second);
+        return true;
+      default:
+        gamepads_.Handle(event, SDL_GetTicks());
+        return true;
+    }
+  }
+
+  // The keys of the keyboard and of the gamepads, unless a replay is pressing its own.
+  void PlayerPress(uint32_t message, uint32_t key) {
+    if (scripted_.TakesPlayersKeys()) Press(message, key);
+  }
+  // Every key reaches the game here, and a recording notes it.
+  void Press(uint32_t message, uint32_t key) {
+    game_.HandleInput(message, key);
+    scripted_.Pressed(message, key, NowMs());
+  }
+
+  void ShowAbout() {
+    SDL_MessageBoxButtonData ok{
+        SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, 1,
+        "确定"};
+    const SDL_MessageBoxData about{SDL_MESSAGEBOX_INFORMATION,
+                                   window_.get(),
+                                   "关于 Quenlit",
+                                   "Quenlit，1.0 版\n一座塔，一位勇者，一步一步向上。",
+                                   1,
+                                   &ok,
+                                   nullptr};
+    int pressed = 0;
+    SDL_ShowMessageBox(&about, &pressed);
+  }
+
+  SdlSession session_;
+  // Failures are told in the player's log too, with what was said on stderr before them.
+  StderrLog said_;
+  platform::SdlShell sdlShell_;
+  FailureLoggingShell shell_{
+      sdlShell_, said_,
+      ChooseLogFile([](const char* name) { return std::getenv(name); }, AccountHome())};
+  TextFailureNotice textFailure_{shell_};
+  // Entered before anything below reads a file: every game path is relative to the game folder.
+  UserFiles userFiles_;
+  platform::SystemWallClock clock_;
+  platform::FontLocator fonts_ = MakeGameFontLocator();
+  std::unique_ptr<SDL_Window, WindowCloser> window_;
+  std::unique_ptr<platform::RendererCanvas> canvas_;
+  std::unique_ptr<platform::SdlAudioDevice> audio_;
+  Hero hero_;
+  CD2DGraphics graphics_;
+  DSound sound_;
+  Game game_;
+  std::unique_ptr<LoadingThread> loader_;
+  ScriptedSession scripted_{game_, [this](uint32_t message, uint32_t key) { Press(message, key); },
+                            std::cout, std::cerr};
+  platform::Gamepads gamepads_{
+      [this](uint32_t message, uint32_t key) { PlayerPress(message, key); }};
+};
+
+}  // namespace
+
+int RunProgram(const CommandLine& line) {
+  // The files of --record and --replay are named from where the player started the game; the
+  // game folder becomes the working directory before they are opened.
+  CommandLine resolved = line;
+  for (std::string* file : {&resolved.recordFile, &resolved.replayFile}) {
+    std::error_code error;  // without a working directory the name stays as given
+    const std::filesystem::path absolute = std::filesystem::absolute(*file, error);
+    if (!file->empty() && !error) *file = absolute.string();
+  }
+  // Held by the heap: a window closed during loading ends the process without its teardown.
+  auto program = std::make_unique<Program>(resolved);
+  return program->Run(resolved);
+}
+
+}  // namespace quenlit

@@ -1,0 +1,196 @@
+// quenlit.html's program: the game in a browser page. The packed game folder is the page's
+// file system at /game, the saves live in the browser's IndexedDB, the canvas is the window,
+// and the browser's animation callback is the main loop. There are no threads: each frame
+// runs a few steps of the loading sequence before it draws the loading screen.
+//
+// A save is kept only once the browser's database has committed it. Until then the game's
+// notice says the save is under way and the keys wait, so that the player reads how it ended:
+// "保存游戏成功", or the game's failure notice when the browser did not keep it.
+#include <SDL.h>
+#include <emscripten.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <iostream>
+#include <memory>
+#include <string>
+
+#include "app/frame.h"
+#include "app/settings/config.h"
+#include "app/loading/embedded_resources.h"
+#include "app/settings/fatal.h"
+#include "app/display/game_fonts.h"
+#include "app/loading/loading_sequence.h"
+#include "app/display/scene_canvas.h"
+#include "app/display/window_parts.h"
+#include "game/game.h"
+#include "game/save_notices.h"
+#include "platform/system_clock.h"
+#include "platform/web/deferred_audio.h"
+#include "platform/web/main_loop.h"
+#include "platform/web/page_shell.h"
+#include "platform/web/persistent_folder.h"
+
+namespace quenlit {
+namespace {
+
+// Where the page's data package puts the game folder.
+constexpr char kGameFolder[] = "/game";
+// The notice while the browser stores a save.
+constexpr char kSavingNotice[] = "正在保存游戏……";
+
+struct WindowCloser {
+  void operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
+};
+
+class WebProgram {
+ public:
+  WebProgram() : game_(hero_, graphics_, sound_, clock_, shell_) {}
+
+  [[noreturn]] void Run() {
+    Start();
+    platform::web::RunAnimationLoop([this] { Turn(); });
+  }
+
+  // The page's view of the game, as one line of JSON: what a test or a curious player can
+  // ask the page through Module.quenlitState().
+  std::string State() const {
+    char numbers[160];
+    std::snprintf(numbers, sizeof numbers,
+                  R"({"screen":"%s","loadProgress":%d,"floor":%d,"row":%d,"column":%d,)",
+                  ScreenName(game_.screen), static_cast<int>(game_.loading.loadProgress),
+                  static_cast<int>(hero_.floor), static_cast<int>(hero_.position.row),
+                  static_cast<int>(hero_.position.column));
+    std::string message;
+    for (const char c : game_.messageText) {
+      if (c == '"' || c == '\\') message += '\\';
+      message += c == '\n' ? ' ' : c;
+    }
+    return numbers + (R"("message":")" + message + "\"}");
+  }
+
+  // The page is being hidden or closed: the keys it took are played at once, and a save among
+  // them is on its way to the browser's storage before the page goes.
+  void Flush() {
+    if (loading_ && loading_->Finished()) TakeKeys();
+  }
+
+ private:
+  void Start() {
+    game_.assets.resources = EmbeddedGameResources();
+    ReadConfig(game_);  // ends the program itself when "./config.ini" is missing
+    // The page sizes the canvas, and the window follows it at the screen's own pixel density;
+    // full screen is the page's business.
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) {
+      window_.reset(SDL_CreateWindow("Quenlit", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
+                                     game_.settings.windowWidth, game_.settings.windowHeight,
+                                     SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI));
+    }
+    if (!window_) {
+      std::cerr << "quenlit: " << SDL_GetError() << std::endl;
+      FatalError(shell_, "创建窗口失败", true);
+    }
+    canvas_ = OpenGameCanvas(window_.get(), game_, fonts_, textFailure_);
+    if (canvas_) ConfigureCanvas(game_, *canvas_);
+    sound_.SetDevice(&audio_);
+    saves_ = std::make_unique<platform::web::PersistentFolder>("sav");
+  }
+
+  // Runs loading steps until a frame's time is spent: quick checkpoints share a frame, a
+  // slow one has a frame of its own, and the loading screen shows every frame between them.
+  // Loading starts once the saves are read back from the browser's storage.
+  void LoadSomeSteps() {
+    if (!loading_) {
+      if (!saves_->Ready()) return;
+      loading_ = std::make_unique<LoadingSequence>(game_);
+    }
+    const auto start = std::chrono::steady_clock::now();
+    do {
+      if (!loading_->RunNextStep()) FatalError(shell_, "游戏初始化失败", true);
+    } while (!loading_->Finished() && std::chrono::steady_clock::now() - start < kFrameTime);
+  }
+
+  // One animation frame: loading while it lasts, every key that came since the last frame,
+  // then a frame of the game.
+  void Turn() {
+    if (!loading_ || !loading_->Finished()) LoadSomeSteps();
+    TakeKeys();
+    RunFrame(game_, game_.UpdateClock());
+  }
+
+  // Plays the keys that came, one by one, until a save sets off to the browser's storage;
+  // while one is on its way the keys wait.
+  void TakeKeys() {
+    if (storing_ && !SaveStored()) return;
+    SDL_Event event;
+    while (!storing_ && SDL_PollEvent(&event)) {
+      if (event.type != SDL_KEYDOWN && event.type != SDL_KEYUP) continue;
+      audio_.Unlock();
+      DeliverKey(game_, event);
+      StartStoring();
+    }
+  }
+
+  // Starts storing what a key changed in the save folder; the game's notice of a save waits
+  // for the storage's word.
+  void StartStoring() {
+    storing_ = saves_->Store();
+    if (storing_ && game_.messageText == kSavedNotice) game_.messageText = kSavingNotice;
+  }
+
+  // Whether the save on its way has ended; its notice then says how.
+  bool SaveStored() {
+    const auto outcome = saves_->OutcomeOf(storing_);
+    if (outcome == platform::web::PersistentFolder::Outcome::Pending) return false;
+    if (game_.messageText == kSavingNotice) {
+      game_.messageText = outcome == platform::web::PersistentFolder::Outcome::Stored
+                              ? kSavedNotice
+                              : kSaveFailedNotice;
+    }
+    storing_ = 0;
+    return true;
+  }
+
+  static constexpr std::chrono::milliseconds kFrameTime{16};
+
+  platform::web::PageShell shell_;
+  TextFailureNotice textFailure_{shell_};
+  platform::SystemWallClock clock_;
+  platform::FontLocator fonts_ = MakeGameFontLocator();
+  std::unique_ptr<SDL_Window, WindowCloser> window_;
+  std::unique_ptr<platform::RendererCanvas> canvas_;
+  platform::web::DeferredAudioDevice audio_;
+  std::unique_ptr<platform::web::PersistentFolder> saves_;
+  std::unique_ptr<LoadingSequence> loading_;
+  int storing_ = 0;  // the save on its way to the browser's storage
+  Hero hero_;
+  CD2DGraphics graphics_;
+  DSound sound_;
+  Game game_;
+};
+
+WebProgram* thePage = nullptr;
+
+}  // namespace
+}  // namespace quenlit
+
+extern "C" EMSCRIPTEN_KEEPALIVE const char* quenlit_state() {
+  static std::string state;
+  state = quenlit::thePage ? quenlit::thePage->State() : "{}";
+  return state.c_str();
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE void quenlit_flush() {
+  if (quenlit::thePage) quenlit::thePage->Flush();
+}
+
+int main() {
+  if (chdir(quenlit::kGameFolder) != 0) {
+    std::cerr << "quenlit: the page holds no game folder at " << quenlit::kGameFolder << std::endl;
+    return 1;
+  }
+  // Lives as long as the page: the animation callback keeps using it.
+  quenlit::thePage = new quenlit::WebProgram();
+  quenlit::thePage->Run();
+}
