@@ -1,5 +1,5 @@
-#include "app/frame.h"
 #include "fuzz_world.h"
+#include "app/frame.h"
 #include "base/key_codes.h"
 
 #include <stdlib.h>

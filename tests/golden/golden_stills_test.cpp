@@ -6,8 +6,8 @@
 #include <functional>
 #include <optional>
 
-#include "app/offscreen/offscreen_game.h"
 #include "app/frame.h"
+#include "app/offscreen/offscreen_game.h"
 #include "base/folder_visit.h"
 #include "game/game.h"
 #include "golden_folder.h"

@@ -38,8 +38,7 @@ class RecordingShell : public platform::Shell {
 // his start, screen Map, a silent audio device whose voices keep virtual time.
 struct World {
   // Draws on the given canvas, or on a canvas that draws nothing.
-  explicit World(platform::Canvas* drawOn = nullptr)
-      : audio(wallClock) {
+  explicit World(platform::Canvas* drawOn = nullptr) : audio(wallClock) {
     parts.DrawOn(drawOn ? drawOn : &nullCanvas);
     parts.PlayOn(&audio);
     parts.NotePlayback();

@@ -153,10 +153,10 @@ int Main(int argc, char** argv) {
     const bool hasValue = i + 1 < others.size();
     if (others[i] == "--frames" && hasValue) {
       frames = std::max(1, std::atoi(others[++i].c_str()));
-    } else if (Size asked; others[i] == "--size" && hasValue &&
-                           std::sscanf(others[++i].c_str(), "%dx%d", &asked.width,
-                                       &asked.height) == 2 &&
-                           asked.width > 0 && asked.height > 0) {
+    } else if (Size asked;
+               others[i] == "--size" && hasValue &&
+               std::sscanf(others[++i].c_str(), "%dx%d", &asked.width, &asked.height) == 2 &&
+               asked.width > 0 && asked.height > 0) {
       size = asked;
     } else {
       understood = false;

@@ -24,8 +24,8 @@
 #include <vector>
 
 #include "app/frame.h"
-#include "app/offscreen/offscreen_game.h"
 #include "app/loading/loader.h"
+#include "app/offscreen/offscreen_game.h"
 #include "app/settings/tool_arguments.h"
 #include "base/folder_visit.h"
 #include "catalogue/catalogue.h"

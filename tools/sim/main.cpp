@@ -3,7 +3,7 @@
 //   quenlit-sim [--seed N] [--root DIR] < script
 //
 // Commands: key NAME, down NAME, up NAME, wait SECONDS, until SCREEN [SECONDS], dump,
-// shot FILE, seed N (app/script.h).
+// shot FILE, seed N (app/session/script.h).
 #include <SDL.h>
 
 #include <cmath>
@@ -15,9 +15,9 @@
 
 #include "app/frame.h"
 #include "app/offscreen/offscreen_game.h"
-#include "app/settings/tool_arguments.h"
 #include "app/session/script.h"
 #include "app/session/state_dump.h"
+#include "app/settings/tool_arguments.h"
 #include "base/folder_visit.h"
 #include "base/key_codes.h"
 #include "game/game.h"

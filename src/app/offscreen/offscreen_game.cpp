@@ -25,8 +25,7 @@ OffscreenGame::OffscreenGame(std::optional<Size> size) : fonts_(MakeGameFontLoca
     ConfigureCanvas(game, *canvas_);
   } else {
     canvasError_ = "no picture of " + std::to_string(game.settings.windowWidth) + " x " +
-                   std::to_string(game.settings.windowHeight) +
-                   " can be made: " + SDL_GetError();
+                   std::to_string(game.settings.windowHeight) + " can be made: " + SDL_GetError();
     canvas_.reset();
   }
   parts.DrawOn(canvas_.get());

@@ -1,5 +1,5 @@
-#include "app/frame.h"
 #include "app/programs/program.h"
+#include "app/frame.h"
 
 #include <SDL.h>
 
@@ -13,17 +13,17 @@
 #include <iostream>
 #include <memory>
 
-#include "app/settings/config.h"
 #include "app/display/display.h"
+#include "app/display/game_fonts.h"
+#include "app/display/scene_canvas.h"
+#include "app/display/window_parts.h"
 #include "app/loading/embedded_resources.h"
+#include "app/loading/loading_thread.h"
+#include "app/session/scripted_session.h"
+#include "app/settings/config.h"
 #include "app/settings/failure_log.h"
 #include "app/settings/fatal.h"
 #include "app/settings/game_folder.h"
-#include "app/display/game_fonts.h"
-#include "app/loading/loading_thread.h"
-#include "app/display/scene_canvas.h"
-#include "app/session/scripted_session.h"
-#include "app/display/window_parts.h"
 #include "game/game.h"
 #include "game/game_parts.h"
 #include "platform/sdl/gamepads.h"
@@ -65,8 +65,7 @@ uint64_t NowMs() {
 
 class Program {
  public:
-  explicit Program(const CommandLine& line)
-      : userFiles_(EnterGameFolder(line.root, shell_)) {}
+  explicit Program(const CommandLine& line) : userFiles_(EnterGameFolder(line.root, shell_)) {}
 
   int Run(const CommandLine& line) {
     // A recording that cannot be written or a script that cannot be read ends the program

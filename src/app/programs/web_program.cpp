@@ -16,14 +16,14 @@
 #include <memory>
 #include <string>
 
-#include "app/frame.h"
-#include "app/settings/config.h"
-#include "app/loading/embedded_resources.h"
-#include "app/settings/fatal.h"
 #include "app/display/game_fonts.h"
-#include "app/loading/loading_sequence.h"
 #include "app/display/scene_canvas.h"
 #include "app/display/window_parts.h"
+#include "app/frame.h"
+#include "app/loading/embedded_resources.h"
+#include "app/loading/loading_sequence.h"
+#include "app/settings/config.h"
+#include "app/settings/fatal.h"
 #include "game/game.h"
 #include "game/game_parts.h"
 #include "game/save_notices.h"
