@@ -1,5 +1,6 @@
 #include "solver_report.h"
 
+#include <algorithm>
 #include <chrono>
 #include <fstream>
 #include <iomanip>
@@ -34,6 +35,58 @@ std::string ObjectText(const TowerModel& model, int object) {
   const std::string what =
       tile::IsMonster(o.code) ? model.Kind(o.code).name : tile::MeaningOf(o.code).name;
   return what + " at " + std::to_string(o.floor) + " " + CellText(o.cell);
+}
+
+// The better of the two searches under other rules, at the narrower width.
+SearchResult WhatIf(Game& game, RuleVariant variant, int width) {
+  const TowerModel model(game, variant);
+  SearchResult climb = ClimbSearch(model, width);
+  SearchResult beam = BeamSearch(model, StartLine(model), width);
+  return HpOf(beam) > HpOf(climb) ? beam : climb;
+}
+
+// The lowest starting health with which a search still wins, by bisection.
+int32_t LowestStart(Game& game, int32_t known, int width) {
+  int32_t low = 0, high = known;  // low loses, high wins
+  while (high - low > 10) {
+    const int32_t middle = (low + high) / 2;
+    if (WhatIf(game, {middle, true, ShopRule::Both}, width).best) {
+      high = middle;
+    } else {
+      low = middle;
+    }
+  }
+  return high;
+}
+
+// The best win of each set of blue and red doors within a quarter of the best margin, as plans.
+void WriteOtherWays(const TowerModel& model, const SearchResult& result, int32_t best,
+                    const std::string& folder, std::ostream& out) {
+  std::vector<const SolverLine*> ways;
+  for (const auto& [doors, line] : result.waysByDoors)
+    if (4 * line.end.hp >= 3 * best) ways.push_back(&line);
+  out << "\nWinning lines within 25 % of the best margin that open other blue and red doors: "
+      << ways.size() << "\n";
+  // The best few are shown and written; the count says how many there are.
+  constexpr size_t kShown = 5;
+  std::sort(ways.begin(), ways.end(),
+            [](const SolverLine* a, const SolverLine* b) { return a->end.hp > b->end.hp; });
+  ways.resize(std::min(ways.size(), kShown));
+  for (size_t i = 0; i < ways.size(); ++i) {
+    std::string doors;
+    const auto& objects = model.objects();
+    for (size_t o = 0; o < objects.size(); ++o)
+      if ((objects[o].code == tile::kBlueDoor || objects[o].code == tile::kRedDoor) &&
+          ways[i]->end.Cleared(static_cast<int>(o)))
+        doors += " " + ObjectText(model, static_cast<int>(o));
+    out << "  margin " << ways[i]->end.hp << ":" << doors << "\n";
+    if (folder.empty()) continue;
+    std::ofstream plan(folder + "/way_" + std::to_string(i + 1) + ".txt",
+                       std::ios::binary | std::ios::trunc);
+    plan << PlanText(model, *ways[i],
+                     "A winning line of the solver that opens these blue and red doors:\n" + doors +
+                         "\nMargin " + std::to_string(ways[i]->end.hp) + ".");
+  }
 }
 
 class Timer {
@@ -120,6 +173,24 @@ int Solve(CheckerWorld& world, const SolveOptions& options, std::ostream& out) {
   const Monster& king = model.Kind(model.OriginalFloor(kTop).At(tile::kBossRow, tile::kBossColumn));
   out << "Highest reachable defence: " << ceiling << "; the king's attack " << king.attack << " ("
       << king.attack - ceiling << " above)\n";
+  const int32_t floor9 = PotionHealth(model, kTop);
+  out << "Potions on floor " << kTop << ": " << floor9 << " of " << f.budget - model.Start().hp
+      << " (" << Percent(floor9, f.budget - model.Start().hp) << ")\n";
+
+  out << "\nWhat if (searches of width " << options.checkWidth << "):\n";
+  const std::pair<const char*, RuleVariant> variants[] = {
+      {"without the potions", {std::nullopt, false, ShopRule::Both}},
+      {"from 800 health", {800, true, ShopRule::Both}},
+      {"with a shop selling only attack", {std::nullopt, true, ShopRule::AttackOnly}},
+      {"with a shop selling only defence", {std::nullopt, true, ShopRule::DefenceOnly}},
+  };
+  for (const auto& [name, variant] : variants)
+    out << "  " << name << ": margin " << Margin(WhatIf(world.game(), variant, options.checkWidth))
+        << "\n";
+  out << "  lowest starting health that still wins: "
+      << LowestStart(world.game(), model.Start().hp, options.checkWidth) << "\n";
+
+  WriteOtherWays(model, *best, f.finalHp, options.otherWaysFolder, out);
   return 0;
 }
 
