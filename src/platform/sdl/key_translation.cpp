@@ -1,5 +1,5 @@
-#include "base/key_codes.h"
 #include "platform/sdl/key_translation.h"
+#include "base/key_codes.h"
 
 namespace quenlit::platform {
 
@@ -16,6 +16,10 @@ std::optional<uint32_t> VirtualKeyOf(SDL_Keycode key) {
       return vk::kRight;
     case SDLK_DOWN:
       return vk::kDown;
+    case SDLK_ESCAPE:
+      return vk::kEscape;
+    case SDLK_F1:
+      return vk::kF1;
     case SDLK_F8:
       return vk::kF8;
     default:
