@@ -1,5 +1,7 @@
 #include "game/game.h"
 
+#include "game/characters/character_tables.h"
+
 #include "game/tiles.h"
 
 namespace quenlit {
@@ -24,7 +26,7 @@ void Game::BeginPlay() {
     comfortState.startReserved = world.reservedBytes;
   }
   StartNewGame();
-  shop.shopPrice = Shop::kOpeningPrice;
+  shop.shopPrice = kShopTerms.openingPrice;
   screen = GameScreen::Map;
   comfortState.stats = PlayStats{};
   comfortState.stats.startedAt = clock;

@@ -1,6 +1,6 @@
 // The video settings from "./config.ini": every key, its default and its section.
-#include "app/frame.h"
 #include "app/settings/config.h"
+#include "app/frame.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // and shipped configuration, from where the program itself lies.
 #include <iostream>
 
-#include "app/settings/command_line.h"
 #include "app/programs/program.h"
+#include "app/settings/command_line.h"
 
 int main(int argc, char** argv) {
   const quenlit::CommandLine line = quenlit::ParseCommandLine(argc, argv);
