@@ -12,8 +12,8 @@ namespace quenlit {
 namespace {
 
 constexpr std::pair<const char*, uint32_t> kNamedKeys[] = {
-    {"Enter", vk::kEnter}, {"Left", vk::kLeft}, {"Up", vk::kUp},
-    {"Right", vk::kRight}, {"Down", vk::kDown}, {"F8", vk::kF8}};
+    {"Enter", vk::kEnter}, {"Left", vk::kLeft}, {"Up", vk::kUp},      {"Right", vk::kRight},
+    {"Down", vk::kDown},   {"F8", vk::kF8},     {"Esc", vk::kEscape}, {"F1", vk::kF1}};
 
 bool ParseKey(const std::string& name, uint32_t& key) {
   for (const auto& [text, code] : kNamedKeys) {
