@@ -83,13 +83,14 @@ double EdgeEnergy(const Grid& g) {
   double energy = 0;
   for (int y = 0; y < g.height; ++y) {
     for (int x = 0; x < g.width; ++x) {
-      const double here = g.grey[static_cast<size_t>(y * g.width + x)];
+      const size_t at = static_cast<size_t>(y) * static_cast<size_t>(g.width) + x;
+      const double here = g.grey[at];
       if (x + 1 < g.width) {
-        const double d = g.grey[static_cast<size_t>(y * g.width + x + 1)] - here;
+        const double d = g.grey[at + 1] - here;
         energy += d * d;
       }
       if (y + 1 < g.height) {
-        const double d = g.grey[static_cast<size_t>((y + 1) * g.width + x)] - here;
+        const double d = g.grey[at + static_cast<size_t>(g.width)] - here;
         energy += d * d;
       }
     }
