@@ -50,8 +50,10 @@ done
 # libpng over Debian's MinGW zlib, the library alone.
 build libpng1.6 -DPNG_SHARED=OFF -DPNG_STATIC=ON -DPNG_TESTS=OFF -DPNG_EXECUTABLES=OFF \
   -DPNG_BUILD_ZLIB=OFF -DSKIP_INSTALL_PROGRAMS=ON -DSKIP_INSTALL_FILES=ON
-# FreeType with none of its optional codecs: the game's fonts are plain TrueType/OpenType.
-build freetype -DFT_DISABLE_ZLIB=ON -DFT_DISABLE_BZIP2=ON -DFT_DISABLE_PNG=ON \
+# FreeType with none of its optional codecs but zlib, Debian's (without it FreeType would carry
+# a copy of its own, which clashes with the one libpng uses): the game's fonts are plain
+# TrueType/OpenType.
+build freetype -DFT_REQUIRE_ZLIB=ON -DFT_DISABLE_BZIP2=ON -DFT_DISABLE_PNG=ON \
   -DFT_DISABLE_HARFBUZZ=ON -DFT_DISABLE_BROTLI=ON
 # HarfBuzz over that FreeType, without GLib, ICU or the Windows shapers.
 build harfbuzz -DHB_HAVE_FREETYPE=ON -DHB_HAVE_GLIB=OFF -DHB_HAVE_ICU=OFF \
@@ -72,6 +74,15 @@ build libsdl2-ttf -DSDL2TTF_VENDORED=OFF -DSDL2TTF_HARFBUZZ=ON -DSDL2TTF_SAMPLES
   -DSDL2TTF_INSTALL=ON
 # GoogleTest for the tests run under Wine.
 build googletest -DBUILD_GMOCK=OFF -Dgtest_force_shared_crt=ON
+
+# The licences of everything linked into quenlit.exe, which the zip and the installer carry.
+mkdir -p "$prefix/licenses"
+for package in libpng1.6 freetype harfbuzz libsdl2 libsdl2-image libsdl2-ttf; do
+  cp "$work/$package/debian/copyright" "$prefix/licenses/$package.txt"
+done
+cp /usr/share/doc/libz-mingw-w64-dev/copyright "$prefix/licenses/zlib.txt"
+cp /usr/share/doc/gcc-mingw-w64-base/copyright "$prefix/licenses/gcc-runtime.txt"
+cp /usr/share/doc/mingw-w64-common/copyright "$prefix/licenses/mingw-w64-runtime.txt"
 
 rm -rf "$work"
 touch "$stamp"

@@ -2,15 +2,15 @@
 // it loads, a floor below the first, and a speech box whose speaker has left the map. The
 // game is loaded in this process from a golden folder and drawn with the software renderer.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
+#include <filesystem>
 #include <functional>
 
-#include "app/frame.h"
-#include "app/settings/config.h"
-#include "app/loading/embedded_resources.h"
 #include "app/display/game_fonts.h"
+#include "app/frame.h"
+#include "app/loading/embedded_resources.h"
 #include "app/loading/loader.h"
+#include "app/settings/config.h"
 #include "game/game.h"
 #include "golden_folder.h"
 #include "golden_picture.h"
@@ -26,17 +26,19 @@ namespace {
 // paths relative to its own folder.
 class WorkingFolder {
  public:
-  explicit WorkingFolder(const std::string& path) {
-    previous_ = getcwd(nullptr, 0);
-    if (chdir(path.c_str()) != 0) ADD_FAILURE() << "cannot enter " << path;
+  explicit WorkingFolder(const std::string& path) : previous_(std::filesystem::current_path()) {
+    std::error_code error;
+    std::filesystem::current_path(path, error);
+    if (error) ADD_FAILURE() << "cannot enter " << path;
   }
   ~WorkingFolder() {
-    if (chdir(previous_) != 0) ADD_FAILURE() << "cannot go back to " << previous_;
-    free(previous_);
+    std::error_code error;
+    std::filesystem::current_path(previous_, error);
+    if (error) ADD_FAILURE() << "cannot go back to " << previous_;
   }
 
  private:
-  char* previous_;
+  std::filesystem::path previous_;
 };
 
 // The game loaded from a golden folder, drawing into a picture in memory.

@@ -11,6 +11,7 @@
 
 #include "app/loading/loader.h"
 #include "catalogue/catalogue.h"
+#include "folder_link.h"
 #include "game_folder.h"
 #include "world.h"
 
@@ -45,8 +46,8 @@ class AssetsCatalogue : public ::testing::Test {
                                    std::to_string(2000 + 2 * kind) + ".png\nHP=10\n");
     }
     folder_.Write();
-    fs::create_directory_symlink(kGameDir / "Images", fs::path(folder_.Path()) / "Images");
-    fs::create_directory_symlink(kGameDir / "wav", fs::path(folder_.Path()) / "wav");
+    LinkFolder(kGameDir / "Images", fs::path(folder_.Path()) / "Images");
+    LinkFolder(kGameDir / "wav", fs::path(folder_.Path()) / "wav");
     std::ifstream reward(kRewardPng, std::ios::binary);
     rewardBytes_.assign(std::istreambuf_iterator<char>(reward), std::istreambuf_iterator<char>());
     world_.game.assets.resources = {rewardBytes_.data(), rewardBytes_.size()};

@@ -2,8 +2,6 @@
 // critical strikes, from a new game to the victory.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
@@ -15,6 +13,7 @@
 #include "catalogue/catalogue.h"
 #include "game_folder.h"
 #include "json.h"
+#include "process.h"
 
 namespace quenlit::test {
 namespace {
@@ -44,13 +43,13 @@ TEST_P(TowerRoute, ReachesVictoryInGameTime) {
   const std::string script((std::istreambuf_iterator<char>(route)),
                            std::istreambuf_iterator<char>());
   scratch.WriteFile("route.sim", script + "dump\n");
-  const std::string command = "'" QUENLIT_SIM "' --seed " + std::to_string(GetParam()) +
-                              " --root '" QUENLIT_GAME_DIR "' < '" + scratch.Path() +
-                              "/route.sim' > '" + scratch.Path() + "/out' 2> '" + scratch.Path() +
-                              "/err'";
-  const int status = std::system(command.c_str());
-  ASSERT_TRUE(WIFEXITED(status));
-  ASSERT_EQ(WEXITSTATUS(status), 0) << scratch.ReadFile("err");
+  const int exitCode =
+      RunProgram({.program = QUENLIT_SIM,
+                  .arguments = {"--seed", std::to_string(GetParam()), "--root", QUENLIT_GAME_DIR},
+                  .input = scratch.Path() + "/route.sim",
+                  .output = scratch.Path() + "/out",
+                  .errors = scratch.Path() + "/err"});
+  ASSERT_EQ(exitCode, 0) << scratch.ReadFile("err");
   std::istringstream lines(scratch.ReadFile("out"));
   std::string last;
   for (std::string line; std::getline(lines, line);)

@@ -4,29 +4,33 @@
 //
 // Commands: key NAME, down NAME, up NAME, wait SECONDS, until SCREEN [SECONDS], dump,
 // shot FILE, seed N (app/script.h).
-#include <unistd.h>
+// SDL's main hands main() the command line in UTF-8 on every system.
+#include <SDL_main.h>
 
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "app/frame.h"
-#include "app/settings/config.h"
-#include "app/loading/embedded_resources.h"
 #include "app/display/game_fonts.h"
-#include "app/loading/loader.h"
 #include "app/display/scene_canvas.h"
+#include "app/frame.h"
+#include "app/loading/embedded_resources.h"
+#include "app/loading/loader.h"
 #include "app/session/script.h"
 #include "app/session/state_dump.h"
+#include "app/settings/config.h"
 #include "base/key_codes.h"
 #include "game/game.h"
 #include "platform/headless/stderr_shell.h"
 #include "platform/headless/virtual_audio.h"
 #include "platform/headless/virtual_clock.h"
 #include "platform/sdl/software_canvas.h"
+#include "platform/standard_streams.h"
+#include "platform/utf8_path.h"
 
 namespace quenlit::sim {
 namespace {
@@ -159,7 +163,9 @@ int Main(int argc, char** argv) {
       seeded = true;
       seed = static_cast<uint32_t>(std::strtoul(argv[++i], nullptr, 10));
     } else if (option == "--root" && i + 1 < argc) {
-      if (chdir(argv[++i]) != 0) {
+      std::error_code error;
+      std::filesystem::current_path(platform::PathFromUtf8(argv[++i]), error);
+      if (error) {
         std::cerr << "quenlit-sim: cannot enter " << argv[i] << std::endl;
         return 1;
       }
@@ -188,5 +194,6 @@ int Main(int argc, char** argv) {
 }  // namespace quenlit::sim
 
 int main(int argc, char** argv) {
+  quenlit::platform::WriteStandardStreamsAsBytes();
   return quenlit::sim::Main(argc, argv);
 }

@@ -13,6 +13,7 @@
 
 #include "checker_world.h"
 #include "floor_survey.h"
+#include "platform/standard_streams.h"
 #include "route_plan.h"
 #include "route_runner.h"
 #include "tower_compiler.h"
@@ -88,5 +89,6 @@ int Main(int argc, char** argv) {
 }  // namespace quenlit::tower
 
 int main(int argc, char** argv) {
+  quenlit::platform::WriteStandardStreamsAsBytes();
   return quenlit::tower::Main(argc, argv);
 }

@@ -1,5 +1,5 @@
-#include "app/frame.h"
 #include "app/programs/program.h"
+#include "app/frame.h"
 
 #include <SDL.h>
 
@@ -12,24 +12,26 @@
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <optional>
 
-#include "app/settings/config.h"
 #include "app/display/display.h"
+#include "app/display/game_fonts.h"
+#include "app/display/scene_canvas.h"
+#include "app/display/window_parts.h"
 #include "app/loading/embedded_resources.h"
+#include "app/loading/loading_thread.h"
+#include "app/session/scripted_session.h"
+#include "app/settings/config.h"
 #include "app/settings/failure_log.h"
 #include "app/settings/fatal.h"
 #include "app/settings/game_folder.h"
-#include "app/display/game_fonts.h"
-#include "app/loading/loading_thread.h"
-#include "app/display/scene_canvas.h"
-#include "app/session/scripted_session.h"
-#include "app/display/window_parts.h"
 #include "game/game.h"
 #include "platform/sdl/gamepads.h"
 #include "platform/sdl/key_translation.h"
 #include "platform/sdl/sdl_audio.h"
 #include "platform/sdl/sdl_shell.h"
 #include "platform/system_clock.h"
+#include "platform/utf8_path.h"
 
 namespace quenlit {
 namespace {
@@ -51,6 +53,11 @@ bool HaveDisplay() {
   return false;
 }
 
+std::optional<std::filesystem::path> RootFolder(const CommandLine& line) {
+  if (!line.root) return std::nullopt;
+  return platform::PathFromUtf8(*line.root);
+}
+
 struct WindowCloser {
   void operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
 };
@@ -65,7 +72,7 @@ uint64_t NowMs() {
 class Program {
  public:
   explicit Program(const CommandLine& line)
-      : userFiles_(EnterGameFolder(line.root, shell_)),
+      : userFiles_(EnterGameFolder(RootFolder(line), shell_)),
         game_(hero_, graphics_, sound_, clock_, shell_) {}
 
   int Run(const CommandLine& line) {
@@ -218,9 +225,7 @@ class Program {
   // Failures are told in the player's log too, with what was said on stderr before them.
   StderrLog said_;
   platform::SdlShell sdlShell_;
-  FailureLoggingShell shell_{
-      sdlShell_, said_,
-      ChooseLogFile([](const char* name) { return std::getenv(name); }, AccountHome())};
+  FailureLoggingShell shell_{sdlShell_, said_, PlayersLogFile()};
   TextFailureNotice textFailure_{shell_};
   // Entered before anything below reads a file: every game path is relative to the game folder.
   UserFiles userFiles_;
@@ -248,8 +253,9 @@ int RunProgram(const CommandLine& line) {
   CommandLine resolved = line;
   for (std::string* file : {&resolved.recordFile, &resolved.replayFile}) {
     std::error_code error;  // without a working directory the name stays as given
-    const std::filesystem::path absolute = std::filesystem::absolute(*file, error);
-    if (!file->empty() && !error) *file = absolute.string();
+    const std::filesystem::path absolute =
+        std::filesystem::absolute(platform::PathFromUtf8(*file), error);
+    if (!file->empty() && !error) *file = platform::Utf8Of(absolute);
   }
   // Held by the heap: a window closed during loading ends the process without its teardown.
   auto program = std::make_unique<Program>(resolved);
