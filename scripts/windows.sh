@@ -44,7 +44,7 @@ cmake -S . -B build-windows -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE
   -DQUENLIT_WINDOWS_PREFIX="$cache/prefix" -DQUENLIT_WINDOWS_LICENSES="$cache/prefix/licenses" \
   -DQUENLIT_NATIVE_BUILD="$root/build" >/dev/null
 targets=(quenlit windows_zip windows_installer)
-[ -z "$tests" ] || targets+=(quenlit-sim unit_tests scenario_tests golden_tests)
+[ -z "$tests" ] || targets+=(quenlit-sim quenlit-tower quenlit-close-window unit_tests scenario_tests golden_tests)
 cmake --build build-windows -j"$(nproc)" --target "${targets[@]}"
 for file in build-windows/game/quenlit.exe build-windows/Quenlit-*-win64.zip \
   build-windows/Quenlit-*-win64-setup.exe; do

@@ -22,7 +22,7 @@ namespace fs = std::filesystem;
 
 const fs::path kGameDir = QUENLIT_GAME_DIR;
 // The reward picture that the build embeds in the program.
-const fs::path kRewardPng = kGameDir.parent_path() / "generated" / "reward.png";
+const fs::path kRewardPng = QUENLIT_REWARD_PNG;
 
 // Enters a folder for as long as it lives, as the game runs in its own folder.
 class Inside {

@@ -21,9 +21,12 @@ start_wine_session
 
 # --- 1. The test programs ---
 failed=""
+# Run in the game folder, as the game is: the tests that draw text without a folder of their
+# own find the game's fonts there, Windows having no font service that knows them.
 for program in unit_tests scenario_tests golden_tests; do
   started=$SECONDS
-  wine "$windows/tests/$program.exe" --gtest_output="json:$(windows_path "$out")\\$program.json" \
+  (cd "$windows/game" &&
+    wine "../tests/$program.exe" --gtest_output="json:$(windows_path "$out")\\$program.json") \
     >"$out/$program.txt" 2>&1 || failed+=" $program"
   python3 - "$out/$program.json" "$program" $((SECONDS - started)) <<'PY'
 import json, sys
