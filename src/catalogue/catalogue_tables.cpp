@@ -1,8 +1,8 @@
 // The fixed tables of every picture, frame sequence and sound the game loads.
 #include <string>
 
-#include "catalogue/catalogue.h"
 #include "base/strike_effects.h"
+#include "catalogue/catalogue.h"
 
 namespace quenlit::catalogue {
 namespace {

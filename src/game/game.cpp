@@ -1,5 +1,7 @@
 #include "game/game.h"
 
+#include "game/characters/character_tables.h"
+
 #include "game/tiles.h"
 
 namespace quenlit {
@@ -19,7 +21,7 @@ void Game::StartNewGame() {
 
 void Game::BeginPlay() {
   StartNewGame();
-  shop.shopPrice = Shop::kOpeningPrice;
+  shop.shopPrice = kShopTerms.openingPrice;
   screen = GameScreen::Map;
 }
 

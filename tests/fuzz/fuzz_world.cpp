@@ -1,5 +1,5 @@
-#include "app/frame.h"
 #include "fuzz_world.h"
+#include "app/frame.h"
 #include "base/key_codes.h"
 
 #include <stdlib.h>
@@ -29,8 +29,8 @@ const std::string& RunSaveFolder() {
 
 FuzzWorld::FuzzWorld() {
   game.userFiles.saveFolder = RunSaveFolder();
-  graphics.Initialize(&canvas);
-  sound.SetDevice(&audio);
+  parts.DrawOn(&canvas);
+  parts.PlayOn(&audio);
   game.world.floors.assign(kFloorCount + 1, Floor{});
   game.StartNewGame();
   game.screen = GameScreen::Map;

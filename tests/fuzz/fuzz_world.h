@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "game/game.h"
+#include "game/game_parts.h"
 #include "platform/headless/null_canvas.h"
 #include "platform/headless/virtual_audio.h"
 #include "platform/headless/virtual_clock.h"
@@ -38,10 +38,9 @@ struct FuzzWorld {
   platform::NullCanvas canvas{981, 621};
   QuietShell shell;
   platform::VirtualAudioDevice audio{wallClock};
-  Hero hero;
-  CD2DGraphics graphics;
-  DSound sound;
-  Game game{hero, graphics, sound, wallClock, shell};
+  GameParts parts{wallClock, shell};
+  Hero& hero = parts.hero;
+  Game& game = parts.game;
   float now = 1.0f;
 };
 

@@ -6,8 +6,8 @@
 #include <map>
 #include <vector>
 
-#include "catalogue/catalogue.h"
 #include "base/strike_effects.h"
+#include "catalogue/catalogue.h"
 #include "golden_picture.h"
 
 namespace quenlit::test {

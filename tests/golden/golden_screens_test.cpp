@@ -76,7 +76,9 @@ struct Scene {
   const char* script;                        // after the save is loaded
 };
 // Listed under its name rather than as raw bytes.
-void PrintTo(const Scene& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const Scene& c, std::ostream* out) {
+  *out << c.name;
+}
 
 // The monsters every folder has: the six of the showcase, with the built game's pictures.
 void AddShowcaseMonsters(GoldenFolder& folder) {

@@ -3,83 +3,43 @@
 // game is loaded in this process from a golden folder and drawn with the software renderer.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <functional>
+#include <optional>
 
-#include "app/display/game_fonts.h"
 #include "app/frame.h"
-#include "app/loading/embedded_resources.h"
-#include "app/loading/loader.h"
-#include "app/settings/config.h"
+#include "app/offscreen/offscreen_game.h"
+#include "base/folder_visit.h"
 #include "game/game.h"
 #include "golden_folder.h"
 #include "golden_picture.h"
-#include "platform/headless/stderr_shell.h"
-#include "platform/headless/virtual_audio.h"
-#include "platform/headless/virtual_clock.h"
-#include "platform/sdl/software_canvas.h"
 
 namespace quenlit::test {
 namespace {
 
-// Works inside the folder for as long as it lives: the game reads its pictures and fonts by
-// paths relative to its own folder.
-class WorkingFolder {
- public:
-  explicit WorkingFolder(const std::string& path) : previous_(std::filesystem::current_path()) {
-    std::error_code error;
-    std::filesystem::current_path(path, error);
-    if (error) ADD_FAILURE() << "cannot enter " << path;
-  }
-  ~WorkingFolder() {
-    std::error_code error;
-    std::filesystem::current_path(previous_, error);
-    if (error) ADD_FAILURE() << "cannot go back to " << previous_;
-  }
-
- private:
-  std::filesystem::path previous_;
-};
-
 // The game loaded from a golden folder, drawing into a picture in memory.
 class StillGame {
  public:
-  explicit StillGame(const GoldenFolder& folder)
-      : working_(folder.Path()),
-        fonts_(MakeGameFontLocator()),
-        audio_(wallClock_),
-        game_(hero_, graphics_, sound_, wallClock_, shell_) {
-    InstallFonts(fonts_);
-    game_.assets.resources = EmbeddedGameResources();
-    ReadConfig(game_);
-    canvas_ = std::make_unique<platform::SoftwareCanvas>(game_.settings.windowWidth,
-                                                         game_.settings.windowHeight, fonts_);
-    graphics_.Initialize(canvas_.get());
-    sound_.SetDevice(&audio_);
-    RunLoader(game_);
+  explicit StillGame(const GoldenFolder& folder) : inside_(folder.Path()) {
+    EXPECT_TRUE(inside_.Entered()) << folder.Path() << ": " << inside_.Reason();
+    offscreen_.emplace();
+    offscreen_->Load();
   }
-  Game& game() { return game_; }
+  Game& game() { return offscreen_->game(); }
   // Draws frames at 60 a second from the given clock on, as the main loop would.
   void Run(int frames, float from) {
-    for (int i = 1; i <= frames; ++i) RenderFrame(game_, from + 0.0175f * static_cast<float>(i));
+    for (int i = 1; i <= frames; ++i) RenderFrame(game(), from + 0.0175f * static_cast<float>(i));
   }
   // Draws one frame with the clock 0, as the driver's "shot" does, into "<name>.png" here.
   void Shoot(const std::string& name) {
-    RenderFrame(game_, 0);
-    EXPECT_TRUE(canvas_->SavePng(name + ".png")) << name;
+    RenderFrame(game(), 0);
+    ASSERT_NE(offscreen_->canvas(), nullptr) << offscreen_->canvasError();
+    EXPECT_TRUE(offscreen_->canvas()->SavePng(name + ".png")) << name;
   }
 
  private:
-  WorkingFolder working_;
-  platform::FontLocator fonts_;
-  platform::VirtualWallClock wallClock_;
-  platform::StderrShell shell_;
-  platform::VirtualAudioDevice audio_;
-  Hero hero_;
-  CD2DGraphics graphics_;
-  DSound sound_;
-  Game game_;
-  std::unique_ptr<platform::SoftwareCanvas> canvas_;
+  FolderVisit inside_;
+  // Made once the folder is entered: the game reads its config.ini and fonts from there.
+  std::optional<OffscreenGame> offscreen_;
 };
 
 struct Still {

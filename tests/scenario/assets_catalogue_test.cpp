@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/loading/loader.h"
+#include "base/folder_visit.h"
 #include "catalogue/catalogue.h"
 #include "folder_link.h"
 #include "game_folder.h"
@@ -23,18 +24,6 @@ namespace fs = std::filesystem;
 const fs::path kGameDir = QUENLIT_GAME_DIR;
 // The reward picture that the build embeds in the program.
 const fs::path kRewardPng = QUENLIT_REWARD_PNG;
-
-// Enters a folder for as long as it lives, as the game runs in its own folder.
-class Inside {
- public:
-  explicit Inside(const fs::path& folder) : previous_(fs::current_path()) {
-    fs::current_path(folder);
-  }
-  ~Inside() { fs::current_path(previous_); }
-
- private:
-  fs::path previous_;
-};
 
 class AssetsCatalogue : public ::testing::Test {
  protected:
@@ -55,7 +44,8 @@ class AssetsCatalogue : public ::testing::Test {
     world_.game.screen = GameScreen::Loading;
     world_.game.assets.images.clear();
     world_.game.assets.sequences.clear();
-    Inside inside(folder_.Path());
+    const FolderVisit inside(folder_.Path());
+    ASSERT_TRUE(inside.Entered()) << inside.Reason();
     loaded_ = LoadAll(world_.game);
   }
 

@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "base/folder_visit.h"
 #include "platform/utf8_path.h"
 
 namespace quenlit::test {
@@ -55,14 +56,8 @@ class TempFolder {
 // A temporary folder that is the working directory while it lives, as the game folder is for
 // the game: relative paths such as "./config.ini" land in it.
 class WorkingFolder : public TempFolder {
- public:
-  WorkingFolder() : previous_(std::filesystem::current_path()) {
-    std::filesystem::current_path(Path());
-  }
-  ~WorkingFolder() { std::filesystem::current_path(previous_); }
-
  private:
-  std::filesystem::path previous_;
+  FolderVisit inside_{Path()};
 };
 
 }  // namespace quenlit::test

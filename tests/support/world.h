@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "base/key_codes.h"
-#include "game/game.h"
+#include "game/game_parts.h"
 #include "platform/headless/null_canvas.h"
 #include "platform/headless/virtual_audio.h"
 #include "platform/headless/virtual_clock.h"
@@ -38,12 +38,10 @@ class RecordingShell : public platform::Shell {
 // his start, screen Map, a silent audio device whose voices keep virtual time.
 struct World {
   // Draws on the given canvas, or on a canvas that draws nothing.
-  explicit World(platform::Canvas* drawOn = nullptr)
-      : audio(wallClock), game(hero, graphics, sound, wallClock, shell) {
-    graphics.Initialize(drawOn ? drawOn : &nullCanvas);
-    sound.SetDevice(&audio);
-    sound.onPlay = [this](const std::string& file) { played.push_back(file); };
-    game.onSequenceStart = [this](const std::string& name) { started.push_back(name); };
+  explicit World(platform::Canvas* drawOn = nullptr) : audio(wallClock) {
+    parts.DrawOn(drawOn ? drawOn : &nullCanvas);
+    parts.PlayOn(&audio);
+    parts.NotePlayback();
     game.world.floors.assign(21, Floor{});
     game.StartNewGame();
     game.screen = GameScreen::Map;
@@ -69,12 +67,13 @@ struct World {
   platform::NullCanvas nullCanvas{981, 621};
   RecordingShell shell;
   platform::VirtualAudioDevice audio;
-  Hero hero;
-  CD2DGraphics graphics;
-  DSound sound;
-  Game game;
-  std::vector<std::string> played;
-  std::vector<std::string> started;
+  GameParts parts{wallClock, shell};
+  Hero& hero = parts.hero;
+  CD2DGraphics& graphics = parts.graphics;
+  DSound& sound = parts.sound;
+  Game& game = parts.game;
+  std::vector<std::string>& played = parts.played;
+  std::vector<std::string>& started = parts.started;
   std::optional<TempFolder> soundFolder;  // made by the first AddSound, removed with the world
 };
 

@@ -3,7 +3,9 @@
 
 #include "data/crc32.h"
 #include "data/ini_file.h"
+#include "data/paths.h"
 #include "seal.h"
+#include "temp_folder.h"
 
 namespace quenlit {
 namespace {
@@ -76,6 +78,23 @@ TEST(Sealing, SealedFloorsAndTablesPassTheirTextModeCheck) {
 
   cells[50] = '\x1A';
   EXPECT_FALSE(tower::SealFloor(std::string(2, '\0'), cells, 0x091D5AE7));
+}
+
+}  // namespace
+}  // namespace quenlit
+
+namespace quenlit {
+namespace {
+
+// The game names its files with backslashes and in any case ("Data\1.map"); they are found
+// as they lie on disk.
+TEST(GamePaths, BackslashesSeparateFoldersAndNamesMatchInAnyCase) {
+  test::WorkingFolder folder;
+  folder.Write("data/1.map", "x");
+  folder.Write("Images/Image 3.png", "x");
+  EXPECT_EQ(ResolveGamePath("Data\\1.MAP"), "data/1.map");
+  EXPECT_EQ(ResolveGamePath(".\\images\\image 3.png"), "./Images/Image 3.png");
+  EXPECT_EQ(ResolveGamePath("Data\\9.map"), "data/9.map") << "a missing name keeps its spelling";
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ TEST_F(DialogueTest, TableEntriesSpeakWithTheirOwnOrDefaultSpeaker) {
     const char* start;  // the text begins with this
   };
   const Case cases[] = {
-      {1, 6, 1, tile::kOldMan, "老人", "欢迎来到OstrelleCTF比赛！\n打败%d层的魔王"},
+      {1, 6, 1, tile::kOldMan, "老人", "欢迎来到OstrelleCTF比赛！\n打败9层的魔王获取flag\n"},
       {8, 1, 1, tile::kOldMan, "学长", "楼上就是BOSS了哦！"},
       {2, 12, 6, tile::kThief, "小偷", "和商人对话可以交易物品"},
       {6, 11, 9, tile::kMerchant, "商人", "我手上有大量的钥匙\n你需要什么钥匙?\n什么,绿钥匙吗？"},

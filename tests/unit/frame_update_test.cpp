@@ -8,9 +8,9 @@
 #include <string>
 
 #include "app/frame.h"
-#include "ui/paint.h"
 #include "app/session/state_dump.h"
 #include "game/tiles.h"
+#include "ui/paint.h"
 #include "world.h"
 
 namespace quenlit::test {

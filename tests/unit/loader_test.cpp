@@ -5,12 +5,14 @@
 #include <atomic>
 #include <chrono>
 #include <filesystem>
+#include <optional>
 #include <thread>
 #include <vector>
 
 #include "app/frame.h"
 #include "app/loading/loader.h"
 #include "app/loading/loading_thread.h"
+#include "base/folder_visit.h"
 #include "base/key_codes.h"
 #include "game_folder.h"
 #include "world.h"
@@ -34,13 +36,12 @@ void AwaitDrawnFrame(const Game& game, std::chrono::milliseconds limit) {
 // A sealed game folder that is the working directory while the fixture lives.
 class Loading : public testing::Test {
  protected:
-  Loading() : previous_(std::filesystem::current_path()) {
+  Loading() {
     folder_.Write();
-    std::filesystem::current_path(folder_.Path());
+    inside_.emplace(folder_.Path());
     world.game.screen = GameScreen::Loading;
     world.game.world.floors.clear();
   }
-  ~Loading() override { std::filesystem::current_path(previous_); }
 
   // Draws frames as the main loop does, the clock moving a frame's length each turn, until
   // the loader is done.
@@ -64,7 +65,7 @@ class Loading : public testing::Test {
   }
 
   test::GameFolder folder_;
-  std::filesystem::path previous_;
+  std::optional<FolderVisit> inside_;  // entered once the folder is written
   test::World world;
 };
 

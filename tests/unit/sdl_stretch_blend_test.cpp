@@ -32,8 +32,7 @@ TEST(StretchBlend, StretchesLinearlyBetweenPixelCentresAndHoldsTheEdges) {
   picture.At(0, 0) = 0xFF000000;
   picture.At(1, 0) = 0xFFFFFFFF;
   Surface frame(6, 2, 0xFF0000FF);
-  BlendStretched(picture.pixels, {0, 0, 2, 1}, frame.pixels, {1, 0, 4, 2}, {0, 0, 6, 2}, 255,
-                 true);
+  BlendStretched(picture.pixels, {0, 0, 2, 1}, frame.pixels, {1, 0, 4, 2}, {0, 0, 6, 2}, 255, true);
   const int expected[] = {0, 64, 191, 255};
   for (int y = 0; y < 2; ++y) {
     EXPECT_EQ(frame.At(0, y), 0xFF0000FFu) << "outside the rectangle";
@@ -63,8 +62,7 @@ TEST(StretchBlend, APartOfThePictureIsAllThatIsSampled) {
   Surface picture(4, 1);
   for (int x = 0; x < 4; ++x) picture.At(x, 0) = x == 2 ? 0xFFFFFFFF : 0xFF000000;
   Surface frame(3, 3);
-  BlendStretched(picture.pixels, {2, 0, 1, 1}, frame.pixels, {0, 0, 3, 3}, {0, 0, 3, 3}, 255,
-                 true);
+  BlendStretched(picture.pixels, {2, 0, 1, 1}, frame.pixels, {0, 0, 3, 3}, {0, 0, 3, 3}, 255, true);
   for (int y = 0; y < 3; ++y)
     for (int x = 0; x < 3; ++x) EXPECT_EQ(frame.At(x, y), 0xFFFFFFFFu) << x << "," << y;
 }

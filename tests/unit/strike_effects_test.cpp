@@ -4,8 +4,8 @@
 #include <set>
 #include <string>
 
-#include "catalogue/catalogue.h"
 #include "base/strike_effects.h"
+#include "catalogue/catalogue.h"
 
 namespace quenlit::test {
 namespace {

@@ -34,11 +34,13 @@ class SourceTower {
   std::vector<std::string>& Table() { return table_; }
   std::vector<std::string>& Floor(int n) { return floors_[n]; }
   std::string& legend() { return legend_; }
+  std::string& characters() { return characters_; }
 
   // Writes the sources and reads them back with the compiler.
   std::optional<TowerSource> Read(std::string& error) {
     folder_.WriteFile("tower/monsters.txt", Join(table_));
     folder_.WriteFile("tower/legend.txt", legend_);
+    folder_.WriteFile("tower/characters.txt", characters_);
     for (const auto& [n, lines] : floors_) {
       char name[32];
       std::snprintf(name, sizeof name, "tower/floors/%02d.txt", n);
@@ -58,7 +60,10 @@ class SourceTower {
   GameFolder folder_;
   std::vector<std::string> table_;
   std::map<int, std::vector<std::string>> floors_;
-  std::string legend_ = ". = 0   ; floor\n# = 255 ; wall\nk = 怪1\n";
+  std::string legend_ = ". = 0   ; floor\n# = 255 ; wall\nk = 怪1\nc = 71\n";
+  std::string characters_ =
+      "[shop]\nopening price = 20\nrise = 1\nattack = 3\ndefence = 4\n"
+      "attack bought = +3 %d\ndefence bought = +4 %d\ntoo poor = need %d\n";
 };
 
 TEST(TowerSource, ReadsEveryColumnOfTheMonsterTable) {
@@ -80,6 +85,33 @@ TEST(TowerSource, ReadsEveryColumnOfTheMonsterTable) {
   EXPECT_EQ(m.ability, "法师");
   EXPECT_EQ(read->kinds[43].image2, "Image 2088.png");
   EXPECT_EQ(read->kinds[0].ability, "");
+}
+
+// A speech must stand on a character of its floor, and every character must have a speech:
+// otherwise a character moved in a floor drawing would silently stop talking.
+TEST(TowerSource, SpeechesAndCharactersMustAgree) {
+  struct Case {
+    const char* what;
+    bool merchantOnFloor2;
+    const char* speech;   // appended to characters.txt
+    const char* problem;  // "" when the tower reads
+  };
+  const Case cases[] = {
+      {"agreeing", true, "[floor 2, row 0, column 3]\nsays = hi\n", ""},
+      {"a speech on an empty cell", false, "[floor 2, row 0, column 3]\nsays = hi\n",
+       "the speech for floor 2 at (0, 3) has no character on its cell"},
+      {"a silent character", true, "", "the character on floor 2 at (0, 3) has no speech"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    SourceTower tower;
+    if (c.merchantOnFloor2) tower.Floor(2)[0] = "...c..........";
+    tower.characters() += c.speech;
+    std::string error;
+    const auto read = tower.Read(error);
+    EXPECT_EQ(read.has_value(), std::string(c.problem).empty());
+    EXPECT_NE(error.find(c.problem), std::string::npos) << error;
+  }
 }
 
 TEST(TowerSource, RefusesAMonsterTableThatIsWrong) {

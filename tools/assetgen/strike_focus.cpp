@@ -6,8 +6,8 @@
 #include <set>
 #include <string>
 
-#include "catalogue/catalogue.h"
 #include "base/strike_effects.h"
+#include "catalogue/catalogue.h"
 #include "painters.h"
 #include "pixel_ops.h"
 #include "ui/battle_portraits.h"

@@ -15,8 +15,6 @@
 // pause frame should stay within 1 ms; it is timed twice: drawn
 // in full, and as the game window pays it, where a frame that would show what the window
 // shows already is neither drawn nor shown.
-#include <unistd.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -29,18 +27,12 @@
 #include <vector>
 
 #include "app/frame.h"
-#include "app/settings/config.h"
-#include "app/loading/embedded_resources.h"
-#include "app/display/game_fonts.h"
-#include "app/loading/loader.h"
-#include "app/display/scene_canvas.h"
+#include "app/offscreen/offscreen_game.h"
+#include "app/settings/tool_arguments.h"
+#include "base/folder_visit.h"
 #include "game/game.h"
 #include "game/tiles.h"
 #include "memory_figures.h"
-#include "platform/headless/stderr_shell.h"
-#include "platform/headless/virtual_audio.h"
-#include "platform/headless/virtual_clock.h"
-#include "platform/sdl/software_canvas.h"
 
 namespace quenlit::bench {
 namespace {
@@ -152,49 +144,45 @@ Figures Time(Game& game, const Scene& scene, int frames, float& clock) {
 }
 
 int Main(int argc, char** argv) {
+  const ToolArguments arguments = ReadToolArguments(argc, argv);
+  const std::vector<std::string>& others = arguments.others;
   int frames = 240;
   std::optional<Size> size;
-  for (int i = 1; i < argc; ++i) {
-    const std::string option = argv[i];
-    if (option == "--root" && i + 1 < argc) {
-      if (chdir(argv[++i]) != 0) {
-        std::fprintf(stderr, "quenlit-bench-frames: cannot enter %s\n", argv[i]);
-        return 1;
-      }
-    } else if (option == "--frames" && i + 1 < argc) {
-      frames = std::max(1, std::atoi(argv[++i]));
-    } else if (Size asked; option == "--size" && i + 1 < argc &&
-                           std::sscanf(argv[++i], "%dx%d", &asked.width, &asked.height) == 2 &&
-                           asked.width > 0 && asked.height > 0) {
+  bool understood = !arguments.malformed;
+  for (size_t i = 0; understood && i < others.size(); ++i) {
+    const bool hasValue = i + 1 < others.size();
+    if (others[i] == "--frames" && hasValue) {
+      frames = std::max(1, std::atoi(others[++i].c_str()));
+    } else if (Size asked;
+               others[i] == "--size" && hasValue &&
+               std::sscanf(others[++i].c_str(), "%dx%d", &asked.width, &asked.height) == 2 &&
+               asked.width > 0 && asked.height > 0) {
       size = asked;
     } else {
-      std::fprintf(stderr,
-                   "usage: quenlit-bench-frames [--root DIR] [--frames N] "
-                   "[--size WIDTHxHEIGHT]\n");
-      return 2;
+      understood = false;
     }
   }
-
-  platform::VirtualWallClock wallClock;
-  platform::StderrShell shell;
-  platform::VirtualAudioDevice audio(wallClock);
-  Hero hero;
-  CD2DGraphics graphics;
-  DSound sound;
-  Game game(hero, graphics, sound, wallClock, shell);
-  game.assets.resources = EmbeddedGameResources();
-  platform::FontLocator fonts = MakeGameFontLocator();
-  InstallFonts(fonts);
-  ReadConfig(game);
-  if (size) {
-    game.settings.windowWidth = size->width;
-    game.settings.windowHeight = size->height;
+  if (!understood) {
+    std::fprintf(stderr,
+                 "usage: quenlit-bench-frames [--root DIR] [--frames N] "
+                 "[--size WIDTHxHEIGHT]\n");
+    return 2;
   }
-  platform::SoftwareCanvas canvas(game.settings.windowWidth, game.settings.windowHeight, fonts);
-  ConfigureCanvas(game, canvas);
-  graphics.Initialize(&canvas);
-  sound.SetDevice(&audio);
-  RunLoader(game);
+  const FolderVisit inside(arguments.root);
+  if (!inside.Entered()) {
+    std::fprintf(stderr, "quenlit-bench-frames: cannot enter %s: %s\n", arguments.root.c_str(),
+                 inside.Reason().c_str());
+    return 1;
+  }
+
+  OffscreenGame offscreen(size);
+  if (!offscreen.canvas()) {
+    std::fprintf(stderr, "quenlit-bench-frames: %s\n", offscreen.canvasError().c_str());
+    return 1;
+  }
+  Game& game = offscreen.game();
+  platform::SoftwareCanvas& canvas = *offscreen.canvas();
+  offscreen.Load();
   // The copies of the big effects are made on a thread of their own once the map shows; a
   // player needs longer than that to reach a battle.
   canvas.WaitForPreparedForms();

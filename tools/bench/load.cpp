@@ -11,8 +11,6 @@
 // canvas makes ahead of the battles are made too. Loading and the floor are measured in turns
 // in the same run, each the best of N (default 3). The last line is the ratio the goal is set
 // on: loading should stay within 1.3 times the floor, memory within 1.15 times the pictures.
-#include <unistd.h>
-
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -26,19 +24,14 @@
 #include <vector>
 
 #include "app/frame.h"
-#include "app/settings/config.h"
-#include "app/loading/embedded_resources.h"
-#include "app/display/game_fonts.h"
 #include "app/loading/loader.h"
-#include "app/display/scene_canvas.h"
+#include "app/offscreen/offscreen_game.h"
+#include "app/settings/tool_arguments.h"
+#include "base/folder_visit.h"
 #include "catalogue/catalogue.h"
 #include "game/game.h"
 #include "memory_figures.h"
-#include "platform/headless/stderr_shell.h"
-#include "platform/headless/virtual_audio.h"
-#include "platform/headless/virtual_clock.h"
 #include "platform/sdl/png_decoding.h"
-#include "platform/sdl/software_canvas.h"
 #include "platform/workers.h"
 #include "sound/wave_file.h"
 
@@ -53,28 +46,6 @@ using Clock = std::chrono::steady_clock;
 double Seconds(Clock::time_point start) {
   return std::chrono::duration<double>(Clock::now() - start).count();
 }
-
-// One complete world, loaded from the current folder as the game loads it.
-struct World {
-  World(platform::FontLocator& fonts)
-      : audio(wallClock), game(hero, graphics, sound, wallClock, shell) {
-    game.assets.resources = EmbeddedGameResources();
-    ReadConfig(game);
-    canvas = std::make_unique<platform::SoftwareCanvas>(game.settings.windowWidth,
-                                                        game.settings.windowHeight, fonts);
-    ConfigureCanvas(game, *canvas);
-    graphics.Initialize(canvas.get());
-    sound.SetDevice(&audio);
-  }
-  platform::VirtualWallClock wallClock;
-  platform::StderrShell shell;
-  platform::VirtualAudioDevice audio;
-  std::unique_ptr<platform::SoftwareCanvas> canvas;
-  Hero hero;
-  CD2DGraphics graphics;
-  DSound sound;
-  Game game;
-};
 
 // Every file a full load reads, each once: the catalogue's pictures, the monsters' pictures
 // as the monster table names them, and the sounds.
@@ -134,22 +105,23 @@ double DecodeOnce(const Game& game, const Files& files, int& decoded) {
 }
 
 int Main(int argc, char** argv) {
+  const ToolArguments arguments = ReadToolArguments(argc, argv);
   int runs = 3;
-  for (int i = 1; i < argc; ++i) {
-    const std::string option = argv[i];
-    if (option == "--root" && i + 1 < argc) {
-      if (chdir(argv[++i]) != 0) {
-        std::fprintf(stderr, "quenlit-bench-load: cannot enter %s\n", argv[i]);
-        return 1;
-      }
-    } else if (option == "--runs" && i + 1 < argc) {
-      runs = std::max(1, std::atoi(argv[++i]));
-    } else {
-      std::fprintf(stderr, "usage: quenlit-bench-load [--root DIR] [--runs N]\n");
-      return 2;
-    }
+  bool understood = !arguments.malformed;
+  for (size_t i = 0; understood && i < arguments.others.size(); ++i) {
+    understood = arguments.others[i] == "--runs" && i + 1 < arguments.others.size();
+    if (understood) runs = std::max(1, std::atoi(arguments.others[++i].c_str()));
   }
-  platform::FontLocator fonts = MakeGameFontLocator();
+  if (!understood) {
+    std::fprintf(stderr, "usage: quenlit-bench-load [--root DIR] [--runs N]\n");
+    return 2;
+  }
+  const FolderVisit inside(arguments.root);
+  if (!inside.Entered()) {
+    std::fprintf(stderr, "quenlit-bench-load: cannot enter %s: %s\n", arguments.root.c_str(),
+                 inside.Reason().c_str());
+    return 1;
+  }
 
   double bestLoad = 1e9, bestFloor = 1e9, peak = 0, picturesMiB = 0;
   Files files;
@@ -158,27 +130,27 @@ int Main(int argc, char** argv) {
   // Loading and the floor in turns, so that both see the machine in the same state.
   for (int run = 0; run < runs; ++run) {
     {
-      World world(fonts);
+      OffscreenGame world;
       const auto start = Clock::now();
-      if (!LoadAll(world.game) || world.game.screen != GameScreen::Map) {
+      if (!LoadAll(world.game()) || world.game().screen != GameScreen::Map) {
         std::fprintf(stderr, "quenlit-bench-load: the game folder did not load\n");
         return 1;
       }
       bestLoad = std::min(bestLoad, Seconds(start));
       if (run == 0) {
         // The map as the player first sees it: the pictures it shows become textures.
-        RenderFrame(world.game, 0);
+        RenderFrame(world.game(), 0);
         // The big effects' copies, made once the map shows, count too.
-        world.canvas->WaitForPreparedForms();
+        world.canvas()->WaitForPreparedForms();
         peak = PeakMiB();
-        picturesMiB = DecodedMiB(world.game);
-        files = FilesOf(world.game);
-        for (const auto& [name, image] : world.game.assets.images)
+        picturesMiB = DecodedMiB(world.game());
+        files = FilesOf(world.game());
+        for (const auto& [name, image] : world.game().assets.images)
           pictures += image.bitmap != nullptr;
-        sounds = world.sound.Buffers().size();
+        sounds = world.parts.sound.Buffers().size();
       }
     }
-    bestFloor = std::min(bestFloor, DecodeOnce(World(fonts).game, files, decoded));
+    bestFloor = std::min(bestFloor, DecodeOnce(OffscreenGame().game(), files, decoded));
   }
 
   const double ratio = bestLoad / bestFloor;

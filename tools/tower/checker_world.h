@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "game/game.h"
+#include "game/game_parts.h"
 #include "platform/headless/null_canvas.h"
 #include "platform/headless/stderr_shell.h"
 #include "platform/headless/virtual_clock.h"
@@ -22,17 +22,14 @@ class CheckerWorld {
   // in error, when a data file is missing or fails the integrity check.
   bool Load(const std::string& gameFolder, std::string& error);
 
-  Game& game() { return game_; }
-  Hero& hero() { return hero_; }
+  Game& game() { return parts_.game; }
+  Hero& hero() { return parts_.hero; }
 
  private:
   platform::VirtualWallClock wallClock_;
   platform::StderrShell shell_;
   platform::NullCanvas canvas_{981, 621};
-  Hero hero_;
-  CD2DGraphics graphics_;
-  DSound sound_;
-  Game game_;
+  GameParts parts_{wallClock_, shell_};
 };
 
 }  // namespace quenlit::tower

@@ -1,5 +1,5 @@
-#include "app/frame.h"
 #include "route_runner.h"
+#include "app/frame.h"
 #include "base/key_codes.h"
 
 #include <cmath>

@@ -1,10 +1,13 @@
 #include "tower_compiler.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 
+#include "character_source.h"
 #include "floor_source.h"
+#include "game/tiles.h"
 #include "legend.h"
 #include "monster_source.h"
 #include "seal.h"
@@ -60,7 +63,42 @@ std::optional<TowerSource> ReadTower(const std::string& towerFolder, std::string
     }
     tower.floors.push_back(*floor);
   }
+  const std::string charactersPath = (folder / "characters.txt").string();
+  const auto characters = ReadCharacters(charactersPath, error);
+  if (!characters) return std::nullopt;
+  if (const auto problem = SpeechesAgreeWithFloors(*characters, tower.floors)) {
+    error = charactersPath + ": " + *problem;
+    return std::nullopt;
+  }
   return tower;
+}
+
+std::optional<std::string> SpeechesAgreeWithFloors(const CharactersSource& characters,
+                                                   const std::vector<Floor>& floors) {
+  auto where = [](int floor, int row, int column) {
+    return "floor " + std::to_string(floor) + " at (" + std::to_string(row) + ", " +
+           std::to_string(column) + ")";
+  };
+  for (const SpeechSource& speech : characters.speeches) {
+    const bool onAFloor = speech.floor >= 1 && speech.floor <= static_cast<int>(floors.size());
+    if (!onAFloor || !tile::IsCharacter(floors[speech.floor - 1].At(speech.row, speech.column)))
+      return "the speech for " + where(speech.floor, speech.row, speech.column) +
+             " has no character on its cell";
+  }
+  for (size_t n = 0; n < floors.size(); ++n) {
+    for (int row = 0; row < kFloorSize; ++row) {
+      for (int column = 0; column < kFloorSize; ++column) {
+        if (!tile::IsCharacter(floors[n].At(row, column))) continue;
+        const int floor = static_cast<int>(n) + 1;
+        const bool speaks = std::any_of(
+            characters.speeches.begin(), characters.speeches.end(), [&](const SpeechSource& s) {
+              return s.floor == floor && s.row == row && s.column == column;
+            });
+        if (!speaks) return "the character on " + where(floor, row, column) + " has no speech";
+      }
+    }
+  }
+  return std::nullopt;
 }
 
 bool WriteTowerData(const TowerSource& tower, const std::string& dataFolder, std::string& error) {

@@ -7,6 +7,12 @@
 //       reads the compiled data/ of the game folder (default: the current directory), follows
 //       the route plan and reports floor by floor; --sim writes the route as a quenlit-sim
 //       script. Exit 0 when the tower can be won, 1 when it cannot, 2 when the input is wrong.
+//   quenlit-tower solve [--root GAME_DIR] [--width N] [--plan FILE] [--other-ways FOLDER]
+//                       [--no-traps]
+//       searches the compiled tower for its best line and reports how hard it is: the
+//       searches, the line floor by floor, the shop, health and potions, traps, greedy players
+//       and the dice. --plan writes the best line as a route plan, --other-ways the best line
+//       of each set of blue and red doors. Exit 0 when a line wins, 1 when none does.
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -16,6 +22,7 @@
 #include "platform/standard_streams.h"
 #include "route_plan.h"
 #include "route_runner.h"
+#include "solver_report.h"
 #include "tower_compiler.h"
 #include "tower_report.h"
 
@@ -27,7 +34,9 @@ constexpr int kWrongInput = 2;
 
 int Usage() {
   std::cerr << "usage: quenlit-tower build TOWER_DIR DATA_DIR\n"
-               "       quenlit-tower check [--root GAME_DIR] [--sim FILE] PLAN"
+               "       quenlit-tower check [--root GAME_DIR] [--sim FILE] PLAN\n"
+               "       quenlit-tower solve [--root GAME_DIR] [--width N] [--plan FILE]\n"
+               "                           [--other-ways FOLDER] [--no-traps]"
             << std::endl;
   return kWrongInput;
 }
@@ -64,9 +73,37 @@ int Check(const std::string& gameFolder, const std::string& simPath, const std::
   return TowerWon(survey, route) ? 0 : kLost;
 }
 
+int SolveCommand(const std::vector<std::string>& args) {
+  std::string root = ".";
+  SolveOptions options;
+  for (size_t i = 1; i < args.size(); ++i) {
+    const bool hasValue = i + 1 < args.size();
+    if (args[i] == "--root" && hasValue) {
+      root = args[++i];
+    } else if (args[i] == "--width" && hasValue) {
+      const auto width = ParseNumber(args[++i], 1, 100000);
+      if (!width) return Usage();
+      options.width = *width;
+    } else if (args[i] == "--plan" && hasValue) {
+      options.planPath = args[++i];
+    } else if (args[i] == "--other-ways" && hasValue) {
+      options.otherWaysFolder = args[++i];
+    } else if (args[i] == "--no-traps") {
+      options.traps = false;
+    } else {
+      return Usage();
+    }
+  }
+  CheckerWorld world;
+  std::string error;
+  if (!world.Load(root, error)) return Fail(error);
+  return Solve(world, options, std::cout) == 0 ? 0 : kLost;
+}
+
 int Main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   if (args.size() == 3 && args[0] == "build") return Build(args[1], args[2]);
+  if (!args.empty() && args[0] == "solve") return SolveCommand(args);
   if (args.empty() || args[0] != "check") return Usage();
   std::string root = ".", sim, plan;
   for (size_t i = 1; i < args.size(); ++i) {

@@ -4,8 +4,8 @@
 
 #include <thread>
 
-#include "app/settings/fatal.h"
 #include "app/loading/loading_sequence.h"
+#include "app/settings/fatal.h"
 #include "game/game.h"
 
 namespace quenlit {

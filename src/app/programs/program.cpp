@@ -26,6 +26,7 @@
 #include "app/settings/fatal.h"
 #include "app/settings/game_folder.h"
 #include "game/game.h"
+#include "game/game_parts.h"
 #include "platform/sdl/gamepads.h"
 #include "platform/sdl/key_translation.h"
 #include "platform/sdl/sdl_audio.h"
@@ -72,8 +73,7 @@ uint64_t NowMs() {
 class Program {
  public:
   explicit Program(const CommandLine& line)
-      : userFiles_(EnterGameFolder(RootFolder(line), shell_)),
-        game_(hero_, graphics_, sound_, clock_, shell_) {}
+      : userFiles_(EnterGameFolder(RootFolder(line), shell_)) {}
 
   int Run(const CommandLine& line) {
     // A recording that cannot be written or a script that cannot be read ends the program
@@ -141,7 +141,7 @@ class Program {
       std::cerr << "quenlit: no sound device: " << SDL_GetError() << std::endl;
       shell_.ShowMessage("DirectSound", "DirectSoundCreate Failed");
     }
-    sound_.SetDevice(audio_.get());
+    parts_.PlayOn(audio_.get());
 
     SDL_ShowWindow(window_.get());
     loader_ = std::make_unique<LoadingThread>(game_);
@@ -234,10 +234,8 @@ class Program {
   std::unique_ptr<SDL_Window, WindowCloser> window_;
   std::unique_ptr<platform::RendererCanvas> canvas_;
   std::unique_ptr<platform::SdlAudioDevice> audio_;
-  Hero hero_;
-  CD2DGraphics graphics_;
-  DSound sound_;
-  Game game_;
+  GameParts parts_{clock_, shell_};
+  Game& game_ = parts_.game;
   std::unique_ptr<LoadingThread> loader_;
   ScriptedSession scripted_{game_, [this](uint32_t message, uint32_t key) { Press(message, key); },
                             std::cout, std::cerr};

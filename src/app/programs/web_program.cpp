@@ -16,15 +16,16 @@
 #include <memory>
 #include <string>
 
-#include "app/frame.h"
-#include "app/settings/config.h"
-#include "app/loading/embedded_resources.h"
-#include "app/settings/fatal.h"
 #include "app/display/game_fonts.h"
-#include "app/loading/loading_sequence.h"
 #include "app/display/scene_canvas.h"
 #include "app/display/window_parts.h"
+#include "app/frame.h"
+#include "app/loading/embedded_resources.h"
+#include "app/loading/loading_sequence.h"
+#include "app/settings/config.h"
+#include "app/settings/fatal.h"
 #include "game/game.h"
+#include "game/game_parts.h"
 #include "game/save_notices.h"
 #include "platform/system_clock.h"
 #include "platform/web/deferred_audio.h"
@@ -46,7 +47,7 @@ struct WindowCloser {
 
 class WebProgram {
  public:
-  WebProgram() : game_(hero_, graphics_, sound_, clock_, shell_) {}
+  WebProgram() = default;
 
   [[noreturn]] void Run() {
     Start();
@@ -60,8 +61,8 @@ class WebProgram {
     std::snprintf(numbers, sizeof numbers,
                   R"({"screen":"%s","loadProgress":%d,"floor":%d,"row":%d,"column":%d,)",
                   ScreenName(game_.screen), static_cast<int>(game_.loading.loadProgress),
-                  static_cast<int>(hero_.floor), static_cast<int>(hero_.position.row),
-                  static_cast<int>(hero_.position.column));
+                  static_cast<int>(game_.hero.floor), static_cast<int>(game_.hero.position.row),
+                  static_cast<int>(game_.hero.position.column));
     std::string message;
     for (const char c : game_.messageText) {
       if (c == '"' || c == '\\') message += '\\';
@@ -93,7 +94,7 @@ class WebProgram {
     }
     canvas_ = OpenGameCanvas(window_.get(), game_, fonts_, textFailure_);
     if (canvas_) ConfigureCanvas(game_, *canvas_);
-    sound_.SetDevice(&audio_);
+    parts_.PlayOn(&audio_);
     saves_ = std::make_unique<platform::web::PersistentFolder>("sav");
   }
 
@@ -164,10 +165,8 @@ class WebProgram {
   std::unique_ptr<platform::web::PersistentFolder> saves_;
   std::unique_ptr<LoadingSequence> loading_;
   int storing_ = 0;  // the save on its way to the browser's storage
-  Hero hero_;
-  CD2DGraphics graphics_;
-  DSound sound_;
-  Game game_;
+  GameParts parts_{clock_, shell_};
+  Game& game_ = parts_.game;
 };
 
 WebProgram* thePage = nullptr;

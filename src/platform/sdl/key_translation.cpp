@@ -1,5 +1,5 @@
-#include "base/key_codes.h"
 #include "platform/sdl/key_translation.h"
+#include "base/key_codes.h"
 
 namespace quenlit::platform {
 

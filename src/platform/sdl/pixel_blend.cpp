@@ -129,18 +129,17 @@ using EightPixelsChannels = uint16_t __attribute__((vector_size(64)));
 
 __attribute__((target("avx2"))) void BlendEights(const uint32_t* source, uint32_t* frame,
                                                  int eights) {
-  EightPixelsBytes alphaOfByte, alphaLane;
-  for (int i = 0; i < 32; ++i) {
-    alphaOfByte[i] = static_cast<uint8_t>(i | 3);
-    alphaLane[i] = (i & 3) == 3 ? 0xFF : 0;
-  }
+  EightPixelsBytes alphaLane;
+  for (int i = 0; i < 32; ++i) alphaLane[i] = (i & 3) == 3 ? 0xFF : 0;
   for (int i = 0; i < eights * 8; i += 8) {
     EightPixels s, f;
     std::memcpy(&s, source + i, sizeof s);
     std::memcpy(&f, frame + i, sizeof f);
     const auto sourceBytes = reinterpret_cast<const EightPixelsBytes&>(s);
     const auto frameBytes = reinterpret_cast<const EightPixelsBytes&>(f);
-    const EightPixelsBytes alpha = __builtin_shuffle(sourceBytes, alphaOfByte);
+    // Each pixel's alpha in all four of its bytes.
+    const EightPixels alphaWords = (s >> 24) * 0x01010101u;
+    const auto alpha = reinterpret_cast<const EightPixelsBytes&>(alphaWords);
     const auto weight = __builtin_convertvector(alpha | alphaLane, EightPixelsChannels);
     const auto rest = 255 - __builtin_convertvector(alpha, EightPixelsChannels);
     const auto fromSource = __builtin_convertvector(sourceBytes, EightPixelsChannels) * weight;

@@ -9,7 +9,8 @@ KB. Everything that shapes and draws the kept glyphs (layout features, hinting, 
 stays as it was, so a kept glyph looks the same in the page as on the desktop.
 
 Files of the folder that are not fonts (the list of families, fonts.txt) are copied as they are.
-A text source is a file (the monster table) or a folder whose C++ sources are read.
+A text source is a file (the monster table, the characters' speeches) or a folder whose C++
+sources are read.
 
 Usage: page_fonts.py FONT_FOLDER OUTPUT_FOLDER TEXT_SOURCE...
 """

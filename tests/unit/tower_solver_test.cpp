@@ -1,0 +1,154 @@
+// The solver of quenlit-tower: it plays by the game's rules, its best line is one the checker
+// follows to the same victory, and it weighs the choices a player weighs. The searches here run
+// narrow beams (width 40) to stay fast; the report's figures come from wider ones.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "checker_world.h"
+#include "game/tiles.h"
+#include "game_folder.h"
+#include "route_plan.h"
+#include "route_runner.h"
+#include "solver_figures.h"
+#include "solver_plan.h"
+#include "solver_search.h"
+#include "temp_folder.h"
+
+namespace quenlit::tower {
+namespace {
+
+constexpr int kNarrow = 40;
+// Wide enough that both states after the first door keep a place: a set of keys in hand takes
+// at most a quarter of a beam.
+constexpr int kSmall = 8;
+
+// The best line as a plan, followed by the checker on a fresh game.
+RouteResult FollowAsPlan(const std::string& gameFolder, const TowerModel& model,
+                         const SolverLine& line) {
+  test::TempFolder scratch;
+  const std::string path = scratch.Path().string() + "/line.txt";
+  std::ofstream(path, std::ios::binary) << PlanText(model, line, "solver line");
+  std::string error;
+  const auto steps = ReadPlan(path, error);
+  EXPECT_TRUE(steps) << error;
+  CheckerWorld fresh;
+  EXPECT_TRUE(fresh.Load(gameFolder, error)) << error;
+  return RunRoute(fresh.game(), steps.value_or(std::vector<PlanStep>{}));
+}
+
+TEST(TowerSolver, BestLineOfTheShippedTowerIsWonByTheCheckerWithTheSameMargin) {
+  CheckerWorld world;
+  std::string error;
+  ASSERT_TRUE(world.Load(QUENLIT_GAME_DIR, error)) << error;
+  const TowerModel model(world.game());
+  const SearchResult climb = ClimbSearch(model, kNarrow);
+  ASSERT_TRUE(climb.best);
+  // Every move is one the rules allow where the line makes it.
+  ASSERT_TRUE(Replay(model, climb.best->actions));
+  const RouteResult route = FollowAsPlan(QUENLIT_GAME_DIR, model, *climb.best);
+  EXPECT_TRUE(route.won) << route.failure;
+  EXPECT_EQ(route.finalHp, climb.best->end.hp);
+  // The shipped route is one line among those the solver weighs: it finds no worse.
+  std::string planError;
+  const auto shipped = ReadPlan(QUENLIT_TOWER_SOURCES "/route.txt", planError);
+  ASSERT_TRUE(shipped) << planError;
+  CheckerWorld fresh;
+  ASSERT_TRUE(fresh.Load(QUENLIT_GAME_DIR, error)) << error;
+  EXPECT_GE(climb.best->end.hp, RunRoute(fresh.game(), *shipped).finalHp);
+}
+
+TEST(TowerSolver, LearnsTheGiftsAndTheShopFromTheGame) {
+  CheckerWorld world;
+  std::string error;
+  ASSERT_TRUE(world.Load(QUENLIT_GAME_DIR, error)) << error;
+  const TowerModel model(world.game());
+  EXPECT_EQ(model.shop().opening, 20);
+  EXPECT_EQ(model.shop().attack, 3);
+  EXPECT_EQ(model.shop().defence, 4);
+  // The fairy of floor 2 and the freed thief of floor 3 give; the others only speak.
+  const int fairy = model.ObjectAt(2, {3, 2}), thief = model.ObjectAt(3, {13, 0});
+  ASSERT_GE(fairy, 0);
+  ASSERT_GE(thief, 0);
+  EXPECT_LT(model.ObjectAt(1, {6, 1}), 0);
+  SolverState state = model.Start();
+  model.Apply(state, {SolverAction::Kind::Take, static_cast<int16_t>(fairy), {4, 2}});
+  model.Apply(state, {SolverAction::Kind::Take, static_cast<int16_t>(thief), {13, 1}});
+  EXPECT_EQ(state.attack, 30);
+  EXPECT_EQ(state.defence, 20);
+  EXPECT_EQ(state.keys, (std::array<int32_t, 3>{3, 4, 2}));
+  // Asking leaves the game as it was.
+  EXPECT_EQ(world.game().world.floors[2].At(3, 2), tile::kFairy);
+  EXPECT_EQ(world.game().hero.attack, 10);
+}
+
+// A small tower: stairs straight up from floor 1 to the king on floor 9. On floor 1 the hero's
+// one yellow key opens either a room with a red potion or a room with an iron sword; the king
+// costs less than the potion gives once the sword is taken.
+class SmallTower : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (int floor = 1; floor <= 20; ++floor)
+      for (int cell = 0; cell < 196; ++cell) tower.SetCell(floor, cell / 14, cell % 14, 255);
+    // Floor 1: a corridor on row 12 from (12, 3) to (12, 11), a door at each end.
+    for (int column = 4; column <= 10; ++column) tower.SetCell(1, 12, column, 0);
+    tower.SetCell(1, 12, 3, tile::kYellowDoor);
+    tower.SetCell(1, 12, 2, 230);  // red potion
+    tower.SetCell(1, 12, 11, tile::kYellowDoor);
+    tower.SetCell(1, 12, 12, 209);  // iron sword
+    // Floor f goes up from (11, 7) when odd, (10, 7) when even, and is reached on the cell the
+    // floor below goes up from.
+    const auto up = [](int floor) { return floor % 2 == 1 ? 11 : 10; };
+    tower.SetCell(1, up(1), 7, tile::kStairsUp);
+    for (int floor = 2; floor <= 9; ++floor) {
+      tower.SetCell(floor, up(floor - 1), 7, tile::kStairsDown);
+      if (floor < 9) tower.SetCell(floor, up(floor), 7, tile::kStairsUp);
+    }
+    for (int row = 6; row <= 9; ++row) tower.SetCell(9, row, 7, 0);
+    tower.SetCell(9, 5, 7, 44);
+    tower.SetMonster(44, "Name=魔王\nHP=100\nAttack=60\nDefend=5\nCombo=1");
+    tower.Write();
+    std::string error;
+    ASSERT_TRUE(world.Load(tower.Path(), error)) << error;
+  }
+  test::GameFolder tower;
+  CheckerWorld world;
+};
+
+TEST_F(SmallTower, OpensTheDoorThatSavesMoreThanThePotionGives) {
+  const TowerModel model(world.game());
+  for (const SearchResult& result :
+       {BeamSearch(model, StartLine(model), kSmall), ClimbSearch(model, kSmall)}) {
+    ASSERT_TRUE(result.best);
+    // Attack 10 against defence 5: 20 strikes, 19 rounds of 50. With the sword: 7 strikes,
+    // 6 rounds of 50. The sword saves 650, the potion gives 150.
+    EXPECT_EQ(result.best->end.hp, 1000 - 300);
+    const LineFigures figures = Figures(model, *result.best);
+    EXPECT_EQ(figures.budget, 1150);
+    EXPECT_EQ(figures.bossCost, 300);
+    EXPECT_EQ(figures.fights.size(), 1u);
+  }
+  const RouteResult route = FollowAsPlan(tower.Path(), model, *ClimbSearch(model, kSmall).best);
+  EXPECT_TRUE(route.won) << route.failure;
+  EXPECT_EQ(route.finalHp, 700);
+}
+
+TEST_F(SmallTower, WithoutTheSwordOrTheHealthTheKingIsNotBeaten) {
+  struct Case {
+    RuleVariant variant;
+    int32_t margin;  // -1: no line wins
+  };
+  const Case cases[] = {
+      {{std::nullopt, false, ShopRule::Both}, 700},  // the sword line needs no potion
+      {{300, true, ShopRule::Both}, -1},             // 300 health cannot pay the 300 the king costs
+      {{301, true, ShopRule::Both}, 1},
+  };
+  for (const Case& c : cases) {
+    const TowerModel model(world.game(), c.variant);
+    const SearchResult result = ClimbSearch(model, kSmall);
+    EXPECT_EQ(result.best ? result.best->end.hp : -1, c.margin) << c.variant.startHp.value_or(1000);
+  }
+}
+
+}  // namespace
+}  // namespace quenlit::tower
