@@ -23,6 +23,9 @@ start_wine_session() {
   export DISPLAY=":$(head -n1 "$session/display.txt")"
   wineboot -i >"$session/wineboot.txt" 2>&1 || fail "no Wine prefix: $(tail -5 "$session/wineboot.txt")"
   wineserver -w
+  # The Chinese sans that fills in missing glyphs, the same as on the Linux desktop, so that
+  # the golden pictures are drawn alike.
+  cp /usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc "$WINEPREFIX/drive_c/windows/Fonts/"
 }
 
 end_wine_session() {

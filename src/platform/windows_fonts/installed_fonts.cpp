@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 #include "platform/sdl/installed_fonts.h"
 #include "platform/utf8_path.h"
@@ -21,17 +22,20 @@ std::optional<FontFace> FindInstalledFamily(const std::string&) {
 }
 
 // The sans faces with Chinese characters that Windows ships, in order of preference:
-// Microsoft YaHei, then SimHei.
+// Microsoft YaHei, then SimHei; else Noto Sans CJK SC (the third face of its collection), the
+// Linux desktop's, where a player (or the Wine that runs the tests) installed it.
 std::optional<FontFace> FindInstalledChineseSans() {
   wchar_t* folder = nullptr;
   std::filesystem::path fonts;
   if (SHGetKnownFolderPath(FOLDERID_Fonts, 0, nullptr, &folder) == S_OK) fonts = folder;
   CoTaskMemFree(folder);
   if (fonts.empty()) return std::nullopt;
-  for (const wchar_t* file : {L"msyh.ttc", L"msyh.ttf", L"simhei.ttf"}) {
+  const std::pair<const wchar_t*, int> faces[] = {
+      {L"msyh.ttc", 0}, {L"msyh.ttf", 0}, {L"simhei.ttf", 0}, {L"NotoSansCJK-Regular.ttc", 2}};
+  for (const auto& [file, index] : faces) {
     std::error_code error;
     if (std::filesystem::is_regular_file(fonts / file, error))
-      return FontFace{Utf8Of(fonts / file), 0};
+      return FontFace{Utf8Of(fonts / file), index};
   }
   return std::nullopt;
 }
