@@ -33,7 +33,7 @@ bash scripts/windows-libs.sh "$cache"
 
 # --- The desktop build: the game folder's pictures, sounds, data, fonts and the icon ---
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-native=(game_assets reward_png tower_data quenlit-assetgen)
+native=(game_assets reward_png tower_data quenlit-assetgen quenlit_game)  # quenlit_game: its tables
 [ -z "$tests" ] || native+=(page_fonts)  # the golden TextFit test reads the page's fonts
 cmake --build build -j"$(nproc)" --target "${native[@]}"
 
