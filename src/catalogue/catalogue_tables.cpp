@@ -262,9 +262,15 @@ std::vector<SequenceEntry> MakeSequences() {
 std::vector<SoundEntry> MakeSounds() {
   std::vector<SoundEntry> sounds = {
       // Played by their file names.
-      {"", "Sound 272.wav"},  {"", "Sound 564.wav"},  {"", "Sound 1350.wav"},
-      {"", "Sound 1375.wav"}, {"", "Sound 1615.wav"}, {"", "Sound 1617.wav"},
+      {"", "Sound 272.wav"},
+      {"", "Sound 564.wav"},
+      {"", "Sound 1350.wav"},
+      {"", "Sound 1375.wav"},
+      {"", "Sound 1615.wav"},
+      {"", "Sound 1617.wav"},
       {"", "Sound 1618.wav"},
+      // The knock of a door without its key, with LockedDoorNote.
+      {"", "locked.wav"},
   };
   // Played by their names: the dodge, then the strikes.
   sounds.push_back({kMissSound, kMissSoundFile});

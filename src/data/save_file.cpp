@@ -53,6 +53,10 @@ std::string SaveSlotPath(const std::string& folder, int slot) {
   return folder + "/" + std::to_string(slot) + ".sav";
 }
 
+std::string AutosavePath(const std::string& folder, int floor) {
+  return folder + "/auto-" + std::to_string(floor) + ".sav";
+}
+
 std::vector<uint8_t> EncodeSaveRecord(const SaveRecord& record) {
   std::vector<uint8_t> buffer(kSaveSize, 0);
   for (size_t f = 0; f < record.floors.size(); ++f) {

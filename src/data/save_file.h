@@ -24,6 +24,10 @@ struct SaveRecord {
 // The save file of slot in folder ("./sav" and 1 give "./sav/1.sav").
 std::string SaveSlotPath(const std::string& folder, int slot);
 
+// The autosave of a floor in folder, written when the hero arrives there ("./sav" and 3 give
+// "./sav/auto-3.sav"); never the player's own slot.
+std::string AutosavePath(const std::string& folder, int floor);
+
 // The record as the file's 4312 bytes.
 std::vector<uint8_t> EncodeSaveRecord(const SaveRecord& record);
 // The record of a file's bytes; nothing for bytes no game can have written: the wrong size,

@@ -20,9 +20,20 @@ void Game::StartNewGame() {
 }
 
 void Game::BeginPlay() {
+  // The tower as loading left it is what every later new game starts from.
+  if (comfortState.startFloors.empty()) {
+    comfortState.startFloors = world.floors;
+    comfortState.startReserved = world.reservedBytes;
+  }
   StartNewGame();
   shop.shopPrice = kShopTerms.openingPrice;
   screen = GameScreen::Map;
+  comfortState.stats = PlayStats{};
+  comfortState.stats.startedAt = clock;
+  comfortState.damageShown = comfort.damageNumbers == DamageNumbers::Shown;
+  comfortState.hintShown = comfort.helpKeys;
+  comfortState.hintSince = clock;
+  WriteAutosave();
 }
 
 float Game::UpdateClock() {

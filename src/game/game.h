@@ -15,6 +15,7 @@
 #include "data/monster.h"
 #include "data/user_files.h"
 #include "game/battle/battle_record.h"
+#include "game/comfort/comfort_state.h"
 #include "game/dialogue/dialogue_record.h"
 #include "game/hero/hero.h"
 #include "game/keys/key_state.h"
@@ -23,6 +24,7 @@
 #include "game/manual/manual_record.h"
 #include "game/random.h"
 #include "game/registries/asset_registries.h"
+#include "game/settings/comfort_settings.h"
 #include "game/settings/video_settings.h"
 #include "game/shop/shop.h"
 #include "game/timing/curtain.h"
@@ -63,6 +65,8 @@ class Game {
   float clock = 0;
 
   VideoSettings settings;
+  ComfortSettings comfort;
+  ComfortState comfortState;
 
   std::atomic<GameScreen> screen{GameScreen::Loading};
 
@@ -125,6 +129,35 @@ class Game {
   void OpenManual();
   void CollectReward();
   void CycleWindowSize();
+  // F8 with FitWindow: the next size that fits the display, centred on it.
+  void CycleFittingWindowSize();
+  // Whether the key closes a message, a speech or the manual: Enter, and with quick messages
+  // Esc too.
+  bool ClosesLikeEnter(uint32_t key) const;
+
+  // --- Comfort options ---
+  // The keys the comfort options add; true when the key was theirs and does nothing else.
+  bool HandleComfortKey(GameScreen current, uint32_t key);
+  bool ChooseAfterDefeat(uint32_t key);
+  bool ChooseAfterVictory(uint32_t key);
+  // Whether the end screens show their way out: after defeat once "Game Over~" has faded,
+  // after victory kSummaryAfter seconds after the demon king fell.
+  bool ChoicesShownAfterDefeat() const;
+  bool SummaryShownAfterVictory(float shownAt) const;
+  static constexpr float kSummaryAfter = 3.0f;
+  void ResumeAfterDefeat();
+  // A new game from the tower as it was loaded.
+  void StartOver();
+  // A note over the map that does not stop play.
+  void ShowNote(const std::string& text);
+  // The hero walked into a door without its key.
+  void NoteLockedDoor(uint8_t key);
+  static constexpr const char* kLockedDoorSound = "locked.wav";
+  // Writes the autosave of the hero's floor; false (said on stderr) when it is off or fails.
+  bool WriteAutosave();
+  // Sets the game from the autosave of the floor; false, with nothing changed, when there is
+  // none or it is damaged.
+  bool LoadAutosave(int32_t floor);
 
   // --- Saving ---
   bool SaveGame(int slot);

@@ -3,6 +3,7 @@
 #include "game/bounded.h"
 #include "game/game.h"
 #include "game/save_notices.h"
+#include "game/settings/window_sizes.h"
 #include "game/tiles.h"
 
 namespace quenlit {
@@ -30,6 +31,7 @@ bool Game::HandleInput(uint32_t message, uint32_t key) {
     if (message == vk::kKeyUp) keys.keyDown[key] = 0;
   }
   if (message != vk::kKeyDown) return true;
+  if (HandleComfortKey(current, key)) return true;
 
   switch (current) {
     case GameScreen::Map:
@@ -40,11 +42,7 @@ bool Game::HandleInput(uint32_t message, uint32_t key) {
       switch (key) {
         case kA:
         case kL:
-          if (LoadGame(1)) {
-            ShowMessage("读取游戏成功");
-          } else {
-            ShowMessage("读取游戏失败：存档不存在或已损坏");
-          }
+          ShowMessage(LoadGame(1) ? kLoadedNotice : kLoadFailedNotice);
           break;
         case kD:
           OpenManual();
@@ -86,7 +84,7 @@ bool Game::HandleInput(uint32_t message, uint32_t key) {
       if (key == kP) screen = GameScreen::Map;
       break;
     case GameScreen::Manual:
-      if (key == vk::kEnter) screen = GameScreen::Map;
+      if (ClosesLikeEnter(key)) screen = GameScreen::Map;
       if (key == vk::kLeft && manual.manualPage > 1) {
         manual.manualPage -= 1;
         sound.Play("Sound 1618.wav", clock);
@@ -97,13 +95,22 @@ bool Game::HandleInput(uint32_t message, uint32_t key) {
       }
       break;
     case GameScreen::Dialogue:
-      if (key == vk::kEnter) {
+      if (ClosesLikeEnter(key)) {
         screen = GameScreen::Map;
         if (dialogue.giftPending) GiveGift();
       }
       break;
     case GameScreen::Message:
-      if (key == vk::kEnter) screen = GameScreen::Map;
+      if (ClosesLikeEnter(key)) {
+        screen = GameScreen::Map;
+      } else if (const Direction walk = DirectionOfArrow(key);
+                 comfort.quickMessages && walk != Direction::None) {
+        // The notice is read at a glance: the arrow that walks on closes it in the same press,
+        // and is held on the map as any walking arrow is.
+        screen = GameScreen::Map;
+        keys.keyDown[key] = 1;
+        TryStep(walk);
+      }
       break;
     default:
       break;
@@ -111,15 +118,34 @@ bool Game::HandleInput(uint32_t message, uint32_t key) {
   return true;
 }
 
+bool Game::ClosesLikeEnter(uint32_t key) const {
+  return key == vk::kEnter || (comfort.quickMessages && key == vk::kEscape);
+}
+
 void Game::CycleWindowSize() {
   // The loader publishes the sizes with everything else it loads and only then leaves
   // Loading; until that moment the list belongs to it.
   if (screen == GameScreen::Loading || settings.displayModes.empty()) return;
+  if (comfort.fitWindow) {
+    CycleFittingWindowSize();
+    return;
+  }
   settings.displayModeIndex += 1;
   if (settings.displayModeIndex >= static_cast<int32_t>(settings.displayModes.size()))
     settings.displayModeIndex = 0;
   const Size size = settings.displayModes[settings.displayModeIndex];
   shell.MoveWindow(0, 0, size.width, size.height);
+}
+
+void Game::CycleFittingWindowSize() {
+  const Size configured{settings.windowWidth, settings.windowHeight};
+  const std::optional<platform::Shell::Area> usable = shell.UsableArea();
+  const Size next = NextSize(FittingSizes(settings.displayModes, configured, usable),
+                             settings.windowSize.width > 0 ? settings.windowSize : configured);
+  settings.windowSize = next;
+  const platform::Shell::Area place =
+      usable ? CentredIn(*usable, next) : platform::Shell::Area{0, 0, next.width, next.height};
+  shell.MoveWindow(place.x, place.y, next.width, next.height);
 }
 
 void Game::ShowMessage(const std::string& text) {
@@ -147,6 +173,7 @@ void Game::CollectReward() {
   SetCell(battle.row, battle.column, tile::kFloor);
   AddBounded(hero.exp, battle.opponent.exp);
   AddBounded(hero.Items(tile::kGold), battle.opponent.gold);
+  comfortState.stats.fights += 1;
   screen = GameScreen::Map;
   HideStrikeEffects();
   if (hero.floor == tile::kBossFloor && battle.row == tile::kBossRow &&
@@ -154,6 +181,7 @@ void Game::CollectReward() {
     screen = GameScreen::Victory;
     displays.victoryShown = true;
     displays.victoryTime = clock;
+    comfortState.stats.endedAt = clock;
   }
 }
 

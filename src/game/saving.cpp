@@ -58,6 +58,7 @@ bool Game::SaveGame(int slot) {
     std::cerr << "quenlit: saving failed: " << error << std::endl;
     return false;
   }
+  comfortState.stats.saves += 1;
   return true;
 }
 

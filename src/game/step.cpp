@@ -18,6 +18,7 @@ void Game::TryStep(Direction direction) {
   }
   if (IsWalkable(*CellAt(target.row, target.column))) {
     hero.Move(direction, 1);
+    comfortState.stats.steps += 1;
     return;
   }
   hero.SetFacing(direction);
@@ -87,7 +88,10 @@ bool Game::OpenDoor(int row, int column) {
   if (door.kind != tile::Kind::Door) return false;
   if (door.key != tile::kFloor) {
     int32_t& keys = hero.Items(door.key);
-    if (keys < 1) return false;  // a door takes one key; none, none opened
+    if (keys < 1) {  // a door takes one key; none, none opened
+      NoteLockedDoor(door.key);
+      return false;
+    }
     keys -= 1;
   }
   SetCell(row, column, tile::kFloor);

@@ -70,6 +70,7 @@ void Game::UpdateGameScreen(float now) {
     displays.EndMisses(shownAt);
   }
   if (current == GameScreen::GameOver) displays.EndGameOver(shownAt);
+  comfortState.EndTimed(shownAt);
 }
 
 // Moves the curtain one step on the screens that use it. On the stairs the floor switches
@@ -86,6 +87,7 @@ void Game::AdvanceCurtain() {
     hero.SetFloor(curtain.targetFloor);
   } else if (turn == Curtain::Turn::Opened) {
     screen = GameScreen::Map;
+    WriteAutosave();
   }
 }
 

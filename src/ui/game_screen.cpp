@@ -10,6 +10,7 @@ void DrawGameScreen(const Game& game, float shownAt) {
   DrawMapView(game);
   DrawStatusPanel(game);
   DrawDoorOpenings(game);
+  if (game.comfortState.damageShown) DrawDamageNumbers(game);
 
   const GameScreen current = game.screen;
   if (current == GameScreen::Victory) DrawVictory(game, shownAt);
@@ -25,6 +26,12 @@ void DrawGameScreen(const Game& game, float shownAt) {
   }
   if (current == GameScreen::BattleWon) DrawBattleWon(game);
   if (current == GameScreen::GameOver) DrawGameOver(game, shownAt);
+
+  if (game.ChoicesShownAfterDefeat()) DrawGameOverChoices(game);
+  if (game.SummaryShownAfterVictory(shownAt)) DrawVictorySummary(game);
+  if (game.comfortState.hintShown && current == GameScreen::Map) DrawHint(game);
+  if (game.comfortState.note.shown) DrawNote(game);
+  if (game.comfortState.helpShown) DrawHelp(game);
 }
 
 }  // namespace quenlit::ui

@@ -11,12 +11,6 @@
 namespace quenlit::ui {
 namespace {
 
-// The floor the map shows: the hero's, except on the frame the curtain closed over a floor
-// change, which still shows the floor left behind.
-int32_t FloorOnShow(const Game& game) {
-  return game.curtain.floorLeftBehind.value_or(game.hero.floor);
-}
-
 void DrawFloorLabel(const Game& game) {
   for (const float x : {390.0f, 422.0f, 454.0f, 486.0f}) DrawPicture(game, "floor", x, 0, 32, 32);
   // Floors below the ground read as basements.
@@ -59,6 +53,10 @@ void DrawHero(const Game& game) {
 }
 
 }  // namespace
+
+int32_t FloorOnShow(const Game& game) {
+  return game.curtain.floorLeftBehind.value_or(game.hero.floor);
+}
 
 void DrawMapView(const Game& game) {
   DrawPicture(game, "backbig", 0, 0, kSceneWidth, kSceneHeight);

@@ -7,6 +7,7 @@
 // timed displays on before. `shownAt` is the moment the timed texts (misses, game over,
 // victory) show: the frame's clock, or for a still the moment the game clock stands at.
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
@@ -23,6 +24,10 @@ namespace quenlit::ui {
 
 // Every layer of the current game screen, in the order they stack up.
 void DrawGameScreen(const Game& game, float shownAt);
+
+// The floor the map shows: the hero's, except on the frame the curtain closed over a floor
+// change, which still shows the floor left behind.
+int32_t FloorOnShow(const Game& game);
 
 // The world under every overlay.
 void DrawMapView(const Game& game);
@@ -41,6 +46,15 @@ void DrawStrikeEffects(const Game& game);
 void DrawMissIndicators(const Game& game, float shownAt);
 void DrawBattleWon(const Game& game);
 void DrawGameOver(const Game& game, float shownAt);
+
+// What the comfort options add: the fights' costs on the map, the way out of the end screens,
+// the new game's hint, the note and the help overlay.
+void DrawDamageNumbers(const Game& game);
+void DrawGameOverChoices(const Game& game);
+void DrawVictorySummary(const Game& game);
+void DrawHint(const Game& game);
+void DrawNote(const Game& game);
+void DrawHelp(const Game& game);
 
 // A picture that is always drawn from one part at one size and opacity.
 struct FixedDraw {

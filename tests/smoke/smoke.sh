@@ -9,7 +9,7 @@
 #
 # The map it shows matches the golden picture that quenlit-sim's shot draws of the same new
 # game, at the first size and at each size of F8, with the scene fitted to the window as the
-# shipped config.ini asks (tests/golden/pictures/fit_map_*.png).
+# shipped config.ini asks (tests/golden/pictures/fit_map_*.png), without its comfort options.
 #
 #   smoke.sh QUENLIT CLOSE_WINDOW_TOOL OUT_DIR GOLDEN_PICTURES_DIR
 set -euo pipefail
@@ -21,7 +21,16 @@ source "$(dirname "$0")/xvfb_game.sh"
 # Tall enough for the largest size of F8, 1700 x 1331.
 start_xvfb 1920x1440
 
-cd "$(dirname "$game")"
+# The window as designed: a copy of the game folder whose config.ini is the shipped one
+# without its [Comfort] section, the last one (FitWindow places and sizes the window
+# otherwise; fit_window.sh plays that).
+folder="$out/game"
+rm -rf "$folder"
+cp -r "$(dirname "$game")" "$folder"
+sed -i '/^\[Comfort\]/,$d' "$folder/config.ini"
+grep -q '^Scale=fit' "$folder/config.ini" || fail "the shipped config.ini does not fit the scene"
+game="$folder/$(basename "$game")"
+cd "$folder"
 
 # Without a sound device the game says so and runs silent.
 SDL_AUDIODRIVER=nosuchdevice "$game" >"$out/stdout.txt" 2>"$out/stderr.txt" &

@@ -29,9 +29,11 @@ class RecordingShell : public platform::Shell {
     moves.push_back({x, y, width, height});
   }
   [[noreturn]] void Exit(int code) override { throw ExitCalled(code); }
+  std::optional<Area> UsableArea() const override { return usable; }
 
   std::vector<std::pair<std::string, std::string>> messages;
   std::vector<std::vector<int>> moves;
+  std::optional<Area> usable;  // the display's usable area, when a test gives one
 };
 
 // A fresh game in memory: twenty floors of plain floor, an empty monster table, the hero at

@@ -52,6 +52,18 @@ TEST(CommandLine, HelpGivesTheGamepadsKeys) {
   }
 }
 
+TEST(CommandLine, HelpGivesTheComfortOptionsAndTheirKeys) {
+  const std::string help = HelpText();
+  const std::string comfort = help.substr(help.find("\nComfort options"));
+  for (const char* key :
+       {"QuickMessages=1", "HelpKeys=1", "LockedDoorNote=1", "Autosave=1", "EndScreens=1",
+        "DamageNumbers=1|hidden", "FitWindow=1", "CrispPixels=1"}) {
+    EXPECT_TRUE(Has(comfort, std::string("\n  ") + key + "  ")) << key << " in" << comfort;
+  }
+  for (const char* key : {"  Esc ", "  F1 or H ", "  M ", "  A / R / N "})
+    EXPECT_TRUE(Has(help, key)) << key;
+}
+
 TEST(CommandLine, VersionPrintsTheProjectVersion) {
   for (const char* spelling : {"--version", "-V"}) {
     const CommandLine line = Parse({spelling});

@@ -67,5 +67,54 @@ TEST(StretchBlend, APartOfThePictureIsAllThatIsSampled) {
     for (int x = 0; x < 3; ++x) EXPECT_EQ(frame.At(x, y), 0xFFFFFFFFu) << x << "," << y;
 }
 
+// The greys of a black-white-black-white row of the part stretched across `width` pixels.
+std::vector<int> StretchedRow(int width, bool crisp) {
+  Surface picture(4, 1);
+  for (int x = 0; x < 4; ++x) picture.At(x, 0) = x % 2 ? 0xFFFFFFFF : 0xFF000000;
+  Surface frame(width, 1);
+  BlendStretched(picture.pixels, {0, 0, 4, 1}, frame.pixels, {0, 0, width, 1}, {0, 0, width, 1},
+                 255, true, crisp);
+  std::vector<int> greys;
+  for (int x = 0; x < width; ++x) greys.push_back(Grey(frame.At(x, 0)));
+  return greys;
+}
+
+int Blended(const std::vector<int>& greys) {
+  int count = 0;
+  for (const int grey : greys) count += grey > 8 && grey < 247;
+  return count;
+}
+
+TEST(StretchBlend, CrispStretchesBlendAtMostOnePixelAtEachEdge) {
+  // 1.25x, 1.75x, 2.5x and 3.4x: a linear stretch blurs each of the three edges over about the
+  // stretch's width; a crisp one leaves each at most one blended pixel.
+  for (const int width : {5, 7, 10, 14}) {
+    SCOPED_TRACE(width);
+    const std::vector<int> crisp = StretchedRow(width, true);
+    EXPECT_LE(Blended(crisp), 3);
+    EXPECT_LE(Blended(crisp), Blended(StretchedRow(width, false)));
+    // The pixels keep their order and their colours at their middles.
+    EXPECT_LT(crisp.front(), 8);
+    EXPECT_GT(crisp.back(), 247);
+  }
+  EXPECT_GT(Blended(StretchedRow(14, false)), 3);
+  // At whole multiples the crisp stretch repeats pixels: nothing is blended at all.
+  EXPECT_EQ(StretchedRow(8, true), (std::vector<int>{0, 0, 255, 255, 0, 0, 255, 255}));
+}
+
+TEST(StretchBlend, CrispCopiesKeepAlphaAndFillTheWholeCopy) {
+  Surface picture(2, 1);
+  picture.At(0, 0) = 0x00000000;
+  picture.At(1, 0) = 0xFFFFFFFF;
+  Surface copy(6, 3, 0x12345678);
+  StretchCrisply(picture.pixels, {0, 0, 2, 1}, copy.pixels);
+  for (int y = 0; y < 3; ++y) {
+    EXPECT_EQ(copy.At(0, y), 0x00000000u);
+    EXPECT_EQ(copy.At(1, y), 0x00000000u);
+    EXPECT_EQ(copy.At(4, y), 0xFFFFFFFFu);
+    EXPECT_EQ(copy.At(5, y), 0xFFFFFFFFu);
+  }
+}
+
 }  // namespace
 }  // namespace quenlit::platform

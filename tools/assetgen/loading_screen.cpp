@@ -107,9 +107,11 @@ void AddLoadingScreen(PainterTable& table) {
       Glow(cr, x, cy + lane * along, h * 0.12 * (1 - along), i % 3 ? 0x7ab0ff : colour::kGold,
            1 - along);
     }
+    // The head's glow and sparkle stay inside the frame's top edge, which would cut them
+    // straight across.
     const double pulse = 0.85 + 0.15 * std::cos(t * 2 * kPi * 12.0 / 13.0);
-    Glow(cr, head, cy, h * 0.25 * pulse, 0x7ab0ff, 1);
-    Twinkle(cr, head, cy, h * 0.2 * pulse, colour::kWhite, 1);
+    Glow(cr, head, cy, cy * 0.95 * pulse, 0x7ab0ff, 1);
+    Twinkle(cr, head, cy, cy * 0.8 * pulse, colour::kWhite, 1);
   });
 }
 

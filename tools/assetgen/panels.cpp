@@ -217,44 +217,66 @@ Picture Transition(int w, int h) {
   return p;
 }
 
-// The pause picture, laid at 60 % over the map and the panel: a moon and two pause bars on a
-// dark veil.
 // Shapes on the big pictures are pixel art like the sprites: drawn on a grid of this many
 // picture pixels a cell, with an ink outline, and enlarged without blurring.
 constexpr int kChunk = 4;
 
+// The pause picture is laid at 60 % from (-10, -75), 720.2 by 676 units, over the map and the
+// panel, with "按P键继续" at (465, 300). Its picture pixel of a scene point:
+constexpr double PauseX(double sceneX) {
+  return (sceneX + 10) * 800 / 720.2;
+}
+constexpr double PauseY(double sceneY) {
+  return (sceneY + 75) * 800 / 676;
+}
+
+// The pause picture: a dim pool of night around a round pause emblem set just left of the
+// "按P键继续" text, so that both read as one sign. The pool fades to nothing well inside the
+// picture, so the picture's own edges never show on the screen.
 Picture Pause(int w, int h) {
   Picture p(w, h);
   cairo_t* cr = p.Cairo();
-  SetColour(cr, 0x070512, 0.85);
+  const double cx = PauseX(410), cy = PauseY(322);
+  // In scene units, so that the pool is round on the screen although the picture is not
+  // drawn at the same scale across and down.
+  cairo_save(cr);
+  cairo_translate(cr, cx, cy);
+  cairo_scale(cr, 800 / 720.2, 800 / 676.0);
+  // 275 units: the picture's bottom edge, the nearest on the screen, lies 279 units below.
+  cairo_pattern_t* pool = cairo_pattern_create_radial(0, 0, 0, 0, 0, 275);
+  cairo_pattern_add_color_stop_rgba(pool, 0, 0.03, 0.02, 0.07, 1);
+  cairo_pattern_add_color_stop_rgba(pool, 0.5, 0.03, 0.02, 0.07, 0.9);
+  cairo_pattern_add_color_stop_rgba(pool, 1, 0.03, 0.02, 0.07, 0);
+  cairo_set_source(cr, pool);
   cairo_paint(cr);
-  // The crescent moon and the two pause bars, on the coarse grid.
+  cairo_pattern_destroy(pool);
+  cairo_restore(cr);
+
+  // The emblem on the coarse grid: a night-blue medal with a gold rim, a small crescent and
+  // two gold pause bars.
   const int gw = w / kChunk, gh = h / kChunk;
   Picture icons(gw, gh);
   cairo_t* ic = icons.Cairo();
   cairo_set_antialias(ic, CAIRO_ANTIALIAS_NONE);
+  const double gx = cx / kChunk, gy = cy / kChunk, radius = 13;
+  SetColour(ic, colour::kGold);
+  cairo_arc(ic, gx, gy, radius, 0, 2 * std::numbers::pi);
+  cairo_fill(ic);
+  SetColour(ic, 0x1b1838);
+  cairo_arc(ic, gx, gy, radius - 2, 0, 2 * std::numbers::pi);
+  cairo_fill(ic);
   SetColour(ic, colour::kGoldLight);
-  cairo_arc(ic, gw * 0.5, gh * 0.42, 150.0 / kChunk, 0, 2 * std::numbers::pi);
+  cairo_arc(ic, gx - 5, gy - 6, 3, 0, 2 * std::numbers::pi);
   cairo_fill(ic);
-  SetColour(ic, colour::kGold);  // the shaded side, away from the light
-  cairo_arc(ic, gw * 0.5 + 3, gh * 0.42 + 3, 150.0 / kChunk - 2, 0, 2 * std::numbers::pi);
+  SetColour(ic, 0x1b1838);
+  cairo_arc(ic, gx - 4, gy - 7, 2.6, 0, 2 * std::numbers::pi);
   cairo_fill(ic);
-  SetColour(ic, colour::kGoldLight);
-  cairo_arc(ic, gw * 0.5 - 1, gh * 0.42 - 1, 150.0 / kChunk - 3, 0, 2 * std::numbers::pi);
-  cairo_fill(ic);
-  cairo_set_operator(ic, CAIRO_OPERATOR_CLEAR);
-  cairo_arc(ic, gw * 0.57, gh * 0.38, 135.0 / kChunk, 0, 2 * std::numbers::pi);
-  cairo_fill(ic);
-  cairo_set_operator(ic, CAIRO_OPERATOR_OVER);
-  for (const double left : {w * 0.36, w * 0.36 + 70}) {
-    Px(ic, left / kChunk, h * 0.62 / kChunk, 40.0 / kChunk, 130.0 / kChunk, colour::kWhite);
-    Px(ic, left / kChunk, h * 0.62 / kChunk, 2, 130.0 / kChunk, colour::kParchment);
+  for (const double left : {gx - 4.0, gx + 1.0}) {
+    Px(ic, left, gy - 4, 3, 10, colour::kGold);
+    Px(ic, left, gy - 4, 1, 10, colour::kGoldLight);
   }
   AddOutline(icons, colour::kInk);
-  p.Blit(icons, 0, 0, w, h, true, 0.9);
-  // The veil melts into the screen instead of ending in a hard edge; the map it covers lies
-  // well inside the faded margin.
-  FadeBorder(p, 36);
+  p.Blit(icons, 0, 0, w, h, true, 1);
   return p;
 }
 

@@ -125,6 +125,15 @@ const std::map<std::string, SoundRecipe>& Recipes() {
           t.Noise(0, 0.22, {1200, 5000, true}, 0.8, {0.06, 0.06});
           t.Noise(0.15, 0.08, {2000, 800}, 0.4, {0.002, 0.02});
         }}},
+      // A door that will not open: the latch rattles twice, dull and short.
+      {"locked.wav",
+       {0.3,
+        [](Track& t) {
+          Thud(t, 0, 220, 0.6);
+          t.Noise(0, 0.04, {3000, 1200}, 0.5, {0.001, 0.02});
+          Thud(t, 0.11, 200, 0.5);
+          t.Noise(0.11, 0.04, {3000, 1200}, 0.4, {0.001, 0.02});
+        }}},
       // The blow misses: only a swish of air.
       {"Sound 1041.wav",
        {0.22,

@@ -18,8 +18,10 @@ namespace {
 // Effects no larger than this are already a portrait's size.
 constexpr float kBigEffect = 100;
 // In screen units: full strength over the portrait, nothing left from this far out on (the
-// hero's numbers end 89 units left of his portrait's centre).
-constexpr double kStrongRadius = 24, kGoneRadius = 64;
+// hero's numbers end 89 units left of his portrait's centre). The fade is centred this far
+// above the portrait, so that below it nothing is left 50 units down, before "撤退(Q)", which
+// begins 53 units below the centre.
+constexpr double kStrongRadius = 24, kGoneRadius = 64, kFadeRaised = 14;
 // The square, in screen units, that the whole motion of the spell is gathered into.
 constexpr double kGathered = 150;
 
@@ -47,7 +49,8 @@ void FocusStrikeEffects(PainterTable& table) {
         Picture picture(width, height);
         const double side = kGathered / scale;
         picture.Blit(whole, x - side / 2, y - side / 2, side, side * height / width, false);
-        FadeRadially(picture, x, y, kStrongRadius / scale, kGoneRadius / scale);
+        FadeRadially(picture, x, y - kFadeRaised / scale, kStrongRadius / scale,
+                     kGoneRadius / scale);
         return picture;
       };
     }

@@ -97,6 +97,7 @@ double DecodeOnce(const Game& game, const Files& files, int& decoded) {
   const auto start = Clock::now();
   platform::Workers workers(platform::Workers::PerCore());
   std::vector<std::future<void>> finished;
+  finished.reserve(jobs.size());
   for (const auto& job : jobs) finished.push_back(workers.Queue([&] { done += job() ? 1 : 0; }));
   for (std::future<void>& f : finished) f.wait();
   const double seconds = Seconds(start);

@@ -1,5 +1,7 @@
 #include "app/display/display.h"
 
+#include <algorithm>
+
 #include "game/game.h"
 
 namespace quenlit {
@@ -17,8 +19,12 @@ bool SetDisplayMode(int width, int height, SDL_DisplayMode& mode) {
   return false;
 }
 
+bool UsesDesktopFullScreen(const Game& game) {
+  return game.settings.fullScreen != 0 && game.comfort.fitWindow && game.settings.fitScene;
+}
+
 bool ApplyFullScreen(const Game& game, SDL_DisplayMode& mode) {
-  if (game.settings.fullScreen == 0) return true;
+  if (game.settings.fullScreen == 0 || UsesDesktopFullScreen(game)) return true;
   return SetDisplayMode(game.settings.windowWidth, game.settings.windowHeight, mode);
 }
 
@@ -27,6 +33,18 @@ Size GetDesktopSize(const Game& game) {
   SDL_DisplayMode mode{};
   if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return {800, 600};
   return {mode.w, mode.h};
+}
+
+WindowPlace FirstWindowPlace(const Game& game, Size desktop) {
+  Size size{game.settings.windowWidth, game.settings.windowHeight};
+  if (!game.comfort.fitWindow) return {(desktop.width - 800) / 2, (desktop.height - 600) / 2, size};
+  SDL_Rect usable{};
+  if (SDL_GetDisplayUsableBounds(0, &usable) == 0) {
+    size.width = std::min(size.width, usable.w);
+    size.height = std::min(size.height, usable.h);
+  }
+  return {static_cast<int>(SDL_WINDOWPOS_CENTERED_DISPLAY(0)),
+          static_cast<int>(SDL_WINDOWPOS_CENTERED_DISPLAY(0)), size};
 }
 
 bool EnterFullScreen(SDL_Window* window, const SDL_DisplayMode& mode) {

@@ -7,7 +7,8 @@ namespace quenlit {
 
 void ConfigureCanvas(const Game& game, platform::RendererCanvas& canvas) {
   if (game.settings.fitScene)
-    canvas.FitScene({ui::kSceneWidth, ui::kSceneHeight, ui::kSceneMarginRgb});
+    canvas.FitScene(
+        {ui::kSceneWidth, ui::kSceneHeight, ui::kSceneMarginRgb, game.comfort.crispPixels});
 }
 
 }  // namespace quenlit

@@ -22,6 +22,7 @@ namespace {
 std::vector<LoadingSequence::NamedPicture> PicturesOf(
     const std::vector<catalogue::ImageEntry>& entries) {
   std::vector<LoadingSequence::NamedPicture> pictures;
+  pictures.reserve(entries.size());
   for (const catalogue::ImageEntry& entry : entries) {
     pictures.emplace_back(entry.name, entry.embedded ? "the reward picture in the program"
                                                      : catalogue::PicturePath(entry.file));

@@ -105,12 +105,11 @@ class Program {
     }
     const Size desktop = GetDesktopSize(game_);
 
-    // Centred as if the window were 800 x 600, whatever its configured size.
+    const WindowPlace place = FirstWindowPlace(game_, desktop);
+    game_.settings.windowSize = place.size;
     if (haveVideo) {
-      window_.reset(SDL_CreateWindow("Quenlit", (desktop.width - 800) / 2,
-                                     (desktop.height - 600) / 2, game_.settings.windowWidth,
-                                     game_.settings.windowHeight,
-                                     SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE));
+      window_.reset(SDL_CreateWindow("Quenlit", place.x, place.y, place.size.width,
+                                     place.size.height, SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE));
     }
     if (!window_) {
       std::cerr << "quenlit: no window of " << game_.settings.windowWidth << " x "
@@ -118,7 +117,12 @@ class Program {
       FatalError(shell_, "创建窗口失败", true);
     }
     sdlShell_.SetWindow(window_.get());
-    if (game_.settings.fullScreen != 0 && !EnterFullScreen(window_.get(), fullScreenMode)) {
+    if (UsesDesktopFullScreen(game_)) {
+      // The desktop's own mode always exists; should the window manager still refuse, the
+      // game plays on in its window.
+      if (SDL_SetWindowFullscreen(window_.get(), SDL_WINDOW_FULLSCREEN_DESKTOP) != 0)
+        std::cerr << "quenlit: full screen refused: " << SDL_GetError() << std::endl;
+    } else if (game_.settings.fullScreen != 0 && !EnterFullScreen(window_.get(), fullScreenMode)) {
       FatalError(shell_, "无法全屏游戏，请使用窗口模式", true);
     }
 

@@ -12,8 +12,8 @@ namespace quenlit {
 namespace {
 
 constexpr std::pair<const char*, uint32_t> kNamedKeys[] = {
-    {"Enter", vk::kEnter}, {"Left", vk::kLeft}, {"Up", vk::kUp},
-    {"Right", vk::kRight}, {"Down", vk::kDown}, {"F8", vk::kF8}};
+    {"Enter", vk::kEnter}, {"Left", vk::kLeft}, {"Up", vk::kUp},      {"Right", vk::kRight},
+    {"Down", vk::kDown},   {"F8", vk::kF8},     {"Esc", vk::kEscape}, {"F1", vk::kF1}};
 
 bool ParseKey(const std::string& name, uint32_t& key) {
   for (const auto& [text, code] : kNamedKeys) {
@@ -23,7 +23,7 @@ bool ParseKey(const std::string& name, uint32_t& key) {
     }
   }
   if (name.size() == 1 && name[0] >= 'A' && name[0] <= 'Z') {
-    key = static_cast<uint32_t>(name[0]);
+    key = static_cast<unsigned char>(name[0]);
     return true;
   }
   if (name.empty() || name.size() > 3 || name.find_first_not_of("0123456789") != std::string::npos)

@@ -37,7 +37,8 @@ std::optional<ScriptCommand> ParseScriptLine(const std::string& line);
 void SendKeyMessages(const ScriptCommand& command,
                      const std::function<void(uint32_t message, uint32_t key)>& send);
 
-// A key as scripts name it: Enter, Left, Up, Right, Down, F8, a letter A-Z, or its decimal code.
+// A key as scripts name it: Enter, Esc, Left, Up, Right, Down, F1, F8, a letter A-Z, or its decimal
+// code.
 std::string ScriptKeyName(uint32_t key);
 
 // The message for a line that cannot be run, naming it: line 3: cannot understand "jump".

@@ -53,6 +53,23 @@ const std::pair<std::string_view, std::string_view> kKeys[] = {
     {"Enter", "close a message, a speech box or the manual; collect a battle's reward"},
     {"F8", "cycle the window size"},
     {"Alt+/", "about the game"},
+    // The keys the comfort options of config.ini add.
+    {"Esc", "close a message, a speech box or the manual (QuickMessages)"},
+    {"F1 or H", "show the keys; any key closes them (HelpKeys)"},
+    {"M", "show or hide the damage numbers on the map (DamageNumbers)"},
+    {"A / R / N", "after a defeat: load the save / the floor's autosave / new game (EndScreens)"},
+};
+
+// The "[Comfort]" keys of config.ini, for the help.
+const std::pair<std::string_view, std::string_view> kComfortKeys[] = {
+    {"QuickMessages=1", "an arrow closes a message and walks on; Esc closes like Enter"},
+    {"HelpKeys=1", "F1 or H shows the keys; a new game says \"F1 帮助\""},
+    {"LockedDoorNote=1", "a door without its key knocks and names the key it wants"},
+    {"Autosave=1", "each floor reached is saved to sav/auto-FLOOR.sav, never over the save"},
+    {"EndScreens=1", "the end screens offer a way on: load, autosave, new game; a summary"},
+    {"DamageNumbers=1|hidden", "the manual's estimate on each monster; M toggles it"},
+    {"FitWindow=1", "the window is centred, fits the display, and F8 keeps to what fits"},
+    {"CrispPixels=1", "under Scale=fit, pixel art is enlarged sharply"},
 };
 
 // Rows of two columns, the second aligned past the widest first one.
@@ -94,11 +111,17 @@ std::string HelpText() {
   for (const platform::PadBinding& binding : platform::kPadBindings)
     if (binding.label) pad.emplace_back(binding.label, KeyName(binding.key));
 
+  std::vector<std::pair<std::string, std::string_view>> comfort;
+  for (const auto& [key, meaning] : kComfortKeys) comfort.emplace_back(std::string(key), meaning);
+
   return "Usage: quenlit [OPTION]...\n"
          "Quenlit, a tile role-playing game: lead the hero up the tower, floor by floor.\n"
          "\nOptions:\n" +
          Table(options) + "\nKeys:\n" + Table(keys) + "\nGamepad (as the keys above):\n" +
-         Table(pad);
+         Table(pad) +
+         "\nComfort options, in the [Comfort] section of config.ini (each off unless set; the\n"
+         "shipped config.ini sets them all; the keys marked with one above need it):\n" +
+         Table(comfort);
 }
 
 CommandLine ParseCommandLine(int argc, const char* const argv[]) {

@@ -56,6 +56,35 @@ void ApplyConfig(const IniFile& ini, Game& game) {
   if (!game.settings.fitScene && scale != "1")
     std::cerr << "config.ini: [Display] Scale=" << scale << " is neither 1 nor fit; using 1"
               << std::endl;
+  ApplyComfort(ini, game.comfort);
+}
+
+void ApplyComfort(const IniFile& ini, ComfortSettings& comfort) {
+  // A value the game does not know leaves the help off, as an absent key does.
+  const auto unknown = [](const char* key, const std::string& value, const char* known) {
+    std::cerr << "config.ini: [Comfort] " << key << "=" << value << " is not " << known
+              << "; it stays off" << std::endl;
+  };
+  const auto flag = [&](const char* key) {
+    const std::string value = ini.GetString("Comfort", key, "0");
+    if (value == "1") return true;
+    if (value != "0") unknown(key, value, "0 or 1");
+    return false;
+  };
+  comfort.quickMessages = flag("QuickMessages");
+  comfort.helpKeys = flag("HelpKeys");
+  comfort.lockedDoorNote = flag("LockedDoorNote");
+  comfort.autosave = flag("Autosave");
+  comfort.endScreenChoices = flag("EndScreens");
+  comfort.fitWindow = flag("FitWindow");
+  comfort.crispPixels = flag("CrispPixels");
+
+  const std::string damage = ini.GetString("Comfort", "DamageNumbers", "0");
+  comfort.damageNumbers = damage == "1"        ? DamageNumbers::Shown
+                          : damage == "hidden" ? DamageNumbers::Hidden
+                                               : DamageNumbers::Off;
+  if (damage != "0" && damage != "1" && damage != "hidden")
+    unknown("DamageNumbers", damage, "0, 1 or hidden");
 }
 
 }  // namespace quenlit

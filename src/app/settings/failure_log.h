@@ -56,6 +56,7 @@ class FailureLoggingShell : public platform::Shell {
   void MoveWindow(int x, int y, int width, int height) override {
     shell_.MoveWindow(x, y, width, height);
   }
+  std::optional<Area> UsableArea() const override { return shell_.UsableArea(); }
   [[noreturn]] void Exit(int code) override;
 
  private:

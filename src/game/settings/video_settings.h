@@ -23,6 +23,9 @@ struct VideoSettings {
 
   std::vector<Size> displayModes;  // (width, height) each
   int32_t displayModeIndex = 0;
+  // With [Comfort] FitWindow: the size the window was last given (0 x 0 for the configured
+  // one), where F8 goes on from.
+  Size windowSize;
 };
 
 }  // namespace quenlit

@@ -16,6 +16,10 @@ std::optional<uint32_t> VirtualKeyOf(SDL_Keycode key) {
       return vk::kRight;
     case SDLK_DOWN:
       return vk::kDown;
+    case SDLK_ESCAPE:
+      return vk::kEscape;
+    case SDLK_F1:
+      return vk::kF1;
     case SDLK_F8:
       return vk::kF8;
     default:

@@ -40,14 +40,15 @@ void LowerThisThreadsPriority() {
 
 // The copy of the picture that a draw from the source part into the destination (in output
 // pixels) at this opacity shows.
-DrawnForm FormOf(const RectF& source, const RectF& destination, Uint8 alpha) {
+DrawnForm FormOf(const RectF& source, const RectF& destination, Uint8 alpha, bool crisp) {
   return {static_cast<int>(std::lround(source.left)),
           static_cast<int>(std::lround(source.top)),
           static_cast<int>(std::lround(source.right - source.left)),
           static_cast<int>(std::lround(source.bottom - source.top)),
           static_cast<int>(std::lround(destination.right - destination.left)),
           static_cast<int>(std::lround(destination.bottom - destination.top)),
-          alpha};
+          alpha,
+          crisp};
 }
 
 }  // namespace
@@ -337,7 +338,7 @@ bool RendererCanvas::DrawStretchedOwn(const SurfaceBitmap& picture, const SDL_Re
   Flush();
   SDL_Rect clip{0, 0, frame->w, frame->h};
   if (SDL_RenderIsClipEnabled(renderer_)) SDL_RenderGetClipRect(renderer_, &clip);
-  return picture.DrawStretchedOnto(frame, part, placed, clip, alpha);
+  return picture.DrawStretchedOnto(frame, part, placed, clip, alpha, Crisp());
 }
 
 bool RendererCanvas::DrawFormOwn(const SurfaceBitmap& picture, const DrawnForm& form,
@@ -468,7 +469,7 @@ void RendererCanvas::PaintBitmap(const SurfaceBitmap& picture, const RectF& plac
     // On the processor a stretched draw converts and stretches the whole part every time, and
     // a draw at an opacity blends far slower than a plain one: a copy stretched once, and
     // faded once when the picture keeps one opacity, makes such draws a plain blend.
-    DrawnForm form = FormOf(source, destination, alpha);
+    DrawnForm form = FormOf(source, destination, alpha, Crisp());
     const bool faded = alpha != 255 && (picture.RepeatsAlpha(alpha) || picture.HasForm(form));
     if (!faded) form.alpha = 255;
     if (faded || form.width != from.w || form.height != from.h) {
@@ -506,7 +507,7 @@ void RendererCanvas::Prepare(const std::shared_ptr<Bitmap>& bitmap,
 void RendererCanvas::MakeFormsAhead(const std::weak_ptr<const SurfaceBitmap>& picture,
                                     const std::vector<Drawing>& drawings,
                                     const std::optional<Placement>& placement) {
-  auto job = [this, picture, drawings, placement] {
+  auto job = [this, picture, drawings, placement, crisp = Crisp()] {
     const auto alive = picture.lock();
     if (!alive) return;
     {
@@ -514,7 +515,7 @@ void RendererCanvas::MakeFormsAhead(const std::weak_ptr<const SurfaceBitmap>& pi
       std::lock_guard lock(formsMutex_);
       if (placement != formPlacement_) return;
     }
-    MakeForms(*alive, drawings, placement);
+    MakeForms(*alive, drawings, placement, crisp);
     std::lock_guard lock(formsMutex_);
     toUpload_.push_back(alive);
   };
@@ -526,12 +527,12 @@ void RendererCanvas::MakeFormsAhead(const std::weak_ptr<const SurfaceBitmap>& pi
 }
 
 void RendererCanvas::MakeForms(const SurfaceBitmap& picture, const std::vector<Drawing>& drawings,
-                               const std::optional<Placement>& placement) {
+                               const std::optional<Placement>& placement, bool crisp) {
   if (placement && placement->scale > kLargestScaleWithCopies) return;
   std::vector<DrawnForm> forms;
   for (const Drawing& d : drawings) {
     const RectF destination = placement ? placement->Map(d.place) : d.place;
-    const DrawnForm form = FormOf(d.source, destination, ToByte(d.opacity));
+    const DrawnForm form = FormOf(d.source, destination, ToByte(d.opacity), crisp);
     if (form.alpha != 255 || form.width != form.partWidth || form.height != form.partHeight)
       forms.push_back(form);
   }

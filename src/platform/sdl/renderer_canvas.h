@@ -117,7 +117,9 @@ class RendererCanvas : public Canvas {
   // Makes the stretched and faded copies of the drawings for output pixels placed so (or
   // drawing units when the scene is not fitted).
   static void MakeForms(const SurfaceBitmap& picture, const std::vector<Drawing>& drawings,
-                        const std::optional<Placement>& placement);
+                        const std::optional<Placement>& placement, bool crisp);
+  // Whether pictures are stretched crisply: whole pixels first, then linear for the fraction.
+  bool Crisp() const { return fit_ && fit_->crisp; }
   // The output's scale changed: every copy is let go, and those prepared are made again for
   // the new scale, ahead as at first.
   void RemakeForms();

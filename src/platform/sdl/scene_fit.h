@@ -10,6 +10,9 @@ struct SceneFit {
   float width = 0;  // the scene, in drawing units
   float height = 0;
   uint32_t marginRgb = 0;
+  // Pictures keep their pixels sharp: enlarged by whole pixels first, then linearly for the
+  // fraction, instead of linearly all the way.
+  bool crisp = false;
 };
 
 // Where drawing units land in output pixels: pixel = unit * scale + offset.

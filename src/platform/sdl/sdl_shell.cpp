@@ -21,6 +21,18 @@ void SdlShell::MoveWindow(int x, int y, int width, int height) {
   SDL_SetWindowSize(window_, width, height);
 }
 
+std::optional<Shell::Area> SdlShell::UsableArea() const {
+  if (!window_) return std::nullopt;
+  const int display = SDL_GetWindowDisplayIndex(window_);
+  SDL_Rect bounds{};
+  if (display < 0 || SDL_GetDisplayUsableBounds(display, &bounds) != 0) return std::nullopt;
+  // A window manager that tells no frame (or none at all) leaves the whole usable area.
+  int top = 0, left = 0, bottom = 0, right = 0;
+  if (SDL_GetWindowBordersSize(window_, &top, &left, &bottom, &right) != 0)
+    top = left = bottom = right = 0;
+  return Area{bounds.x + left, bounds.y + top, bounds.w - left - right, bounds.h - top - bottom};
+}
+
 void SdlShell::Exit(int code) {
   std::cout.flush();
   std::cerr.flush();

@@ -12,6 +12,8 @@ class SdlShell : public Shell {
  public:
   void ShowMessage(const std::string& caption, const std::string& text) override;
   void MoveWindow(int x, int y, int width, int height) override;
+  // The usable bounds of the window's display, less the window's frame.
+  std::optional<Area> UsableArea() const override;
   // Ends the process at once from any thread, without tearing down what another thread may
   // still be using.
   [[noreturn]] void Exit(int code) override;

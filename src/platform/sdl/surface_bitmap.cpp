@@ -39,6 +39,8 @@ SDL_Surface* BuildForm(SDL_Surface* pixels, const DrawnForm& form) {
           static_cast<uint8_t*>(built->pixels) + y * built->pitch,
           static_cast<const uint8_t*>(pixels->pixels) + (part.y + y) * pixels->pitch + part.x * 4,
           static_cast<size_t>(part.w) * 4);
+  } else if (form.crisp) {
+    StretchCrisply(pixels, part, built);
   } else if (SDL_SoftStretchLinear(pixels, &part, built, nullptr) != 0) {
     SDL_FreeSurface(built);
     return nullptr;
@@ -210,12 +212,12 @@ bool SurfaceBitmap::DrawFormOnto(SDL_Surface* frame, const DrawnForm& form, int 
 }
 
 bool SurfaceBitmap::DrawStretchedOnto(SDL_Surface* frame, const SDL_Rect& part, const SDL_Rect& to,
-                                      const SDL_Rect& clip, Uint8 opacity) const {
+                                      const SDL_Rect& clip, Uint8 opacity, bool crisp) const {
   std::lock_guard lock(mutex_);
   SDL_Surface* pixels = Pixels();
   if (!pixels || part.x < 0 || part.y < 0 || part.x + part.w > width_ || part.y + part.h > height_)
     return false;
-  BlendStretched(pixels, part, frame, to, clip, opacity, opaque_ && opacity == 255);
+  BlendStretched(pixels, part, frame, to, clip, opacity, opaque_ && opacity == 255, crisp);
   return true;
 }
 

@@ -35,6 +35,7 @@ struct DrawnForm {
   int x = 0, y = 0, partWidth = 0, partHeight = 0;
   int width = 0, height = 0;
   Uint8 alpha = 255;
+  bool crisp = false;  // stretched crisply (stretch_blend.h), not linearly
   auto operator<=>(const DrawnForm&) const = default;
 };
 
@@ -73,7 +74,7 @@ class SurfaceBitmap : public Bitmap {
   // Draws the part of the picture stretched to `to` over the frame, inside the clip, at the
   // opacity, from the picture's own pixels and keeping no copy; false when they cannot be had.
   bool DrawStretchedOnto(SDL_Surface* frame, const SDL_Rect& part, const SDL_Rect& to,
-                         const SDL_Rect& clip, Uint8 opacity) const;
+                         const SDL_Rect& clip, Uint8 opacity, bool crisp) const;
   // Builds the forms' pixels now, on any thread, so that their first frame finds them ready.
   void Prepare(const std::vector<DrawnForm>& forms) const;
   // True once the form has been made (prepared or drawn).

@@ -1,0 +1,10 @@
+#include "game/comfort/comfort_state.h"
+
+namespace quenlit {
+
+void ComfortState::EndTimed(float shownAt) {
+  if (note.shown && shownAt - note.since > Note::kShownFor) note.shown = false;
+  if (hintShown && shownAt - hintSince > kHintShownFor) hintShown = false;
+}
+
+}  // namespace quenlit

@@ -1,0 +1,103 @@
+// What the comfort options of config.ini add to the picture: the cost of each fight on the
+// monsters' cells, the way out of the end screens, the new game's hint, the short note and
+// the help overlay. Each sits where the game's own pictures leave room for it.
+#include <cstdint>
+
+#include "game/comfort_texts.h"
+#include "game/game.h"
+#include "game/tiles.h"
+#include "ui/draw_helpers.h"
+#include "ui/screens.h"
+
+namespace quenlit::ui {
+namespace {
+
+constexpr const char* kFont = "微软雅黑";
+constexpr uint32_t kOutline = RGB(0, 0, 0);
+constexpr uint32_t kFatal = RGB(255, 64, 64);
+
+// Text with a dark rim, readable on any picture: the rim is the text drawn a unit off on each
+// diagonal, under the text itself.
+void DrawOutlinedText(const Game& game, float size, float left, float top, float right,
+                      const std::string& text, uint32_t rgb, bool rightAlign) {
+  const float bottom = top + 2 * size;
+  for (const float dx : {-1.0f, 1.0f}) {
+    for (const float dy : {-1.0f, 1.0f}) {
+      game.graphics.DrawColorText(kFont, size, left + dx, top + dy, right + dx, bottom + dy, text,
+                                  kOutline, 1, rightAlign);
+    }
+  }
+  game.graphics.DrawColorText(kFont, size, left, top, right, bottom, text, rgb, 1, rightAlign);
+}
+
+}  // namespace
+
+void DrawDamageNumbers(const Game& game) {
+  const Floor* cells = game.world.FloorAt(FloorOnShow(game));
+  if (cells == nullptr) return;
+  // The digits sit in the cell's lower edge, right-aligned, over the monster's feet: small
+  // enough to leave the sprite readable, large enough at the smallest window size.
+  constexpr float kSize = 12, kRise = 17;
+  for (int row = 0; row < kFloorSize; ++row) {
+    for (int column = 0; column < kFloorSize; ++column) {
+      const uint8_t code = cells->At(row, column);
+      if (!tile::IsMonster(code)) continue;
+      // The manual's own estimate: -1 when the hero cannot hurt the monster.
+      const int32_t damage = game.EstimateDamage(code);
+      const std::string text = damage < 0 ? "???" : Format("%d", damage);
+      const bool fatal = damage < 0 || damage >= game.hero.hp;
+      const float left = CellLeft(column), top = CellTop(row) + kCellSize - kRise;
+      DrawOutlinedText(game, kSize, left - kCellSize, top, left + kCellSize - 1, text,
+                       fatal ? kFatal : CD2DGraphics::kWhite, true);
+    }
+  }
+}
+
+void DrawGameOverChoices(const Game& game) {
+  DrawPicture(game, "caption", 251, 290, 400, 38);
+  DrawTextAt(game, kFont, 16, 268, 297, comfort_text::kGameOverChoices, CD2DGraphics::kWhite);
+}
+
+void DrawVictorySummary(const Game& game) {
+  const PlayStats& stats = game.comfortState.stats;
+  const Hero& hero = game.hero;
+  const int seconds = static_cast<int>(stats.endedAt - stats.startedAt);
+  DrawPicture(game, "battleback", 262, 230, 381, 150);
+  game.graphics.DrawRectangle(261, 229, 644, 381, 3);
+  const std::string lines[] = {
+      comfort_text::kVictoryTitle,
+      Format(comfort_text::kVictoryTime, seconds / 3600, seconds / 60 % 60, seconds % 60),
+      Format(comfort_text::kVictorySteps, stats.steps, stats.fights, stats.saves),
+      Format(comfort_text::kVictoryHero, hero.hp, hero.attack, hero.defence),
+  };
+  float top = 240;
+  for (const std::string& line : lines) {
+    DrawTextAt(game, kFont, 17, 285, top, line, CD2DGraphics::kWhite);
+    top += 26;
+  }
+  DrawTextAt(game, kFont, 17, 285, top + 4, comfort_text::kVictoryAgain, RGB(255, 255, 0));
+}
+
+void DrawHint(const Game& game) {
+  DrawOutlinedText(game, 20, 60, 400, 200, comfort_text::kHelpHint, RGB(255, 255, 0), false);
+}
+
+void DrawNote(const Game& game) {
+  DrawPicture(game, "caption", 303, 505, 300, 38);
+  DrawTextAt(game, kFont, 18, 330, 512, game.comfortState.note.text, CD2DGraphics::kWhite);
+}
+
+void DrawHelp(const Game& game) {
+  DrawPicture(game, "Dback", 230, 35, 446, 446, 1, {800, 800});
+  DrawTextAt(game, "汉仪雁翎体简", 22, 255, 52, comfort_text::kHelpTitle, RGB(255, 255, 0));
+  float top = 92;
+  for (const comfort_text::HelpRow& row : comfort_text::kHelpRows) {
+    DrawTextAt(game, kFont, 14, 255, top, row.keys, RGB(221, 253, 210));
+    game.graphics.DrawColorText(kFont, 14, 350, top, 660, top + 28, row.meaning,
+                                CD2DGraphics::kWhite, 1, false);
+    top += 30;
+  }
+  DrawTextAt(game, kFont, 15, 255, top + 6, comfort_text::kHelpClose, RGB(255, 255, 0));
+}
+
+}  // namespace quenlit::ui
