@@ -1,6 +1,7 @@
 // The solver of quenlit-tower: it plays by the game's rules, its best line is one the checker
-// follows to the same victory, and it weighs the choices a player weighs. The searches here run
-// narrow beams (width 40) to stay fast; the report's figures come from wider ones.
+// follows to the same victory, and it weighs the choices a player weighs. The shipped tower is
+// searched at the report's own width: it is tight enough that narrower climbs lose its thin
+// line.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -18,7 +19,8 @@
 namespace quenlit::tower {
 namespace {
 
-constexpr int kNarrow = 40;
+// The width of the report: narrower climbs lose the shipped tower's one thin line.
+constexpr int kShipped = 250;
 // Wide enough that both states after the first door keep a place: a set of keys in hand takes
 // at most a quarter of a beam.
 constexpr int kSmall = 8;
@@ -42,7 +44,7 @@ TEST(TowerSolver, BestLineOfTheShippedTowerIsWonByTheCheckerWithTheSameMargin) {
   std::string error;
   ASSERT_TRUE(world.Load(QUENLIT_GAME_DIR, error)) << error;
   const TowerModel model(world.game());
-  const SearchResult climb = ClimbSearch(model, kNarrow);
+  const SearchResult climb = ClimbSearch(model, kShipped);
   ASSERT_TRUE(climb.best);
   // Every move is one the rules allow where the line makes it.
   ASSERT_TRUE(Replay(model, climb.best->actions));
@@ -56,6 +58,32 @@ TEST(TowerSolver, BestLineOfTheShippedTowerIsWonByTheCheckerWithTheSameMargin) {
   CheckerWorld fresh;
   ASSERT_TRUE(fresh.Load(QUENLIT_GAME_DIR, error)) << error;
   EXPECT_GE(climb.best->end.hp, RunRoute(fresh.game(), *shipped).finalHp);
+}
+
+// The shipped tower is a puzzle, not a walk: no defence wall against the king, few free fights,
+// and health that counts. The bands are those the tower was designed to.
+TEST(TowerSolver, ShippedTowerIsTightWhereItWasDesignedToBe) {
+  CheckerWorld world;
+  std::string error;
+  ASSERT_TRUE(world.Load(QUENLIT_GAME_DIR, error)) << error;
+  const TowerModel model(world.game());
+  const SearchResult climb = ClimbSearch(model, kShipped);
+  ASSERT_TRUE(climb.best);
+  const LineFigures figures = Figures(model, *climb.best);
+  // All the gold on defence still leaves the king striking through by at least 50.
+  const int32_t kingAttack = world.game().world.monsters.at(44).attack;
+  EXPECT_LE(DefenceCeiling(model), kingAttack - 50);
+  EXPECT_LE(figures.freeFights * 10, int(figures.fights.size()) * 3);  // at most 30 % free
+  // The king is the costliest fight of the line.
+  for (const LineFight& fight : figures.fights) EXPECT_LE(fight.cost, figures.bossCost);
+  // Floor 9 holds at most a tenth of the potions' health, and every floor takes its share.
+  const int32_t potions = figures.budget - model.Start().hp;
+  EXPECT_LE(PotionHealth(model, 9) * 10, potions);
+  for (const FloorFigures& floor : figures.floors)
+    EXPECT_GE(floor.hpLost * 25, figures.totalDamage) << "floor " << floor.floor;
+  // Without its potions the tower is not won.
+  const TowerModel dry(world.game(), RuleVariant{std::nullopt, false, ShopRule::Both});
+  EXPECT_FALSE(ClimbSearch(dry, kShipped).best);
 }
 
 TEST(TowerSolver, LearnsTheGiftsAndTheShopFromTheGame) {

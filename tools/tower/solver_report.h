@@ -9,9 +9,7 @@ namespace quenlit::tower {
 
 struct SolveOptions {
   int width = 250;              // the beam's width; the sweep also runs it four times as wide
-  int checkWidth = 60;          // the narrower beam of the what-if questions and the trap census
-  bool traps = true;            // the census of traps at every decision (the slowest part)
-  int games = 200;              // seeded games per greedy player
+  int checkWidth = 60;          // the narrower beam of the what-if questions
   std::string planPath;         // where to write the best line as a route plan
   std::string otherWaysFolder;  // where to write the other winning ways
 };

@@ -8,10 +8,9 @@
 //       the route plan and reports floor by floor; --sim writes the route as a quenlit-sim
 //       script. Exit 0 when the tower can be won, 1 when it cannot, 2 when the input is wrong.
 //   quenlit-tower solve [--root GAME_DIR] [--width N] [--plan FILE] [--other-ways FOLDER]
-//                       [--no-traps]
 //       searches the compiled tower for its best line and reports how hard it is: the
-//       searches, the line floor by floor, the shop, health and potions, traps, greedy players
-//       and the dice. --plan writes the best line as a route plan, --other-ways the best line
+//       searches, the line floor by floor, the shop, health and potions, and the other ways
+//       to win. --plan writes the best line as a route plan, --other-ways the best line
 //       of each set of blue and red doors. Exit 0 when a line wins, 1 when none does.
 #include <fstream>
 #include <iostream>
@@ -35,7 +34,7 @@ int Usage() {
   std::cerr << "usage: quenlit-tower build TOWER_DIR DATA_DIR\n"
                "       quenlit-tower check [--root GAME_DIR] [--sim FILE] PLAN\n"
                "       quenlit-tower solve [--root GAME_DIR] [--width N] [--plan FILE]\n"
-               "                           [--other-ways FOLDER] [--no-traps]"
+               "                           [--other-ways FOLDER]"
             << std::endl;
   return kWrongInput;
 }
@@ -87,8 +86,6 @@ int SolveCommand(const std::vector<std::string>& args) {
       options.planPath = args[++i];
     } else if (args[i] == "--other-ways" && hasValue) {
       options.otherWaysFolder = args[++i];
-    } else if (args[i] == "--no-traps") {
-      options.traps = false;
     } else {
       return Usage();
     }
