@@ -27,13 +27,16 @@ void Game::BeginPlay() {
   }
   StartNewGame();
   shop.shopPrice = kShopTerms.openingPrice;
-  screen = GameScreen::Map;
+  // The loading thread begins the first game while the main thread keeps the clock: the
+  // moments below are taken by the first frame of the map (ComfortState::EndTimed).
   comfortState.stats = PlayStats{};
-  comfortState.stats.startedAt = clock;
+  comfortState.stats.startedAt = ComfortState::kNotYet;
   comfortState.damageShown = comfort.damageNumbers == DamageNumbers::Shown;
   comfortState.hintShown = comfort.helpKeys;
-  comfortState.hintSince = clock;
+  comfortState.hintSince = ComfortState::kNotYet;
   WriteAutosave();
+  // Last: once the screen leaves Loading the main thread reads everything above.
+  screen = GameScreen::Map;
 }
 
 float Game::UpdateClock() {

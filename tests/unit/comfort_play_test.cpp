@@ -52,6 +52,7 @@ TEST(HelpKeys, ANewGameShowsTheHintForAFewSeconds) {
     world.game.comfort.helpKeys = on;
     world.game.clock = 10;
     world.game.BeginPlay();
+    world.game.Update(10);  // the hint's time starts with the first frame of the map
     EXPECT_EQ(world.game.comfortState.hintShown, on);
     world.game.Update(14.9f);
     EXPECT_EQ(world.game.comfortState.hintShown, on);

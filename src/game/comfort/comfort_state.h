@@ -44,6 +44,8 @@ struct ComfortState {
 
   // Takes down, at the moment shownAt, the note and the hint whose time is over.
   void EndTimed(float shownAt);
+  // A moment that the next frame takes as its own.
+  static constexpr float kNotYet = -1.0f;
 };
 
 }  // namespace quenlit
