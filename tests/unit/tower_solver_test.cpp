@@ -39,11 +39,21 @@ RouteResult FollowAsPlan(const std::string& gameFolder, const TowerModel& model,
   return RunRoute(fresh.game(), steps.value_or(std::vector<PlanStep>{}));
 }
 
-TEST(TowerSolver, BestLineOfTheShippedTowerIsWonByTheCheckerWithTheSameMargin) {
+// The shipped game folder loaded as the checker loads it, and the solver's model of it.
+class SolvedShippedTower : public testing::Test {
+ protected:
+  void SetUp() override {
+    std::string error;
+    ASSERT_TRUE(world.Load(QUENLIT_GAME_DIR, error)) << error;
+    shipped.emplace(world.game());
+  }
   CheckerWorld world;
+  std::optional<TowerModel> shipped;
+};
+
+TEST_F(SolvedShippedTower, BestLineOfTheShippedTowerIsWonByTheCheckerWithTheSameMargin) {
+  const TowerModel& model = *shipped;
   std::string error;
-  ASSERT_TRUE(world.Load(QUENLIT_GAME_DIR, error)) << error;
-  const TowerModel model(world.game());
   const SearchResult climb = ClimbSearch(model, kShipped);
   ASSERT_TRUE(climb.best);
   // Every move is one the rules allow where the line makes it.
@@ -62,11 +72,8 @@ TEST(TowerSolver, BestLineOfTheShippedTowerIsWonByTheCheckerWithTheSameMargin) {
 
 // The shipped tower is a puzzle, not a walk: no defence wall against the king, few free fights,
 // and health that counts. The bands are those the tower was designed to.
-TEST(TowerSolver, ShippedTowerIsTightWhereItWasDesignedToBe) {
-  CheckerWorld world;
-  std::string error;
-  ASSERT_TRUE(world.Load(QUENLIT_GAME_DIR, error)) << error;
-  const TowerModel model(world.game());
+TEST_F(SolvedShippedTower, ShippedTowerIsTightWhereItWasDesignedToBe) {
+  const TowerModel& model = *shipped;
   const SearchResult climb = ClimbSearch(model, kShipped);
   ASSERT_TRUE(climb.best);
   const LineFigures figures = Figures(model, *climb.best);
@@ -86,11 +93,8 @@ TEST(TowerSolver, ShippedTowerIsTightWhereItWasDesignedToBe) {
   EXPECT_FALSE(ClimbSearch(dry, kShipped).best);
 }
 
-TEST(TowerSolver, LearnsTheGiftsAndTheShopFromTheGame) {
-  CheckerWorld world;
-  std::string error;
-  ASSERT_TRUE(world.Load(QUENLIT_GAME_DIR, error)) << error;
-  const TowerModel model(world.game());
+TEST_F(SolvedShippedTower, LearnsTheGiftsAndTheShopFromTheGame) {
+  const TowerModel& model = *shipped;
   EXPECT_EQ(model.shop().opening, 20);
   EXPECT_EQ(model.shop().attack, 3);
   EXPECT_EQ(model.shop().defence, 4);
