@@ -23,6 +23,8 @@ class CD2DGraphics {
   // Binds the canvas; false (and nothing changed) when one is already bound.
   bool Initialize(platform::Canvas* canvas);
   platform::Canvas* GetRenderTarget() const { return canvas_; }
+  // Output pixels per drawing unit in this frame; 1 without a canvas.
+  float PixelsPerUnit() const { return canvas_ ? canvas_->PixelsPerUnit() : 1; }
   // Where text-format failures are reported (the "Info" message box).
   void SetInfoBox(InfoBox box, void* context) {
     infoBox_ = box;

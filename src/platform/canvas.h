@@ -49,6 +49,9 @@ class Canvas {
   virtual void BeginDraw() = 0;
   virtual void EndDraw() = 0;
   virtual void Clear(uint32_t rgb) = 0;
+  // How many output pixels a unit spans in this frame (1 at the drawing's own size): what
+  // must stay legible at every window size grows when this is small.
+  virtual float PixelsPerUnit() const { return 1; }
 
   // Draws text wrapped at the box width, from the box's top; trailing = right-aligned.
   // Returns false when no font of the family (or a fallback) can be had.

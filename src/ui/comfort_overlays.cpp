@@ -1,6 +1,7 @@
 // What the comfort options of config.ini add to the picture: the cost of each fight on the
 // monsters' cells, the way out of the end screens, the new game's hint, the short note and
 // the help overlay. Each sits where the game's own pictures leave room for it.
+#include <algorithm>
 #include <cstdint>
 
 #include "game/comfort_texts.h"
@@ -36,8 +37,11 @@ void DrawDamageNumbers(const Game& game) {
   const Floor* cells = game.world.FloorAt(FloorOnShow(game));
   if (cells == nullptr) return;
   // The digits sit in the cell's lower edge, right-aligned, over the monster's feet: small
-  // enough to leave the sprite readable, large enough at the smallest window size.
-  constexpr float kSize = 12, kRise = 17;
+  // enough to leave the sprite readable, and never under 10 pixels high, which a window
+  // smaller than the scene would otherwise make them.
+  constexpr float kSize = 12, kSmallestPixels = 10, kBelowDigits = 5;
+  const float size = std::max(kSize, kSmallestPixels / game.graphics.PixelsPerUnit());
+  const float rise = size + kBelowDigits;
   for (int row = 0; row < kFloorSize; ++row) {
     for (int column = 0; column < kFloorSize; ++column) {
       const uint8_t code = cells->At(row, column);
@@ -46,8 +50,8 @@ void DrawDamageNumbers(const Game& game) {
       const int32_t damage = game.EstimateDamage(code);
       const std::string text = damage < 0 ? "???" : Format("%d", damage);
       const bool fatal = damage < 0 || damage >= game.hero.hp;
-      const float left = CellLeft(column), top = CellTop(row) + kCellSize - kRise;
-      DrawOutlinedText(game, kSize, left - kCellSize, top, left + kCellSize - 1, text,
+      const float left = CellLeft(column), top = CellTop(row) + kCellSize - rise;
+      DrawOutlinedText(game, size, left - kCellSize, top, left + kCellSize - 1, text,
                        fatal ? kFatal : CD2DGraphics::kWhite, true);
     }
   }

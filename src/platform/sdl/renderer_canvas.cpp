@@ -237,6 +237,14 @@ void RendererCanvas::Paint(const DrawCommand& command) {
   }
 }
 
+float RendererCanvas::PixelsPerUnit() const {
+  if (fit_) return placement_.scale;
+  // Drawn at its own size, the whole picture is stretched to the output.
+  if (width_ <= 0 || height_ <= 0 || outputWidth_ <= 0 || outputHeight_ <= 0) return 1;
+  return std::min(static_cast<float>(outputWidth_) / static_cast<float>(width_),
+                  static_cast<float>(outputHeight_) / static_cast<float>(height_));
+}
+
 void RendererCanvas::Clear(uint32_t rgb) {
   if (!skipUnchanged_) return PaintClear(rgb);
   Record(DrawCommand::Kind::Clear).colour = {rgb, 1.0f};

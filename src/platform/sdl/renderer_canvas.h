@@ -37,6 +37,7 @@ class RendererCanvas : public Canvas {
 
   void BeginDraw() override;
   void EndDraw() override;
+  float PixelsPerUnit() const override;
   void Clear(uint32_t rgb) override;
   bool DrawText(const std::string& family, float size, const RectF& box, const std::string& utf8,
                 Colour colour, bool trailing) override;
