@@ -122,9 +122,9 @@ std::optional<std::vector<TextSource>> ReadTexts(const std::string& path, std::s
       return std::nullopt;
     }
     const auto text = Unescape(line.text.substr(equals + 3));
-    if (!text || text->empty()) {
+    if (!text) {
       error = line.Problem("\"" + entry.name +
-                           "\" needs a text, whose only escapes are \\n and \\\\");
+                           "\" takes a text whose only escapes are \\n and \\\\");
       return std::nullopt;
     }
     entry.text = *text;
