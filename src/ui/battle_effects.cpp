@@ -14,8 +14,8 @@ void DrawMiss(const Game& game, bool shown, float since, float shownAt, float x)
   if (!shown) return;
   const float d = shownAt - since;
   DrawTextAt(game, "迷你简中特广告", 28, x + static_cast<float>(game.keys.battleNudgeX),
-             167 - 60 * d + static_cast<float>(game.keys.battleNudgeY), texts::kMiss, RGB(255, 0, 0),
-             1 - 3.3f * d);
+             167 - 60 * d + static_cast<float>(game.keys.battleNudgeY), texts::kMiss,
+             RGB(255, 0, 0), 1 - 3.3f * d);
 }
 
 }  // namespace

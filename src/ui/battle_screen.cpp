@@ -10,8 +10,8 @@ namespace quenlit::ui {
 namespace {
 
 constexpr const char* kFont = "汉仪雁翎体简";
-constexpr const char* kLabels[] = {texts::kHealthLabel, texts::kAttackLabel,
-                                   texts::kDefenceLabel, texts::kAgilityLabel};
+constexpr const char* kLabels[] = {texts::kHealthLabel, texts::kAttackLabel, texts::kDefenceLabel,
+                                   texts::kAgilityLabel};
 constexpr const char* kHeroLabels[] = {texts::kHeroHealthLabel, texts::kHeroAttackLabel,
                                        texts::kHeroDefenceLabel, texts::kHeroAgilityLabel};
 

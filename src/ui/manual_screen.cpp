@@ -20,12 +20,11 @@ struct Label {
   float x, y;
   const char* text;
 };
-constexpr Label kLabels[] = {
-    {247, 57, texts::kManualName},         {295, 89, texts::kHealthLabel},
-    {358, 89, texts::kAttackLabel},        {435, 89, texts::kDefenceLabel},
-    {515, 89, texts::kAgilityLabel},       {295, 136, texts::kManualStrikes},
-    {389, 136, texts::kManualDamage},      {481, 136, texts::kManualExperience},
-    {538, 136, texts::kManualGold}};
+constexpr Label kLabels[] = {{247, 57, texts::kManualName},    {295, 89, texts::kHealthLabel},
+                             {358, 89, texts::kAttackLabel},   {435, 89, texts::kDefenceLabel},
+                             {515, 89, texts::kAgilityLabel},  {295, 136, texts::kManualStrikes},
+                             {389, 136, texts::kManualDamage}, {481, 136, texts::kManualExperience},
+                             {538, 136, texts::kManualGold}};
 
 void DrawEntry(const Game& game, int32_t id, float y) {
   static const Monster kUnknown{};

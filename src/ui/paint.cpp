@@ -22,8 +22,7 @@ void DrawLoadingScreen(const Game& game) {
         ->Draw(graphics.GetRenderTarget(), static_cast<float>(game.loadingBar.loadingBarX), 400,
                618, 180, 1);
   }
-  const std::string text =
-      texts::kLoadingProgress(static_cast<int>(game.loadingBar.shownPercent));
+  const std::string text = texts::kLoadingProgress(static_cast<int>(game.loadingBar.shownPercent));
   graphics.DrawColorText("迷你简娃娃篆", 35, 240, 430, 0, 0, text, RGB(255, 255, 255), 1, false);
 }
 

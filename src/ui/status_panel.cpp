@@ -8,9 +8,9 @@
 namespace quenlit::ui {
 namespace {
 
-constexpr const char* kNumberLabels[] = {
-    texts::kLevelLabel,   texts::kHealthLabel,  texts::kAttackLabel,
-    texts::kDefenceLabel, texts::kAgilityLabel, texts::kExperienceLabel};
+constexpr const char* kNumberLabels[] = {texts::kLevelLabel,   texts::kHealthLabel,
+                                         texts::kAttackLabel,  texts::kDefenceLabel,
+                                         texts::kAgilityLabel, texts::kExperienceLabel};
 
 // Each shown with the picture its cell shows on the map.
 constexpr uint8_t kCounters[] = {tile::kYellowKey, tile::kBlueKey, tile::kRedKey, tile::kGold};

@@ -117,8 +117,8 @@ TEST(TextTable, TheShippedTableHoldsJustTheTextsTheCodeShows) {
 // The game's sources write no text of their own: every string literal holding more than
 // ASCII is one of the font families the screens name, or the monster table's word for a mage.
 TEST(TextTable, NoTextThePlayerReadsIsLeftInTheSources) {
-  const std::set<std::string> notShown = {"微软雅黑", "宋体", "汉仪雁翎体简", "迷你简娃娃篆",
-                                          "迷你简中特广告", "法师"};
+  const std::set<std::string> notShown = {"微软雅黑",     "宋体",           "汉仪雁翎体简",
+                                          "迷你简娃娃篆", "迷你简中特广告", "法师"};
   for (const auto& entry : fs::recursive_directory_iterator(QUENLIT_SOURCE_DIR "/src")) {
     const std::string extension = entry.path().extension().string();
     if (extension != ".cpp" && extension != ".h") continue;
@@ -138,8 +138,8 @@ TEST(TextTable, NoTextThePlayerReadsIsLeftInTheSources) {
         }
         if (line[i] == '"') {
           if (inside) {
-            const bool ascii = std::all_of(literal.begin(), literal.end(),
-                                           [](char c) { return (c & 0x80) == 0; });
+            const bool ascii =
+                std::all_of(literal.begin(), literal.end(), [](char c) { return (c & 0x80) == 0; });
             EXPECT_TRUE(ascii || notShown.count(literal))
                 << entry.path().string() << ":" << number << ": \"" << literal
                 << "\" belongs in res/texts.txt";

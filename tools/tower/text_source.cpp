@@ -103,10 +103,12 @@ std::optional<std::vector<TextSource>> ReadTexts(const std::string& path, std::s
     std::string head = line.text.substr(0, equals);
     const auto open = head.find('(');
     if (open != std::string::npos) {
-      entry.arguments = head.back() == ')' ? ParseArguments(head.substr(open + 1, head.size() - open - 2))
-                                           : std::nullopt;
+      entry.arguments = head.back() == ')'
+                            ? ParseArguments(head.substr(open + 1, head.size() - open - 2))
+                            : std::nullopt;
       if (!entry.arguments) {
-        error = line.Problem("the arguments read \"(%d)\", \"(%d, %s)\", ...: %d a number, %s a text");
+        error =
+            line.Problem("the arguments read \"(%d)\", \"(%d, %s)\", ...: %d a number, %s a text");
         return std::nullopt;
       }
       head.erase(open);
@@ -123,8 +125,8 @@ std::optional<std::vector<TextSource>> ReadTexts(const std::string& path, std::s
     }
     const auto text = Unescape(line.text.substr(equals + 3));
     if (!text) {
-      error = line.Problem("\"" + entry.name +
-                           "\" takes a text whose only escapes are \\n and \\\\");
+      error =
+          line.Problem("\"" + entry.name + "\" takes a text whose only escapes are \\n and \\\\");
       return std::nullopt;
     }
     entry.text = *text;
@@ -150,7 +152,8 @@ std::string TextTableSource(const std::vector<TextSource>& texts) {
     }
     std::string types;
     for (const char kind : *entry.arguments)
-      types += (types.empty() ? "" : ", ") + std::string(kind == 'd' ? "int" : "const std::string&");
+      types +=
+          (types.empty() ? "" : ", ") + std::string(kind == 'd' ? "int" : "const std::string&");
     out << "inline constexpr TextFormat<" << types << "> k" << entry.name << "{"
         << Literal(entry.text) << "};\n";
   }

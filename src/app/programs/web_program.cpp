@@ -135,7 +135,8 @@ class WebProgram {
   // for the storage's word.
   void StartStoring() {
     storing_ = saves_->Store();
-    if (storing_ && game_.messageText == texts::kSavedNotice) game_.messageText = texts::kSavingNotice;
+    if (storing_ && game_.messageText == texts::kSavedNotice)
+      game_.messageText = texts::kSavingNotice;
   }
 
   // Whether the save on its way has ended; its notice then says how.
