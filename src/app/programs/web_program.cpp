@@ -15,6 +15,7 @@
 #include <iostream>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/display/game_fonts.h"
 #include "app/display/scene_canvas.h"
@@ -116,40 +117,58 @@ class WebProgram {
     if (!loading_ || !loading_->Finished()) LoadSomeSteps();
     TakeKeys();
     RunFrame(game_, game_.UpdateClock());
+    // A frame writes files too: the autosave of a floor just reached.
+    StoreChanges();
+    ForgetEndedWrites();
   }
 
-  // Plays the keys that came, one by one, until a save sets off to the browser's storage;
-  // while one is on its way the keys wait.
+  // Plays the keys that came, one by one, until a save by S sets off to the browser's
+  // storage; while it is on its way the keys wait, so that its notice stays until the storage
+  // has said how it ended.
   void TakeKeys() {
-    if (storing_ && !SaveStored()) return;
+    if (saving_ && !SaveStored()) return;
     SDL_Event event;
-    while (!storing_ && SDL_PollEvent(&event)) {
+    while (!saving_ && SDL_PollEvent(&event)) {
       if (event.type != SDL_KEYDOWN && event.type != SDL_KEYUP) continue;
       audio_.Unlock();
       DeliverKey(game_, event);
-      StartStoring();
+      StoreChanges();
     }
   }
 
-  // Starts storing what a key changed in the save folder; the game's notice of a save waits
-  // for the storage's word.
-  void StartStoring() {
-    storing_ = saves_->Store();
-    if (storing_ && game_.messageText == texts::kSavedNotice)
+  // Starts storing what changed in the save folder. The player's own save waits for the
+  // storage's word before its notice says it is kept; other files (autosaves) go on their own
+  // and hold nothing up.
+  void StoreChanges() {
+    const int write = saves_->Store();
+    if (!write) return;
+    if (game_.messageText == texts::kSavedNotice) {
+      saving_ = write;
       game_.messageText = texts::kSavingNotice;
+    } else {
+      background_.push_back(write);
+    }
   }
 
   // Whether the save on its way has ended; its notice then says how.
   bool SaveStored() {
-    const auto outcome = saves_->OutcomeOf(storing_);
+    const auto outcome = saves_->OutcomeOf(saving_);
     if (outcome == platform::web::PersistentFolder::Outcome::Pending) return false;
     if (game_.messageText == texts::kSavingNotice) {
       game_.messageText = outcome == platform::web::PersistentFolder::Outcome::Stored
                               ? texts::kSavedNotice
                               : texts::kSaveFailedNotice;
     }
-    storing_ = 0;
+    saving_ = 0;
     return true;
+  }
+
+  // The storage remembers each write's end until it is asked: the background writes are
+  // asked, so that it forgets them.
+  void ForgetEndedWrites() {
+    std::erase_if(background_, [this](int write) {
+      return saves_->OutcomeOf(write) != platform::web::PersistentFolder::Outcome::Pending;
+    });
   }
 
   static constexpr std::chrono::milliseconds kFrameTime{16};
@@ -163,7 +182,8 @@ class WebProgram {
   platform::web::DeferredAudioDevice audio_;
   std::unique_ptr<platform::web::PersistentFolder> saves_;
   std::unique_ptr<LoadingSequence> loading_;
-  int storing_ = 0;  // the save on its way to the browser's storage
+  int saving_ = 0;               // the player's save on its way to the browser's storage
+  std::vector<int> background_;  // the other writes on their way
   GameParts parts_{clock_, shell_};
   Game& game_ = parts_.game;
 };
