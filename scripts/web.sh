@@ -64,7 +64,7 @@ bash scripts/web-libs.sh "$cache"
 # --- The desktop build: the game folder's pictures, sounds, data and the page's fonts ---
 bash scripts/deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$(nproc)" --target game_assets reward_png tower_data page_fonts character_tables
+cmake --build build -j"$(nproc)" --target game_assets reward_png tower_data page_fonts character_tables text_table
 
 # --- The page ---
 emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release \

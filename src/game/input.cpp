@@ -2,9 +2,9 @@
 #include "base/key_codes.h"
 #include "game/bounded.h"
 #include "game/game.h"
-#include "game/save_notices.h"
 #include "game/settings/window_sizes.h"
 #include "game/tiles.h"
+#include "game_texts.h"
 
 namespace quenlit {
 namespace {
@@ -42,14 +42,14 @@ bool Game::HandleInput(uint32_t message, uint32_t key) {
       switch (key) {
         case kA:
         case kL:
-          ShowMessage(LoadGame(1) ? kLoadedNotice : kLoadFailedNotice);
+          ShowMessage(LoadGame(1) ? texts::kLoadedNotice : texts::kLoadFailedNotice);
           break;
         case kD:
           OpenManual();
           break;
         case kE:
         case kS:
-          ShowMessage(SaveGame(1) ? kSavedNotice : kSaveFailedNotice);
+          ShowMessage(SaveGame(1) ? texts::kSavedNotice : texts::kSaveFailedNotice);
           break;
         case kF:
           BuyDefence();

@@ -1,7 +1,4 @@
 // The step rule: everything in the tower happens when the hero tries to step into a cell.
-#include <cstdio>
-#include <string>
-
 #include "data/floor.h"
 #include "game/bounded.h"
 #include "game/game.h"
@@ -75,9 +72,7 @@ bool Game::PickUpItem(uint8_t code) {
     case tile::Gain::Nothing:
       return true;
   }
-  char text[96];
-  std::snprintf(text, sizeof text, gain.message, gain.amount);
-  ShowMessage(text);
+  ShowMessage((*gain.message)(gain.amount));
   return true;
 }
 

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "game_texts.h"
+
 namespace quenlit::tile {
 
 // The byte of a floor cell. Monsters are their ids 1..44; characters 71..74; items, doors,
@@ -35,12 +37,12 @@ enum class Kind : uint8_t {
 // the monsters around it).
 enum class Blink : uint8_t { Still, InStep, AgainstStep };
 
-// What taking an item does: which number grows by how much, and the notice ("%d" is the
-// amount; nullptr for the items taken away without effect or notice).
+// What taking an item does: which number grows by how much, and the notice, filled in with
+// the amount (nullptr for the items taken away without effect or notice).
 struct Gain {
   enum Stat : uint8_t { Nothing, Attack, Defence, Health, Agility, Counter, MasterKey } stat;
   int32_t amount;
-  const char* message;
+  const TextFormat<int>* message;
 };
 
 struct Meaning {
@@ -67,7 +69,7 @@ constexpr Meaning Scenery(const char* name, const char* picture, Blink blink = B
   return {Kind::Blocked, name, picture, blink};
 }
 constexpr Meaning Item(const char* name, const char* picture, Gain::Stat stat, int32_t amount,
-                       const char* message) {
+                       const TextFormat<int>* message) {
   return {Kind::Item, name, picture, Blink::Still, {stat, amount, message}};
 }
 constexpr Meaning Door(const char* name, const char* picture, uint8_t key, const char* opening) {
@@ -86,44 +88,44 @@ constexpr std::array<Meaning, 256> MakeMeanings() {
   std::array<Meaning, 256> m{};
   m[kFloor] = {Kind::Floor, "floor", "floor"};
   for (int code = kFirstMonster; code <= kLastMonster; ++code) m[code] = {Kind::Monster, "monster"};
-  m[kMerchant] = Character("merchant", "merchant", Blink::AgainstStep, "商人");
-  m[kOldMan] = Character("old man", "oldman", Blink::AgainstStep, "老人");
-  m[kThief] = Character("thief", "thief", Blink::InStep, "盗贼");
-  m[kFairy] = Character("fairy", "fairy", Blink::InStep, "精灵");
+  m[kMerchant] = Character("merchant", "merchant", Blink::AgainstStep, texts::kSpeakerMerchant);
+  m[kOldMan] = Character("old man", "oldman", Blink::AgainstStep, texts::kSpeakerOldMan);
+  m[kThief] = Character("thief", "thief", Blink::InStep, texts::kSpeakerThief);
+  m[kFairy] = Character("fairy", "fairy", Blink::InStep, texts::kSpeakerFairy);
   m[206] = Scenery("badge", "badge1");
   m[207] = Scenery("badge", "badge2");
   m[208] = Scenery("badge", "badge3");
-  m[209] = Item("iron sword", "sword1", Gain::Attack, 10, "铁剑,攻击力+%d");
-  m[210] = Item("silver sword", "sword2", Gain::Attack, 25, "银剑,攻击力+%d");
-  m[211] = Item("knight's sword", "sword3", Gain::Attack, 45, "骑士剑,攻击力+%d");
-  m[212] = Item("diamond sword", "sword4", Gain::Attack, 70, "钻石剑,攻击力+%d");
-  m[213] = Item("sacred sword", "sword5", Gain::Attack, 100, "神圣剑,攻击力+%d");
-  m[214] = Item("knight's shield", "shield1", Gain::Defence, 45, "骑士盾,防御力+%d");
-  m[215] = Item("iron shield", "shield2", Gain::Defence, 10, "铁盾,防御力+%d");
-  m[216] = Item("silver shield", "shield3", Gain::Defence, 25, "银盾,防御力+%d");
-  m[217] = Item("diamond shield", "shield4", Gain::Defence, 70, "钻石盾,防御力+%d");
-  m[218] = Item("sacred shield", "shield5", Gain::Defence, 100, "神圣盾,防御力+%d");
+  m[209] = Item("iron sword", "sword1", Gain::Attack, 10, &texts::kItemIronSword);
+  m[210] = Item("silver sword", "sword2", Gain::Attack, 25, &texts::kItemSilverSword);
+  m[211] = Item("knight's sword", "sword3", Gain::Attack, 45, &texts::kItemKnightsSword);
+  m[212] = Item("diamond sword", "sword4", Gain::Attack, 70, &texts::kItemDiamondSword);
+  m[213] = Item("sacred sword", "sword5", Gain::Attack, 100, &texts::kItemSacredSword);
+  m[214] = Item("knight's shield", "shield1", Gain::Defence, 45, &texts::kItemKnightsShield);
+  m[215] = Item("iron shield", "shield2", Gain::Defence, 10, &texts::kItemIronShield);
+  m[216] = Item("silver shield", "shield3", Gain::Defence, 25, &texts::kItemSilverShield);
+  m[217] = Item("diamond shield", "shield4", Gain::Defence, 70, &texts::kItemDiamondShield);
+  m[218] = Item("sacred shield", "shield5", Gain::Defence, 100, &texts::kItemSacredShield);
   m[219] = Scenery("cross", "cross");
   m[220] = Scenery("wing", "wing2");
   m[221] = Scenery("wing", "wing3");
   m[222] = Scenery("wing", "wing1");
   m[223] = Scenery("holy water", "holywater");
-  m[kYellowKey] = Item("yellow key", "key1", Gain::Counter, 1, "黄钥匙");
-  m[kBlueKey] = Item("blue key", "key2", Gain::Counter, 1, "蓝钥匙");
-  m[kRedKey] = Item("red key", "key3", Gain::Counter, 1, "红钥匙");
-  m[kGold] = Item("gold", "gold", Gain::Counter, 200, "金币，金钱+200");
-  m[229] = Item("master key", "key4", Gain::MasterKey, 1, "万能钥匙，所有钥匙+1");
-  m[230] = Item("red potion", "potion1", Gain::Health, 150, "红药瓶，体力+150");
-  m[231] = Item("blue potion", "potion2", Gain::Health, 400, "蓝药瓶，体力+400");
-  m[232] = Item("red gem", "gem1", Gain::Attack, 2, "红宝石，攻击力+2");
-  m[233] = Item("blue gem", "gem2", Gain::Defence, 2, "蓝宝石，防御力+2");
+  m[kYellowKey] = Item("yellow key", "key1", Gain::Counter, 1, &texts::kItemYellowKey);
+  m[kBlueKey] = Item("blue key", "key2", Gain::Counter, 1, &texts::kItemBlueKey);
+  m[kRedKey] = Item("red key", "key3", Gain::Counter, 1, &texts::kItemRedKey);
+  m[kGold] = Item("gold", "gold", Gain::Counter, 200, &texts::kItemGold);
+  m[229] = Item("master key", "key4", Gain::MasterKey, 1, &texts::kItemMasterKey);
+  m[230] = Item("red potion", "potion1", Gain::Health, 150, &texts::kItemRedPotion);
+  m[231] = Item("blue potion", "potion2", Gain::Health, 400, &texts::kItemBluePotion);
+  m[232] = Item("red gem", "gem1", Gain::Attack, 2, &texts::kItemRedGem);
+  m[233] = Item("blue gem", "gem2", Gain::Defence, 2, &texts::kItemBlueGem);
   m[234] = Item("potion", "potion3", Gain::Nothing, 0, nullptr);
   m[235] = Item("potion", "potion4", Gain::Nothing, 0, nullptr);
   m[236] = Item("pickaxe", "pickax1", Gain::Nothing, 0, nullptr);
   m[237] = Item("pickaxe", "pickax2", Gain::Nothing, 0, nullptr);
   m[238] = Item("snow", "snow", Gain::Nothing, 0, nullptr);
   m[239] = Item("holy shield", "holyshield", Gain::Nothing, 0, nullptr);
-  m[240] = Item("green gem", "gem3", Gain::Agility, 1, "绿宝石，敏捷+1");
+  m[240] = Item("green gem", "gem3", Gain::Agility, 1, &texts::kItemGreenGem);
   m[kYellowDoor] = Door("yellow door", "door1", kYellowKey, "opendoor1");
   m[kBlueDoor] = Door("blue door", "door2", kBlueKey, "opendoor2");
   m[kRedDoor] = Door("red door", "door3", kRedKey, "opendoor3");

@@ -1,5 +1,6 @@
 #include "gfx/d2d_graphics.h"
 
+#include "game_texts.h"
 #include "gfx/d2d_image.h"
 
 namespace quenlit {
@@ -30,7 +31,7 @@ bool CD2DGraphics::DrawText(const std::string& fontFamily, float fontSize, float
   const platform::Colour colour{highlight ? kYellow : kWhite, opacity};
   if (!canvas_->DrawText(fontFamily, fontSize, {left, top, right, bottom}, text, colour,
                          rightAlign)) {
-    if (infoBox_) infoBox_(infoContext_, "创建DirectWrite失败！");
+    if (infoBox_) infoBox_(infoContext_, texts::kTextDrawFailed);
     return false;
   }
   brushOpacity = opacity;

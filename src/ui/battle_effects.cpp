@@ -1,20 +1,21 @@
 // What a strike looks like: its effect sequence over the struck fighter's picture, and the
-// "MISS!!" that rises and fades beside whoever dodged.
+// texts::kMiss that rises and fades beside whoever dodged.
 #include "base/strike_effects.h"
 #include "game/game.h"
+#include "game_texts.h"
 #include "ui/draw_helpers.h"
 #include "ui/screens.h"
 
 namespace quenlit::ui {
 namespace {
 
-// Draws one "MISS!!" while it lasts; the update takes it down once its time is over.
+// Draws one texts::kMiss while it lasts; the update takes it down once its time is over.
 void DrawMiss(const Game& game, bool shown, float since, float shownAt, float x) {
   if (!shown) return;
   const float d = shownAt - since;
   DrawTextAt(game, "迷你简中特广告", 28, x + static_cast<float>(game.keys.battleNudgeX),
-             167 - 60 * d + static_cast<float>(game.keys.battleNudgeY), "MISS!!", RGB(255, 0, 0),
-             1 - 3.3f * d);
+             167 - 60 * d + static_cast<float>(game.keys.battleNudgeY), texts::kMiss,
+             RGB(255, 0, 0), 1 - 3.3f * d);
 }
 
 }  // namespace

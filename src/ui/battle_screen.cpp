@@ -1,6 +1,7 @@
 // The battle panel: both fighters' pictures and numbers face to face, the retreat hint while
 // the fight runs, and the reward line once it is won.
 #include "game/game.h"
+#include "game_texts.h"
 #include "ui/draw_helpers.h"
 #include "ui/screens.h"
 #include "ui/sprite_names.h"
@@ -9,8 +10,10 @@ namespace quenlit::ui {
 namespace {
 
 constexpr const char* kFont = "汉仪雁翎体简";
-constexpr const char* kLabels[] = {"体力:", "攻击力:", "防御力:", "敏捷:"};
-constexpr const char* kHeroLabels[] = {":体力", ":攻击力", ":防御力", ":敏捷"};
+constexpr const char* kLabels[] = {texts::kHealthLabel, texts::kAttackLabel, texts::kDefenceLabel,
+                                   texts::kAgilityLabel};
+constexpr const char* kHeroLabels[] = {texts::kHeroHealthLabel, texts::kHeroAttackLabel,
+                                       texts::kHeroDefenceLabel, texts::kHeroAgilityLabel};
 
 // The four rows of numbers. The hero's side is on the right and reads right to left (the
 // label after the number); the monster's on the left reads left to right.
@@ -44,24 +47,24 @@ void DrawBattlePanel(const Game& game) {
   if (!monster.empty()) DrawPicture(game, monster, 236, 163, 32, 32);
 
   DrawNumbers(game);
-  g.DrawText("迷你简娃娃篆", 20, 385, 135, 535, 235, "VS", false, false, 1);
+  g.DrawText("迷你简娃娃篆", 20, 385, 135, 535, 235, texts::kVersus, false, false, 1);
   g.DrawText(kFont, 16, 240, 138, 390, 238, game.battle.opponent.name, false, false, 1);
-  g.DrawText(kFont, 16, 535, 138, 685, 238, "勇者", false, false, 1);
+  g.DrawText(kFont, 16, 535, 138, 685, 238, texts::kHeroName, false, false, 1);
   // Retreat is only possible while the fight runs.
   if (game.screen == GameScreen::Battle) {
-    g.DrawText(kFont, 16, 530, 231, 680, 331, "撤退(Q)", false, true, 1);
+    g.DrawText(kFont, 16, 530, 231, 680, 331, texts::kRetreatHint, false, true, 1);
   }
 }
 
 void DrawBattleWon(const Game& game) {
   DrawPicture(game, "battleendback", 212, 256, 381, 32);
   game.graphics.DrawRectangle(211, 257, 594, 290, 3);
-  DrawTextAt(game, "迷你简中特广告", 22, 240, 264, "胜利!!!", CD2DGraphics::kWhite);
-  DrawTextAt(game, kFont, 16, 420, 264, Format("经验值:%d", game.battle.opponent.exp),
+  DrawTextAt(game, "迷你简中特广告", 22, 240, 264, texts::kBattleWon, CD2DGraphics::kWhite);
+  DrawTextAt(game, kFont, 16, 420, 264, texts::kBattleExperience(game.battle.opponent.exp),
              CD2DGraphics::kWhite);
-  DrawTextAt(game, kFont, 16, 505, 264, Format("金币:%d", game.battle.opponent.gold),
+  DrawTextAt(game, kFont, 16, 505, 264, texts::kBattleGold(game.battle.opponent.gold),
              CD2DGraphics::kWhite);
-  game.graphics.DrawText("微软雅黑", 17, 530, 231, 680, 331, "-Enter-", false, false,
+  game.graphics.DrawText("微软雅黑", 17, 530, 231, 680, 331, texts::kEnterPrompt, false, false,
                          game.curtain.fadeLevel);
 }
 

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "game/comfort_texts.h"
 #include "game/game.h"
 #include "game/tiles.h"
+#include "game_texts.h"
 #include "ui/draw_helpers.h"
 #include "ui/screens.h"
 
@@ -16,6 +16,20 @@ namespace {
 constexpr const char* kFont = "微软雅黑";
 constexpr uint32_t kOutline = RGB(0, 0, 0);
 constexpr uint32_t kFatal = RGB(255, 64, 64);
+
+// The help overlay's rows: the keys, then what they do.
+struct HelpRow {
+  const char* keys;
+  const char* meaning;
+};
+constexpr HelpRow kHelpRows[] = {
+    {texts::kHelpWalkKeys, texts::kHelpWalk},       {texts::kHelpManualKeys, texts::kHelpManual},
+    {texts::kHelpBuyKeys, texts::kHelpBuy},         {texts::kHelpSaveKeys, texts::kHelpSave},
+    {texts::kHelpLoadKeys, texts::kHelpLoad},       {texts::kHelpPauseKeys, texts::kHelpPause},
+    {texts::kHelpRetreatKeys, texts::kHelpRetreat}, {texts::kHelpCloseKeys, texts::kHelpClose},
+    {texts::kHelpDamageKeys, texts::kHelpDamage},   {texts::kHelpWindowKeys, texts::kHelpWindow},
+    {texts::kHelpGamepadKeys, texts::kHelpGamepad},
+};
 
 // Text with a dark rim, readable on any picture: the rim is the text drawn a unit off on each
 // diagonal, under the text itself.
@@ -48,7 +62,7 @@ void DrawDamageNumbers(const Game& game) {
       if (!tile::IsMonster(code)) continue;
       // The manual's own estimate: -1 when the hero cannot hurt the monster.
       const int32_t damage = game.EstimateDamage(code);
-      const std::string text = damage < 0 ? "???" : Format("%d", damage);
+      const std::string text = damage < 0 ? texts::kMapDamageUnknown : Format("%d", damage);
       const bool fatal = damage < 0 || damage >= game.hero.hp;
       const float left = CellLeft(column), top = CellTop(row) + kCellSize - rise;
       DrawOutlinedText(game, size, left - kCellSize, top, left + kCellSize - 1, text,
@@ -59,7 +73,7 @@ void DrawDamageNumbers(const Game& game) {
 
 void DrawGameOverChoices(const Game& game) {
   DrawPicture(game, "caption", 251, 290, 400, 38);
-  DrawTextAt(game, kFont, 16, 268, 297, comfort_text::kGameOverChoices, CD2DGraphics::kWhite);
+  DrawTextAt(game, kFont, 16, 268, 297, texts::kGameOverChoices, CD2DGraphics::kWhite);
 }
 
 void DrawVictorySummary(const Game& game) {
@@ -69,21 +83,21 @@ void DrawVictorySummary(const Game& game) {
   DrawPicture(game, "battleback", 262, 230, 381, 150);
   game.graphics.DrawRectangle(261, 229, 644, 381, 3);
   const std::string lines[] = {
-      comfort_text::kVictoryTitle,
-      Format(comfort_text::kVictoryTime, seconds / 3600, seconds / 60 % 60, seconds % 60),
-      Format(comfort_text::kVictorySteps, stats.steps, stats.fights, stats.saves),
-      Format(comfort_text::kVictoryHero, hero.hp, hero.attack, hero.defence),
+      texts::kVictoryTitle,
+      texts::kVictoryTime(seconds / 3600, seconds / 60 % 60, seconds % 60),
+      texts::kVictorySteps(stats.steps, stats.fights, stats.saves),
+      texts::kVictoryHero(hero.hp, hero.attack, hero.defence),
   };
   float top = 240;
   for (const std::string& line : lines) {
     DrawTextAt(game, kFont, 17, 285, top, line, CD2DGraphics::kWhite);
     top += 26;
   }
-  DrawTextAt(game, kFont, 17, 285, top + 4, comfort_text::kVictoryAgain, RGB(255, 255, 0));
+  DrawTextAt(game, kFont, 17, 285, top + 4, texts::kVictoryAgain, RGB(255, 255, 0));
 }
 
 void DrawHint(const Game& game) {
-  DrawOutlinedText(game, 20, 60, 400, 200, comfort_text::kHelpHint, RGB(255, 255, 0), false);
+  DrawOutlinedText(game, 20, 60, 400, 200, texts::kHelpHint, RGB(255, 255, 0), false);
 }
 
 void DrawNote(const Game& game) {
@@ -93,15 +107,15 @@ void DrawNote(const Game& game) {
 
 void DrawHelp(const Game& game) {
   DrawPicture(game, "Dback", 230, 35, 446, 446, 1, {800, 800});
-  DrawTextAt(game, "汉仪雁翎体简", 22, 255, 52, comfort_text::kHelpTitle, RGB(255, 255, 0));
+  DrawTextAt(game, "汉仪雁翎体简", 22, 255, 52, texts::kHelpTitle, RGB(255, 255, 0));
   float top = 92;
-  for (const comfort_text::HelpRow& row : comfort_text::kHelpRows) {
+  for (const HelpRow& row : kHelpRows) {
     DrawTextAt(game, kFont, 14, 255, top, row.keys, RGB(221, 253, 210));
     game.graphics.DrawColorText(kFont, 14, 350, top, 660, top + 28, row.meaning,
                                 CD2DGraphics::kWhite, 1, false);
     top += 30;
   }
-  DrawTextAt(game, kFont, 15, 255, top + 6, comfort_text::kHelpClose, RGB(255, 255, 0));
+  DrawTextAt(game, kFont, 15, 255, top + 6, texts::kHelpAnyKey, RGB(255, 255, 0));
 }
 
 }  // namespace quenlit::ui

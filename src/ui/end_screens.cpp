@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "game/game.h"
+#include "game_texts.h"
 #include "ui/draw_helpers.h"
 #include "ui/screens.h"
 
@@ -22,7 +23,7 @@ void DrawVictory(const Game& game, float shownAt) {
   if (shownAt - game.displays.victoryTime <= kRewardShownFor) {
     DrawPicture(game, "flag", 30, 127, 756, 191);
   } else {
-    DrawTextAt(game, "Scrivane", 54, 213, 140, "恭喜你 你赢了~", RGB(255, 255, 0));
+    DrawTextAt(game, "Scrivane", 54, 213, 140, texts::kVictoryCongratulation, RGB(255, 255, 0));
   }
 }
 
@@ -38,7 +39,7 @@ void DrawGameOver(const Game& game, float shownAt) {
     y = 235 - 10 * d;
     alpha = 1 - std::abs(d - kStandEnd) / kFadeTime;
   }
-  DrawTextAt(game, "Scrivane", 78, 213, y, "Game Over~", RGB(255, 0, 0), alpha);
+  DrawTextAt(game, "Scrivane", 78, 213, y, texts::kGameOver, RGB(255, 0, 0), alpha);
 }
 
 }  // namespace quenlit::ui

@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "game/game.h"
+#include "game_texts.h"
 #include "ui/draw_helpers.h"
 #include "ui/screens.h"
 #include "ui/sprite_names.h"
@@ -19,9 +20,11 @@ struct Label {
   float x, y;
   const char* text;
 };
-constexpr Label kLabels[] = {{247, 57, "名称:"},      {295, 89, "体力:"}, {358, 89, "攻击力:"},
-                             {435, 89, "防御力:"},    {515, 89, "敏捷:"}, {295, 136, "攻击次数:"},
-                             {389, 136, "估计伤害:"}, {481, 136, "Exp:"}, {538, 136, "Gold:"}};
+constexpr Label kLabels[] = {{247, 57, texts::kManualName},    {295, 89, texts::kHealthLabel},
+                             {358, 89, texts::kAttackLabel},   {435, 89, texts::kDefenceLabel},
+                             {515, 89, texts::kAgilityLabel},  {295, 136, texts::kManualStrikes},
+                             {389, 136, texts::kManualDamage}, {481, 136, texts::kManualExperience},
+                             {538, 136, texts::kManualGold}};
 
 void DrawEntry(const Game& game, int32_t id, float y) {
   static const Monster kUnknown{};
@@ -44,7 +47,7 @@ void DrawEntry(const Game& game, int32_t id, float y) {
   value(295, 164, Format("%-3d", m.combo), RGB(0, 147, 196));
   // A monster the hero cannot hurt has no cost to estimate.
   const int32_t damage = game.EstimateDamage(id);
-  value(389, 164, damage == -1 ? "无法估计" : Format("%-3d", damage), RGB(255, 0, 0));
+  value(389, 164, damage == -1 ? texts::kDamageUnknown : Format("%-3d", damage), RGB(255, 0, 0));
   value(481, 164, Format("%-3d", m.exp), RGB(102, 255, 255));
   value(538, 164, Format("%-3d", m.gold), RGB(255, 255, 0));
 
@@ -56,7 +59,7 @@ void DrawEntry(const Game& game, int32_t id, float y) {
 
 void DrawManual(const Game& game) {
   DrawPicture(game, "Dback", 230, 35, 446, 446, 1, {800, 800});
-  game.graphics.DrawText("微软雅黑", 23, 591, 444, 814, 569, "-Enter-", false, false,
+  game.graphics.DrawText("微软雅黑", 23, 591, 444, 814, 569, texts::kEnterPrompt, false, false,
                          game.curtain.fadeLevel);
   const bool firstPage = game.manual.manualPage < 2;
   const bool lastPage = game.manual.manualPage >= game.manual.manualPageCount;

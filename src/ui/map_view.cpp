@@ -3,6 +3,7 @@
 #include "base/key_codes.h"
 #include "game/game.h"
 #include "game/tiles.h"
+#include "game_texts.h"
 #include "ui/draw_helpers.h"
 #include "ui/scene.h"
 #include "ui/screens.h"
@@ -15,7 +16,7 @@ void DrawFloorLabel(const Game& game) {
   for (const float x : {390.0f, 422.0f, 454.0f, 486.0f}) DrawPicture(game, "floor", x, 0, 32, 32);
   // Floors below the ground read as basements.
   const int32_t floor = FloorOnShow(game);
-  const std::string label = floor >= 1 ? Format("娥  %2dF", floor) : Format("娥 B%2dF", floor);
+  const std::string label = floor >= 1 ? texts::kFloorLabel(floor) : texts::kBasementLabel(floor);
   game.graphics.DrawText("宋体", 18, 422, 5, 590, 153, label, false, false, 1);
 }
 

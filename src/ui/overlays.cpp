@@ -1,7 +1,8 @@
 // The quiet overlays: the floor-change curtain, the message box, the pause picture and the
-// speech box. Their "-Enter-" prompts pulse with the curtain's level.
+// speech box. Their texts::kEnterPrompt prompts pulse with the curtain's level.
 #include "game/game.h"
 #include "game/tiles.h"
+#include "game_texts.h"
 #include "ui/draw_helpers.h"
 #include "ui/screens.h"
 #include "ui/sprite_names.h"
@@ -31,16 +32,16 @@ void DrawFloorCurtain(const Game& game) {
 
 void DrawMessageBox(const Game& game) {
   DrawPicture(game, "caption", 251, 208, 400, 38);
-  DrawTextAt(game, "Scrivane", 24, 275, 210, "获取", CD2DGraphics::kWhite);
+  DrawTextAt(game, "Scrivane", 24, 275, 210, texts::kMessageTitle, CD2DGraphics::kWhite);
   // The message text takes the text system's default font.
   DrawTextAt(game, "", 16, 335, 216, game.messageText, CD2DGraphics::kWhite);
-  DrawTextAt(game, "微软雅黑", 19, 575, 214, "-Enter-", CD2DGraphics::kWhite,
+  DrawTextAt(game, "微软雅黑", 19, 575, 214, texts::kEnterPrompt, CD2DGraphics::kWhite,
              game.curtain.fadeLevel);
 }
 
 void DrawPause(const Game& game) {
   DrawPicture(game, kPausePicture);
-  game.graphics.DrawText("微软雅黑", 35, 465, 300, 637, 410, "按P键继续", false, false, 0.8f);
+  game.graphics.DrawText("微软雅黑", 35, 465, 300, 637, 410, texts::kPauseHint, false, false, 0.8f);
 }
 
 void AddPauseDraw(const ImageRegistry& images, std::vector<FixedDraw>& draws) {
@@ -62,7 +63,7 @@ std::vector<FixedDraw> FixedDraws(const ImageRegistry& images, const SequenceReg
 
 void DrawDialogue(const Game& game) {
   DrawPicture(game, "talkback", 323, 67, 261, 132);
-  game.graphics.DrawText("微软雅黑", 17, 515, 170, 615, 320, "-Enter-", false, false,
+  game.graphics.DrawText("微软雅黑", 17, 515, 170, 615, 320, texts::kEnterPrompt, false, false,
                          game.curtain.fadeLevel);
   const std::string speaker = SpeakerPicture(game);
   if (!speaker.empty()) DrawPicture(game, speaker, 339, 80, 32, 32);

@@ -1,9 +1,8 @@
 // The paint of a frame: the loading screen, or a game screen's layers, over the drawing object.
 #include "ui/paint.h"
 
-#include <cstdio>
-
 #include "game/game.h"
+#include "game_texts.h"
 #include "ui/screens.h"
 
 namespace quenlit::ui {
@@ -23,8 +22,7 @@ void DrawLoadingScreen(const Game& game) {
         ->Draw(graphics.GetRenderTarget(), static_cast<float>(game.loadingBar.loadingBarX), 400,
                618, 180, 1);
   }
-  char text[32];
-  std::snprintf(text, sizeof text, "Loading %d%%", static_cast<int>(game.loadingBar.shownPercent));
+  const std::string text = texts::kLoadingProgress(static_cast<int>(game.loadingBar.shownPercent));
   graphics.DrawColorText("迷你简娃娃篆", 35, 240, 430, 0, 0, text, RGB(255, 255, 255), 1, false);
 }
 

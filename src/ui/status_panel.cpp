@@ -1,14 +1,16 @@
 // The panel left of the map: the hero's six numbers, then his keys and gold.
 #include "game/game.h"
 #include "game/tiles.h"
+#include "game_texts.h"
 #include "ui/draw_helpers.h"
 #include "ui/screens.h"
 
 namespace quenlit::ui {
 namespace {
 
-constexpr const char* kNumberLabels[] = {
-    "等级:", "体力:", "攻击力:", "防御力:", "敏捷:", "经验值:"};
+constexpr const char* kNumberLabels[] = {texts::kLevelLabel,   texts::kHealthLabel,
+                                         texts::kAttackLabel,  texts::kDefenceLabel,
+                                         texts::kAgilityLabel, texts::kExperienceLabel};
 
 // Each shown with the picture its cell shows on the map.
 constexpr uint8_t kCounters[] = {tile::kYellowKey, tile::kBlueKey, tile::kRedKey, tile::kGold};

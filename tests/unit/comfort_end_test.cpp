@@ -7,9 +7,8 @@
 
 #include "base/key_codes.h"
 #include "data/save_file.h"
-#include "game/comfort_texts.h"
-#include "game/save_notices.h"
 #include "game/tiles.h"
+#include "game_texts.h"
 #include "temp_folder.h"
 #include "world.h"
 
@@ -99,7 +98,7 @@ TEST(GameOver, ALoadsTheSave) {
   played.world.Press('A');
   EXPECT_EQ(played.world.hero.hp, 555);
   EXPECT_EQ(played.game.screen, GameScreen::Message);
-  EXPECT_EQ(played.game.messageText, kLoadedNotice);
+  EXPECT_EQ(played.game.messageText, texts::kLoadedNotice);
   played.world.Press(vk::kEnter);
   EXPECT_EQ(played.game.screen, GameScreen::Map);
 }
@@ -110,10 +109,10 @@ TEST(GameOver, WithoutASaveAOrRSaySoAndChangeNothing) {
   played.Fall();
   played.world.Press('A');
   EXPECT_EQ(played.game.screen, GameScreen::GameOver);
-  EXPECT_EQ(played.game.comfortState.note.text, kLoadFailedNotice);
+  EXPECT_EQ(played.game.comfortState.note.text, texts::kLoadFailedNotice);
   played.world.Press('R');
   EXPECT_EQ(played.game.screen, GameScreen::GameOver);
-  EXPECT_EQ(played.game.comfortState.note.text, comfort_text::kNoAutosave);
+  EXPECT_EQ(played.game.comfortState.note.text, texts::kNoAutosave);
   EXPECT_EQ(played.world.hero.hp, 0);
 }
 
@@ -126,7 +125,7 @@ TEST(GameOver, RGoesBackToTheAutosaveOfTheFloor) {
   EXPECT_EQ(played.game.screen, GameScreen::Map);
   EXPECT_EQ(played.world.hero.hp, 1000);
   EXPECT_EQ(played.world.Cell(11, 7), 230);  // the potion is back
-  EXPECT_EQ(played.game.comfortState.note.text, comfort_text::kAutosaveLoaded);
+  EXPECT_EQ(played.game.comfortState.note.text, texts::kAutosaveLoaded);
 }
 
 TEST(GameOver, ADamagedAutosaveIsRefusedAndNothingChanges) {
@@ -138,7 +137,7 @@ TEST(GameOver, ADamagedAutosaveIsRefusedAndNothingChanges) {
   played.Fall();
   played.world.Press('R');
   EXPECT_EQ(played.game.screen, GameScreen::GameOver);
-  EXPECT_EQ(played.game.comfortState.note.text, comfort_text::kNoAutosave);
+  EXPECT_EQ(played.game.comfortState.note.text, texts::kNoAutosave);
   EXPECT_EQ(played.world.hero.attack, 33);
   EXPECT_EQ(played.world.hero.hp, 0);
 }

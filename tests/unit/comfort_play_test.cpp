@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "base/key_codes.h"
-#include "game/comfort_texts.h"
 #include "game/tiles.h"
+#include "game_texts.h"
 #include "world.h"
 
 namespace quenlit::test {
@@ -72,9 +72,9 @@ TEST(LockedDoorNote, ADoorWithoutItsKeySaysWhichKeyWithAKnock) {
     uint8_t door, key;
     const char* note;
   };
-  for (const Case c : {Case{tile::kYellowDoor, tile::kYellowKey, comfort_text::kNeedYellowKey},
-                       Case{tile::kBlueDoor, tile::kBlueKey, comfort_text::kNeedBlueKey},
-                       Case{tile::kRedDoor, tile::kRedKey, comfort_text::kNeedRedKey}}) {
+  for (const Case c : {Case{tile::kYellowDoor, tile::kYellowKey, texts::kNeedYellowKey},
+                       Case{tile::kBlueDoor, tile::kBlueKey, texts::kNeedBlueKey},
+                       Case{tile::kRedDoor, tile::kRedKey, texts::kNeedRedKey}}) {
     SCOPED_TRACE(c.note);
     World world;
     world.game.comfort.lockedDoorNote = true;

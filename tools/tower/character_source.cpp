@@ -12,22 +12,6 @@
 namespace quenlit::tower {
 namespace {
 
-// A text value: "\n" is a line break and "\\" a backslash; anything else after a backslash
-// is a mistake.
-std::optional<std::string> Unescape(const std::string& value) {
-  std::string text;
-  for (size_t i = 0; i < value.size(); ++i) {
-    if (value[i] != '\\') {
-      text += value[i];
-    } else if (i + 1 < value.size() && (value[i + 1] == 'n' || value[i + 1] == '\\')) {
-      text += value[++i] == 'n' ? '\n' : '\\';
-    } else {
-      return std::nullopt;
-    }
-  }
-  return text;
-}
-
 // "[floor F, row R, column C]": the cell of a speech.
 std::optional<std::tuple<int, int, int>> ParseCellHeading(const std::string& heading) {
   std::istringstream in(heading);
@@ -92,22 +76,6 @@ std::map<std::string, Setter> SpeechKeys(SpeechSource& speech) {
           {"gift red keys", giftNumber(&GiftSource::redKeys)},
           {"gift message",
            [gift](const std::string& value) { return TextInto(gift().message)(value); }}};
-}
-
-// A C++ string literal of the text: UTF-8 bytes as they are, the rest escaped.
-std::string Literal(const std::string& text) {
-  std::string literal = "\"";
-  for (const char c : text) {
-    if (c == '\n') {
-      literal += "\\n";
-    } else if (c == '"' || c == '\\') {
-      literal += '\\';
-      literal += c;
-    } else {
-      literal += c;
-    }
-  }
-  return literal + "\"";
 }
 
 }  // namespace

@@ -40,4 +40,33 @@ std::optional<int> ParseNumber(const std::string& text, int min, int max) {
   return value;
 }
 
+std::optional<std::string> Unescape(const std::string& value) {
+  std::string text;
+  for (size_t i = 0; i < value.size(); ++i) {
+    if (value[i] != '\\') {
+      text += value[i];
+    } else if (i + 1 < value.size() && (value[i + 1] == 'n' || value[i + 1] == '\\')) {
+      text += value[++i] == 'n' ? '\n' : '\\';
+    } else {
+      return std::nullopt;
+    }
+  }
+  return text;
+}
+
+std::string Literal(const std::string& text) {
+  std::string literal = "\"";
+  for (const char c : text) {
+    if (c == '\n') {
+      literal += "\\n";
+    } else if (c == '"' || c == '\\') {
+      literal += '\\';
+      literal += c;
+    } else {
+      literal += c;
+    }
+  }
+  return literal + "\"";
+}
+
 }  // namespace quenlit::tower

@@ -27,4 +27,11 @@ std::vector<std::string> SplitWords(const std::string& text);
 // A decimal number without sign that fits the range, or nothing.
 std::optional<int> ParseNumber(const std::string& text, int min, int max);
 
+// A text value: "\n" is a line break and "\\" a backslash; anything else after a backslash
+// is a mistake, and gives nothing.
+std::optional<std::string> Unescape(const std::string& value);
+
+// A C++ string literal of the text: UTF-8 bytes as they are, the rest escaped.
+std::string Literal(const std::string& text);
+
 }  // namespace quenlit::tower

@@ -5,6 +5,7 @@
 
 #include "app/settings/fatal.h"
 #include "game/game.h"
+#include "game_texts.h"
 #include "platform/sdl/key_translation.h"
 #include "platform/sdl/window_canvas.h"
 
@@ -25,7 +26,7 @@ std::unique_ptr<platform::RendererCanvas> OpenGameCanvas(SDL_Window* window, Gam
       window, {game.settings.hardwareAcceleration != 0, game.settings.verticalSync != 0}, fonts);
   if (!canvas) {
     std::cerr << "quenlit: " << SDL_GetError() << std::endl;
-    ShowInfo(game.shell, "创建target失败！");
+    ShowInfo(game.shell, texts::kCanvasFailed);
   }
   game.graphics.Initialize(canvas.get());
   return canvas;

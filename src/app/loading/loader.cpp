@@ -7,6 +7,7 @@
 #include "app/loading/loading_sequence.h"
 #include "app/settings/fatal.h"
 #include "game/game.h"
+#include "game_texts.h"
 
 namespace quenlit {
 
@@ -29,7 +30,7 @@ bool LoadAll(Game& game) {
 
 void RunLoader(Game& game) {
   game.loading.loadProgress = 0;
-  if (!LoadAll(game)) FatalError(game.shell, "游戏初始化失败", true);
+  if (!LoadAll(game)) FatalError(game.shell, texts::kStartFailed, true);
   game.loading.loadProgress = 100;
 }
 

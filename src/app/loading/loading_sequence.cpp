@@ -13,6 +13,7 @@
 #include "data/monster_loader.h"
 #include "data/paths.h"
 #include "game/game.h"
+#include "game_texts.h"
 #include "platform/audio.h"
 #include "ui/screens.h"
 
@@ -136,7 +137,7 @@ bool LoadingSequence::CheckDataFiles() {
     Report(shown, check == FileCheck::Missing ? "missing or unreadable"
                                               : "damaged (fails the integrity check)");
     game_.shell.ShowMessage(
-        "", check == FileCheck::Missing ? "文件损坏" : "童鞋 想拿flag是不可以乱改游戏文件的哟~");
+        "", check == FileCheck::Missing ? texts::kDataFileMissing : texts::kDataFileAltered);
     game_.shell.Exit(1);
   }
   return true;

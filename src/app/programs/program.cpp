@@ -26,6 +26,7 @@
 #include "app/settings/game_folder.h"
 #include "game/game.h"
 #include "game/game_parts.h"
+#include "game_texts.h"
 #include "platform/sdl/gamepads.h"
 #include "platform/sdl/key_translation.h"
 #include "platform/sdl/sdl_audio.h"
@@ -101,7 +102,7 @@ class Program {
     const bool haveVideo = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0 && HaveDisplay();
     SDL_DisplayMode fullScreenMode{};
     if (!ApplyFullScreen(game_, fullScreenMode)) {
-      FatalError(shell_, "无法全屏游戏，请使用窗口模式", true);
+      FatalError(shell_, texts::kFullScreenFailed, true);
     }
     const Size desktop = GetDesktopSize(game_);
 
@@ -114,7 +115,7 @@ class Program {
     if (!window_) {
       std::cerr << "quenlit: no window of " << game_.settings.windowWidth << " x "
                 << game_.settings.windowHeight << " can be made: " << SDL_GetError() << std::endl;
-      FatalError(shell_, "创建窗口失败", true);
+      FatalError(shell_, texts::kWindowFailed, true);
     }
     sdlShell_.SetWindow(window_.get());
     if (UsesDesktopFullScreen(game_)) {
@@ -123,7 +124,7 @@ class Program {
       if (SDL_SetWindowFullscreen(window_.get(), SDL_WINDOW_FULLSCREEN_DESKTOP) != 0)
         std::cerr << "quenlit: full screen refused: " << SDL_GetError() << std::endl;
     } else if (game_.settings.fullScreen != 0 && !EnterFullScreen(window_.get(), fullScreenMode)) {
-      FatalError(shell_, "无法全屏游戏，请使用窗口模式", true);
+      FatalError(shell_, texts::kFullScreenFailed, true);
     }
 
     canvas_ = OpenGameCanvas(window_.get(), game_, fonts_, textFailure_);
@@ -135,7 +136,7 @@ class Program {
     audio_ = std::make_unique<platform::SdlAudioDevice>();
     if (!audio_->IsOpen()) {
       std::cerr << "quenlit: no sound device: " << SDL_GetError() << std::endl;
-      shell_.ShowMessage("DirectSound", "DirectSoundCreate Failed");
+      shell_.ShowMessage(texts::kSoundFailedCaption, texts::kSoundFailed);
     }
     parts_.PlayOn(audio_.get());
 
@@ -205,11 +206,11 @@ class Program {
   void ShowAbout() {
     SDL_MessageBoxButtonData ok{
         SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, 1,
-        "确定"};
+        texts::kAboutButton};
     const SDL_MessageBoxData about{SDL_MESSAGEBOX_INFORMATION,
                                    window_.get(),
-                                   "关于 Quenlit",
-                                   "Quenlit，1.0 版\n一座塔，一位勇者，一步一步向上。",
+                                   texts::kAboutTitle,
+                                   texts::kAboutText,
                                    1,
                                    &ok,
                                    nullptr};

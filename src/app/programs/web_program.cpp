@@ -27,7 +27,7 @@
 #include "app/settings/fatal.h"
 #include "game/game.h"
 #include "game/game_parts.h"
-#include "game/save_notices.h"
+#include "game_texts.h"
 #include "platform/system_clock.h"
 #include "platform/web/deferred_audio.h"
 #include "platform/web/main_loop.h"
@@ -39,8 +39,6 @@ namespace {
 
 // Where the page's data package puts the game folder.
 constexpr char kGameFolder[] = "/game";
-// The notice while the browser stores a save.
-constexpr char kSavingNotice[] = "正在保存游戏……";
 
 struct WindowCloser {
   void operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
@@ -91,7 +89,7 @@ class WebProgram {
     }
     if (!window_) {
       std::cerr << "quenlit: " << SDL_GetError() << std::endl;
-      FatalError(shell_, "创建窗口失败", true);
+      FatalError(shell_, texts::kWindowFailed, true);
     }
     canvas_ = OpenGameCanvas(window_.get(), game_, fonts_, textFailure_);
     if (canvas_) ConfigureCanvas(game_, *canvas_);
@@ -109,7 +107,7 @@ class WebProgram {
     }
     const auto start = std::chrono::steady_clock::now();
     do {
-      if (!loading_->RunNextStep()) FatalError(shell_, "游戏初始化失败", true);
+      if (!loading_->RunNextStep()) FatalError(shell_, texts::kStartFailed, true);
     } while (!loading_->Finished() && std::chrono::steady_clock::now() - start < kFrameTime);
   }
 
@@ -144,9 +142,9 @@ class WebProgram {
   void StoreChanges() {
     const int write = saves_->Store();
     if (!write) return;
-    if (game_.messageText == kSavedNotice) {
+    if (game_.messageText == texts::kSavedNotice) {
       saving_ = write;
-      game_.messageText = kSavingNotice;
+      game_.messageText = texts::kSavingNotice;
     } else {
       background_.push_back(write);
     }
@@ -156,10 +154,10 @@ class WebProgram {
   bool SaveStored() {
     const auto outcome = saves_->OutcomeOf(saving_);
     if (outcome == platform::web::PersistentFolder::Outcome::Pending) return false;
-    if (game_.messageText == kSavingNotice) {
+    if (game_.messageText == texts::kSavingNotice) {
       game_.messageText = outcome == platform::web::PersistentFolder::Outcome::Stored
-                              ? kSavedNotice
-                              : kSaveFailedNotice;
+                              ? texts::kSavedNotice
+                              : texts::kSaveFailedNotice;
     }
     saving_ = 0;
     return true;

@@ -2,10 +2,12 @@
 #include "base/key_codes.h"
 
 #include <algorithm>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "game/types.h"
+#include "game_texts.h"
 #include "platform/gamepad_layout.h"
 
 namespace quenlit {
@@ -60,10 +62,12 @@ const std::pair<std::string_view, std::string_view> kKeys[] = {
     {"A / R / N", "after a defeat: load the save / the floor's autosave / new game (EndScreens)"},
 };
 
-// The "[Comfort]" keys of config.ini, for the help.
+// The "[Comfort]" keys of config.ini, for the help, which quotes the game's own hint.
+const std::string kHelpKeysMeaning =
+    std::string("F1 or H shows the keys; a new game says \"") + texts::kHelpHint + "\"";
 const std::pair<std::string_view, std::string_view> kComfortKeys[] = {
     {"QuickMessages=1", "an arrow closes a message and walks on; Esc closes like Enter"},
-    {"HelpKeys=1", "F1 or H shows the keys; a new game says \"F1 帮助\""},
+    {"HelpKeys=1", kHelpKeysMeaning},
     {"LockedDoorNote=1", "a door without its key knocks and names the key it wants"},
     {"Autosave=1", "each floor reached is saved to sav/auto-FLOOR.sav, never over the save"},
     {"EndScreens=1", "the end screens offer a way on: load, autosave, new game; a summary"},

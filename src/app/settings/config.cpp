@@ -9,6 +9,7 @@
 #include "data/ini_file.h"
 #include "data/paths.h"
 #include "game/game.h"
+#include "game_texts.h"
 
 namespace quenlit {
 
@@ -26,7 +27,7 @@ bool ReadConfig(Game& game) {
   }
   if (!std::ifstream(resolved)) {
     std::cerr << "quenlit: " << shown << ": missing or unreadable" << std::endl;
-    FatalError(game.shell, "找不到配置文件", true);
+    FatalError(game.shell, texts::kConfigMissing, true);
   }
   ApplyConfig(IniFile::Load(path), game);
   return true;

@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "app/settings/fatal.h"
+#include "game_texts.h"
 
 namespace quenlit {
 namespace {
@@ -87,7 +88,7 @@ UserFiles EnterGameFolder(const std::optional<fs::path>& asked, platform::Shell&
   const GameFolder folder = FindGameFolder(asked, error ? fs::path() : executable);
   const bool inGameFolder = KeepsPlayerFiles(folder);
   fs::current_path(folder.path, error);
-  if (error) FatalError(shell, "找不到游戏文件夹：" + folder.path.string(), true);
+  if (error) FatalError(shell, texts::kGameFolderMissing(folder.path.string()), true);
   return ChooseUserFiles(
       inGameFolder, [](const char* name) { return std::getenv(name); }, AccountHome());
 }

@@ -1,9 +1,8 @@
 // The keys that the comfort options add: the help overlay, the damage numbers, and the ways
 // out of the end screens.
 #include "base/key_codes.h"
-#include "game/comfort_texts.h"
 #include "game/game.h"
-#include "game/save_notices.h"
+#include "game_texts.h"
 
 namespace quenlit {
 
@@ -51,19 +50,19 @@ bool Game::ChooseAfterDefeat(uint32_t key) {
     case 'A':
     case 'L':
       if (!LoadGame(1)) {
-        ShowNote(kLoadFailedNotice);
+        ShowNote(texts::kLoadFailedNotice);
         return true;
       }
       ResumeAfterDefeat();
-      ShowMessage(kLoadedNotice);
+      ShowMessage(texts::kLoadedNotice);
       return true;
     case 'R':
       if (!LoadAutosave(hero.floor)) {
-        ShowNote(comfort_text::kNoAutosave);
+        ShowNote(texts::kNoAutosave);
         return true;
       }
       ResumeAfterDefeat();
-      ShowNote(comfort_text::kAutosaveLoaded);
+      ShowNote(texts::kAutosaveLoaded);
       return true;
     case 'N':
       StartOver();

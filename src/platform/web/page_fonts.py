@@ -1,16 +1,17 @@
 #!/usr/bin/env python3
 """Cuts the game folder's fonts down to the characters the game can draw, for the browser page.
 
-The game draws a fixed set of texts: those written in its sources and the monster names of its
-data. A browser downloads every font whole, and the Chinese ones hold some ten thousand glyphs
-of which the game needs a few hundred; keeping only the glyphs of the characters found in the
-text sources, the digits and printable ASCII takes the fonts from about 30 MB to a few hundred
-KB. Everything that shapes and draws the kept glyphs (layout features, hinting, metrics, names)
+The game draws a fixed set of texts: those of its text table (res/texts.txt), the characters'
+speeches and the monster names of its data; its C++ sources are read as well. A browser
+downloads every font whole, and the Chinese ones hold some ten thousand glyphs of which the
+game needs a few hundred; keeping only the glyphs of the characters found in the text sources,
+the digits and printable ASCII takes the fonts from about 30 MB to a few hundred KB.
+Everything that shapes and draws the kept glyphs (layout features, hinting, metrics, names)
 stays as it was, so a kept glyph looks the same in the page as on the desktop.
 
 Files of the folder that are not fonts (the list of families, fonts.txt) are copied as they are.
-A text source is a file (the monster table, the characters' speeches) or a folder whose C++
-sources are read.
+A text source is a file (the text table, the monster table, the characters' speeches) or a
+folder whose C++ sources are read.
 
 Usage: page_fonts.py FONT_FOLDER OUTPUT_FOLDER TEXT_SOURCE...
 """
