@@ -33,7 +33,7 @@ as_root() {
 }
 
 # --- Debian packages: the compiler, and the sources of the libraries ---
-packages=(emscripten nodejs dpkg-dev cmake make optipng)
+packages=(emscripten nodejs dpkg-dev cmake make optipng pngquant)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
