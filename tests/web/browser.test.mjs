@@ -10,21 +10,17 @@ import { join } from 'node:path';
 import { after, before, test } from 'node:test';
 import { Browser, goldenFolder, pixels } from './support.mjs';
 
-// The golden pictures' own tolerance, a mean channel difference of at most 1, and at most 1 %
-// of pixels with a channel more than 24 apart: the page draws on a graphics processor, whose
-// crisp stretch puts the sprites' sharp edges a fraction of a pixel away from where the
-// desktop's software stretch puts them (the golden pictures themselves allow 0.5 %). The live
-// page blinks its two-phase sprites three times a second while the golden picture shows the
-// first phase, so the page is photographed a few times within a blink and the closest picture
-// counts.
+// The golden pictures' own tolerance: a mean channel difference of at most 1 and at most
+// 0.5 % of pixels with a channel more than 24 apart. The live page blinks its two-phase
+// sprites three times a second while the golden picture shows the first phase, so the page is
+// photographed a few times within a blink and the closest picture counts.
 const kChannelSlack = 24;
 const kMaxMeanChannel = 1.0;
-const kMaxChangedShare = 0.01;
+const kMaxChangedShare = 0.005;
 const kShots = 5;
 const kShotInterval = 150; // ms: five shots span more than one sprite phase of 333 ms
-// The golden picture of the map fitted to an output of this size, drawn with the config.ini
-// the page carries (the shipped one).
-const kGolden = join(goldenFolder, 'fit_map_1366x768_shipped.png');
+// The golden picture of the map fitted to an output of this size.
+const kGolden = join(goldenFolder, 'fit_map_1366x768.png');
 const kWidth = 1366;
 const kHeight = 768;
 
