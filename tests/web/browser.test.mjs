@@ -17,8 +17,8 @@ import { Browser, goldenFolder, pixels } from './support.mjs';
 const kChannelSlack = 24;
 const kMaxMeanChannel = 1.0;
 const kMaxChangedShare = 0.005;
-const kShots = 5;
-const kShotInterval = 150; // ms: five shots span more than one sprite phase of 333 ms
+const kShots = 8;
+const kShotInterval = 150; // ms: the shots span several sprite phases of 333 ms
 // The golden picture of the map fitted to an output of this size.
 const kGolden = join(goldenFolder, 'fit_map_1366x768.png');
 const kWidth = 1366;
@@ -58,7 +58,8 @@ async function closestToGolden() {
     const canvas = document.getElementById('canvas');
     return canvas.width === width && canvas.height === height;
   }, [kWidth, kHeight]);
-  await browser.page.waitForTimeout(300);
+  // A loaded machine may take a few frames to show the scene at its new size.
+  await browser.page.waitForTimeout(1000);
   let best;
   for (let shot = 0; shot < kShots; ++shot) {
     const file = join(browser.scratch, `map-${shot}.png`);
