@@ -43,12 +43,20 @@ mergeInto(LibraryManager.library, {
       return QuenlitStorage.folder + '/' + name;
     },
 
-    // The folder's files and their bytes, as the game left them.
-    files: function() {
+    // Each file's time of change when its bytes were last looked at.
+    looked: {},
+
+    // The folder's files written since they were last looked at, with their bytes. Store()
+    // runs after every frame: a file that did not change is not read again.
+    changedFiles: function() {
       var files = {};
       FS.readdir(QuenlitStorage.folder).forEach(function(name) {
         var path = QuenlitStorage.pathOf(name);
-        if (FS.isFile(FS.stat(path).mode)) files[name] = FS.readFile(path);
+        var stat = FS.stat(path);
+        var time = stat.mtime.getTime();
+        if (!FS.isFile(stat.mode) || QuenlitStorage.looked[name] === time) return;
+        QuenlitStorage.looked[name] = time;
+        files[name] = FS.readFile(path);
       });
       return files;
     },
@@ -158,7 +166,7 @@ mergeInto(LibraryManager.library, {
 
     store: function() {
       var changed = {};
-      var files = QuenlitStorage.files();
+      var files = QuenlitStorage.changedFiles();
       Object.keys(files).forEach(function(name) {
         if (!QuenlitStorage.same(files[name], QuenlitStorage.sent[name])) changed[name] = files[name];
       });
