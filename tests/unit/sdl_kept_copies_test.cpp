@@ -5,6 +5,9 @@
 #include <SDL_image.h>
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
+
 #include "app/display/game_fonts.h"
 #include "platform/sdl/software_canvas.h"
 #include "platform/sdl/surface_bitmap.h"
@@ -152,6 +155,27 @@ TEST_F(KeptCopies, DecodingOnDemandReadsOnlyTheSizeUntilTheFirstDraw) {
   folder.Write("text.png", "not a picture at all, only some words");
   EXPECT_FALSE(canvas.LoadPng((folder.Path() / "text.png").string()));
   EXPECT_FALSE(canvas.LoadPng((folder.Path() / "missing.png").string()));
+}
+
+TEST_F(KeptCopies, DecodingAheadTakesThePicturesLoadedOnDemandWithinItsTime) {
+  canvas.SetDecodeOnDemand(true);
+  const std::string firstPath = RedPng(folder, "first.png", 0xFF);
+  const std::string secondPath = RedPng(folder, "second.png", 0xFF);
+  const auto first = canvas.LoadPng(firstPath);
+  const auto second = canvas.LoadPng(secondPath);
+  ASSERT_TRUE(first && second);
+  EXPECT_TRUE(canvas.DecodeAhead(std::chrono::steady_clock::duration::zero()))
+      << "no time, nothing decoded";
+  EXPECT_FALSE(canvas.DecodeAhead(std::chrono::seconds(10))) << "both decoded";
+
+  // Decoded ahead, they draw though their files are gone; one loaded since is not decoded yet.
+  const auto late = canvas.LoadPng(RedPng(folder, "late.png", 0xFF));
+  ASSERT_TRUE(late);
+  for (const char* name : {"first.png", "second.png", "late.png"})
+    std::filesystem::remove(folder.Path() / name);
+  EXPECT_EQ(DrawOverBlack(*first, {0, 0, 8, 8}, 1, 4, 4), 0xFFFF0000u);
+  EXPECT_EQ(DrawOverBlack(*second, {0, 0, 8, 8}, 1, 4, 4), 0xFFFF0000u);
+  EXPECT_EQ(DrawOverBlack(*late, {0, 0, 8, 8}, 1, 4, 4), 0xFF000000u);
 }
 
 }  // namespace

@@ -38,6 +38,9 @@ class LoadingSequence {
   // Runs the next step. False when it failed: the game cannot start.
   bool RunNextStep();
   bool Finished() const { return next_ == steps_.size(); }
+  // Whether the next step is the last, which hands everything loaded to the game and starts
+  // play: a program may hold it back until what play needs besides (the saves) is in.
+  bool PlayIsNext() const { return next_ + 1 == steps_.size(); }
   // The progress value the last step published, 0 when it published none.
   int32_t LastCheckpoint() const { return lastCheckpoint_; }
 

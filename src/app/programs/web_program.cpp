@@ -1,7 +1,8 @@
 // quenlit.html's program: the game in a browser page. The packed game folder is the page's
 // file system at /game, the saves live in the browser's IndexedDB, the canvas is the window,
 // and the browser's animation callback is the main loop. There are no threads: each frame
-// runs a few steps of the loading sequence before it draws the loading screen.
+// runs a few steps of the loading sequence before it draws the loading screen, and pictures
+// are decoded as they are first needed or in the frames' spare time.
 //
 // A save is kept only once the browser's database has committed it. Until then the game's
 // notice says the save is under way and the keys wait, so that the player reads how it ended:
@@ -92,23 +93,27 @@ class WebProgram {
       FatalError(shell_, texts::kWindowFailed, true);
     }
     canvas_ = OpenGameCanvas(window_.get(), game_, fonts_, textFailure_);
-    if (canvas_) ConfigureCanvas(game_, *canvas_);
+    if (canvas_) {
+      ConfigureCanvas(game_, *canvas_);
+      // The map comes up without waiting for every picture: each is decoded when first drawn,
+      // or in the spare time of the frames once the game plays.
+      canvas_->SetDecodeOnDemand(true);
+    }
     parts_.PlayOn(&audio_);
     saves_ = std::make_unique<platform::web::PersistentFolder>("sav");
   }
 
   // Runs loading steps until a frame's time is spent: quick checkpoints share a frame, a
   // slow one has a frame of its own, and the loading screen shows every frame between them.
-  // Loading starts once the saves are read back from the browser's storage.
+  // The saves are read back from the browser's storage meanwhile; play starts once they are in.
   void LoadSomeSteps() {
-    if (!loading_) {
-      if (!saves_->Ready()) return;
-      loading_ = std::make_unique<LoadingSequence>(game_);
-    }
+    if (!loading_) loading_ = std::make_unique<LoadingSequence>(game_);
     const auto start = std::chrono::steady_clock::now();
     do {
+      if (loading_->PlayIsNext() && !saves_->Ready()) return;
       if (!loading_->RunNextStep()) FatalError(shell_, texts::kStartFailed, true);
     } while (!loading_->Finished() && std::chrono::steady_clock::now() - start < kFrameTime);
+    if (loading_->Finished()) shell_.GameLoaded();
   }
 
   // One animation frame: loading while it lasts, every key that came since the last frame,
@@ -120,6 +125,7 @@ class WebProgram {
     // A frame writes files too: the autosave of a floor just reached.
     StoreChanges();
     ForgetEndedWrites();
+    if (canvas_ && loading_->Finished()) canvas_->DecodeAhead(kDecodeAheadTime);
   }
 
   // Plays the keys that came, one by one, until a save by S sets off to the browser's
@@ -172,6 +178,8 @@ class WebProgram {
   }
 
   static constexpr std::chrono::milliseconds kFrameTime{16};
+  // What a frame spends decoding pictures ahead of their first draw, out of its 16 ms.
+  static constexpr std::chrono::milliseconds kDecodeAheadTime{6};
 
   platform::web::PageShell shell_;
   TextFailureNotice textFailure_{shell_};

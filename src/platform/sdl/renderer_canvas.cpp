@@ -88,8 +88,11 @@ std::shared_ptr<Bitmap> RendererCanvas::Load(PngSource source) {
   int width = 0, height = 0;
   if (decodeOnDemand_) {
     if (!ReadPngSize(source, width, height)) return nullptr;
-    return std::make_shared<SurfaceBitmap>(width, height, nullptr, false, std::move(source),
-                                           graveyard_);
+    auto picture = std::make_shared<SurfaceBitmap>(width, height, nullptr, false, std::move(source),
+                                                   graveyard_);
+    std::lock_guard lock(formsMutex_);
+    undecoded_.push_back(picture);
+    return picture;
   }
   bool opaque = false;
   SDL_Surface* pixels = DecodePngSurface(source, &opaque);
@@ -495,6 +498,17 @@ void RendererCanvas::PaintBitmap(const SurfaceBitmap& picture, const RectF& plac
   }
   if (SDL_Texture* texture = picture.TextureFor(renderer_))
     Show(texture, &from, to, picture.Opaque(), alpha);
+}
+
+bool RendererCanvas::DecodeAhead(std::chrono::steady_clock::duration budget) {
+  const auto deadline = std::chrono::steady_clock::now() + budget;
+  std::lock_guard lock(formsMutex_);
+  while (!undecoded_.empty() && std::chrono::steady_clock::now() < deadline) {
+    // A picture already drawn has its texture, and this returns at once.
+    if (const auto picture = undecoded_.front().lock()) picture->TextureFor(renderer_);
+    undecoded_.pop_front();
+  }
+  return !undecoded_.empty();
 }
 
 void RendererCanvas::Prepare(const std::shared_ptr<Bitmap>& bitmap,

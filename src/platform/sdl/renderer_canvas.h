@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <atomic>
+#include <chrono>
 #include <deque>
 #include <memory>
 #include <mutex>
@@ -52,6 +53,10 @@ class RendererCanvas : public Canvas {
   // With decoding on demand a picture is only checked to be a PNG when loaded, and decoded the
   // first time it is drawn: the headless driver then decodes only what its shots show.
   void SetDecodeOnDemand(bool on) { decodeOnDemand_ = on; }
+  // Decodes pictures loaded on demand and not drawn yet, in the order they were loaded, until
+  // the time given is spent: a program calls it with a frame's spare time, so that few
+  // pictures wait for their first draw to be decoded. True while some are left.
+  bool DecodeAhead(std::chrono::steady_clock::duration budget);
 
   // From the next frame on, the scene is drawn whole at the largest uniform scale that fits the
   // output, centred on the margin colour. Pictures are scaled with linear filtering and text
@@ -197,8 +202,9 @@ class RendererCanvas : public Canvas {
   std::vector<std::weak_ptr<const SurfaceBitmap>> made_;
   std::vector<PreparedDraws> prepared_;
   std::optional<Placement> formPlacement_;  // what the copies were made for, when fitting
-  std::deque<std::weak_ptr<const SurfaceBitmap>> toUpload_;  // copies made, textures not yet
-  std::unique_ptr<Workers> formMaker_;                       // one thread, none without threads
+  std::deque<std::weak_ptr<const SurfaceBitmap>> toUpload_;   // copies made, textures not yet
+  std::deque<std::weak_ptr<const SurfaceBitmap>> undecoded_;  // loaded on demand, to decode
+  std::unique_ptr<Workers> formMaker_;                        // one thread, none without threads
 };
 
 }  // namespace quenlit::platform

@@ -9,6 +9,7 @@
 extern "C" {
 void quenlit_page_message(const char* caption, const char* text);
 void quenlit_page_stopped(int code);
+void quenlit_page_loaded();
 }
 
 namespace quenlit::platform::web {
@@ -19,6 +20,10 @@ void PageShell::ShowMessage(const std::string& caption, const std::string& text)
 }
 
 void PageShell::MoveWindow(int, int, int, int) {}
+
+void PageShell::GameLoaded() {
+  quenlit_page_loaded();
+}
 
 void PageShell::Exit(int code) {
   quenlit_page_stopped(code);

@@ -13,6 +13,9 @@ class PageShell : public Shell {
   // Nothing: the scene takes the room the page gives it, whatever size the game asks for.
   void MoveWindow(int x, int y, int width, int height) override;
   [[noreturn]] void Exit(int code) override;
+  // Tells the page the game has loaded and plays: the page then does what could wait
+  // (keeping its files for playing offline) without slowing the loading down.
+  void GameLoaded();
 };
 
 }  // namespace quenlit::platform::web

@@ -1,7 +1,6 @@
-// The save folder's copy in IndexedDB (see persistent_folder.h), in the layout of emscripten's
-// IDBFS, which kept it before: a database named after the folder's absolute path, version 21,
-// whose store "FILE_DATA" maps each file's path to its time, mode and bytes. Saves that IDBFS
-// stored load as they are.
+// The save folder's copy in IndexedDB (see persistent_folder.h). The page opens the database
+// and reads it back as soon as it opens (saves.js in the page); this mounts what it read and
+// writes every change through the database.
 //
 // The state lives in Module.quenlitStorage, where the page and its tests read it:
 //   ready    the stored copy is read back (or the browser keeps nothing)
@@ -10,12 +9,6 @@
 mergeInto(LibraryManager.library, {
   $QuenlitStorage__deps: ['$FS'],
   $QuenlitStorage: {
-    kDatabaseVersion: 21,
-    kStore: 'FILE_DATA',
-    // Opening the database or committing a write that takes longer than this never ends
-    // (a browser can leave both hanging without a word): it is given up.
-    kPatienceMs: 8000,
-
     folder: '',
     db: null,
     // Each file's bytes as last sent to the database, and as the database last confirmed.
@@ -76,92 +69,25 @@ mergeInto(LibraryManager.library, {
       } catch (error) {
         // already there
       }
-      var settled = false;
-      var settle = function(why) {
-        if (settled) return false;
-        settled = true;
-        clearTimeout(timer);
-        if (why) QuenlitStorage.refuse(why);
-        return true;
-      };
-      var timer = setTimeout(function() {
-        settle('the database did not open');
-      }, QuenlitStorage.kPatienceMs);
-      var request;
-      try {
-        if (typeof indexedDB === 'undefined' || !indexedDB) throw new Error('no IndexedDB');
-        request = indexedDB.open(folder, QuenlitStorage.kDatabaseVersion);
-      } catch (error) {
-        settle(error);
-        return;
-      }
-      request.onupgradeneeded = function() {
-        var db = request.result;
-        if (!db.objectStoreNames.contains(QuenlitStorage.kStore)) {
-          db.createObjectStore(QuenlitStorage.kStore).createIndex('timestamp', 'timestamp',
-                                                                  {unique: false});
-        }
-      };
-      request.onerror = function(event) {
-        event.preventDefault();
-        settle(request.error || 'the database did not open');
-      };
-      request.onsuccess = function() {
-        var db = request.result;
-        if (settled) {
-          db.close();
+      quenlitSaves.whenOpen(folder, function(db, files, why) {
+        if (why) {
+          QuenlitStorage.refuse(why);
           return;
         }
-        QuenlitStorage.readBack(db, function(why) {
-          if (!settle(why)) return;
-          if (why) {
-            db.close();
-            return;
-          }
-          QuenlitStorage.db = db;
-          // Another tab upgrading the database asks this one to let go.
-          db.onversionchange = function() {
-            db.close();
-            QuenlitStorage.refuse('another page took the database over');
-          };
-          state.kept = true;
-          state.ready = true;
+        Object.keys(files).forEach(function(name) {
+          FS.writeFile(QuenlitStorage.pathOf(name), files[name]);
         });
-      };
-    },
-
-    // Copies the stored files of the folder into it; done(why) says what failed, or nothing.
-    readBack: function(db, done) {
-      var records = {};
-      try {
-        var transaction = db.transaction([QuenlitStorage.kStore], 'readonly');
-        var cursor = transaction.objectStore(QuenlitStorage.kStore).openCursor();
-        cursor.onsuccess = function() {
-          var entry = cursor.result;
-          if (!entry) return;
-          var path = String(entry.key);
-          var name = path.slice(QuenlitStorage.folder.length + 1);
-          var value = entry.value;
-          if (path.indexOf(QuenlitStorage.folder + '/') === 0 && name.indexOf('/') < 0 &&
-              value && value.contents) {
-            records[name] = new Uint8Array(value.contents);
-          }
-          entry.continue();
+        QuenlitStorage.sent = files;
+        QuenlitStorage.stored = Object.assign({}, files);
+        QuenlitStorage.db = db;
+        // Another tab upgrading the database asks this one to let go.
+        db.onversionchange = function() {
+          db.close();
+          QuenlitStorage.refuse('another page took the database over');
         };
-        transaction.oncomplete = function() {
-          Object.keys(records).forEach(function(name) {
-            FS.writeFile(QuenlitStorage.pathOf(name), records[name]);
-          });
-          QuenlitStorage.sent = records;
-          QuenlitStorage.stored = Object.assign({}, records);
-          done();
-        };
-        transaction.onabort = function() {
-          done(transaction.error || 'reading the saves was aborted');
-        };
-      } catch (error) {
-        done(error);
-      }
+        state.kept = true;
+        state.ready = true;
+      });
     },
 
     store: function() {
@@ -202,7 +128,7 @@ mergeInto(LibraryManager.library, {
           // already ended
         }
         end('lost', 'the browser did not store it in time');
-      }, QuenlitStorage.kPatienceMs);
+      }, quenlitSaves.kPatienceMs);
       var transaction = null;
       if (!QuenlitStorage.db) {
         end('lost', 'the browser keeps no saves');
@@ -210,9 +136,9 @@ mergeInto(LibraryManager.library, {
       }
       try {
         // "strict": complete only once the bytes are on the disk, not merely handed over.
-        transaction = QuenlitStorage.db.transaction([QuenlitStorage.kStore], 'readwrite',
+        transaction = QuenlitStorage.db.transaction([quenlitSaves.kStore], 'readwrite',
                                                      {durability: 'strict'});
-        var store = transaction.objectStore(QuenlitStorage.kStore);
+        var store = transaction.objectStore(quenlitSaves.kStore);
         names.forEach(function(name) {
           var path = QuenlitStorage.pathOf(name);
           store.put({timestamp: new Date(), mode: FS.stat(path).mode, contents: changed[name]},

@@ -9,8 +9,8 @@ itself whether it came whole. The service worker carries the build's version
 (a digest of every file it keeps), so that each build replaces the last one's offline copy.
 
 Usage: seal_page.py PAGE_SOURCES BUILD_FOLDER
-  PAGE_SOURCES  the folder of quenlit.html, page.css, page.js, touch.js, service-worker.js and
-                quenlit.webmanifest
+  PAGE_SOURCES  the folder of quenlit.html, page.css, saves.js, page.js, touch.js,
+                service-worker.js and quenlit.webmanifest
   BUILD_FOLDER  the folder of quenlit.js, quenlit.wasm, quenlit.data and the icons, where the
                 page is written
 """
@@ -22,7 +22,7 @@ import zlib
 
 DOWNLOADS = ["quenlit.js", "quenlit.wasm", "quenlit.data"]
 ICONS = ["quenlit-192.png", "quenlit-512.png"]
-SCRIPTS = ["page.js", "touch.js"]
+SCRIPTS = ["saves.js", "page.js", "touch.js"]
 
 
 def read(folder, name):

@@ -149,6 +149,9 @@ var Module = (function () {
         var message = failure.hidden ? '' : failure.firstChild.textContent + '\n';
         fail(message + '游戏已停止。请刷新页面重试。');
       },
+      gameLoaded: function () {
+        keepOffline();
+      },
       storageRefused: function () {
         notice.textContent = '这个浏览器不允许本页保存数据：存档不会被保留。';
         notice.hidden = false;
@@ -160,6 +163,10 @@ var Module = (function () {
     fail('这个浏览器不支持 WebAssembly，无法运行游戏。\n请换用较新的 Chrome、Edge、Firefox 或 Safari。');
     return module;
   }
+
+  // The saves are read from the browser's storage while the program downloads; the program
+  // mounts them at this folder.
+  quenlitSaves.start('/game/sav');
 
   // Both downloads at once; the program's code compiles as soon as it is here.
   var program = download('quenlit.wasm').then(function (bytes) {
@@ -258,12 +265,12 @@ var Module = (function () {
     if (event.target.tagName !== 'BUTTON') canvas.focus();
   });
 
-  // Once the game runs, the files are kept for playing offline; an update of the page brings
-  // its own worker, which replaces them.
-  if ('serviceWorker' in navigator) {
-    Promise.all([program, data]).then(function () {
-      return navigator.serviceWorker.register('quenlit-sw.js');
-    }).catch(function (error) {
+  // Once the game has loaded, the files are kept for playing offline (not sooner: fetching
+  // them again would slow the first loading down); an update of the page brings its own
+  // worker, which replaces them.
+  function keepOffline() {
+    if (!('serviceWorker' in navigator)) return;
+    navigator.serviceWorker.register('quenlit-sw.js').catch(function (error) {
       console.log('quenlit: no offline copy: ' + error);
     });
   }
