@@ -11,9 +11,9 @@ const kGrey = [0x80, 0x80, 0x80];
 const kMinShare = 0.8;
 
 // The scene's rectangle on a photograph of the page: the pixels inside the canvas that are
-// not the margin colour.
+// not the margin colour. The photograph is kept in $QUENLIT_WEB_SHOTS when that is set.
 async function sceneOnPage(browser, name) {
-  const file = join(browser.scratch, `${name}.png`);
+  const file = join(process.env.QUENLIT_WEB_SHOTS ?? browser.scratch, `${name}.png`);
   await browser.page.screenshot({ path: file });
   const { width, height } = sizeOf(file);
   const rgb = pixels(file);
