@@ -3,6 +3,9 @@
 // real window (the shipped config.ini fits) with these.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 #include "golden_folder.h"
 #include "golden_picture.h"
 
@@ -21,6 +24,19 @@ TEST(GoldenFit, NewGameMapAtTheFirstSizeAndEverySizeOfF8) {
                                  "\nHeight=" + std::to_string(height) + "\n[Display]\nScale=fit\n",
                              name));
   }
+}
+
+// The same map as the shipped config.ini shows it, every comfort option on (the costs on the
+// monsters, the hint, crisp pixel art): the browser page, which carries that config.ini, is
+// compared with this picture.
+TEST(GoldenFit, NewGameMapWithTheShippedConfig) {
+  std::ifstream shipped(QUENLIT_GAME_DIR "/config.ini", std::ios::binary);
+  const std::string config((std::istreambuf_iterator<char>(shipped)), {});
+  ASSERT_NE(config.find("CrispPixels=1"), std::string::npos);
+  ASSERT_NE(config.find("Width=1366"), std::string::npos);
+  GoldenFolder folder;
+  const std::string name = "fit_map_1366x768_shipped";
+  ExpectMatchesGolden(name, ShootBuiltGame(folder, config, name));
 }
 
 }  // namespace

@@ -496,6 +496,12 @@ void RendererCanvas::PaintBitmap(const SurfaceBitmap& picture, const RectF& plac
       }
     }
   }
+  if (const int times = EnlargingTimes(picture, from, to); times > 1) {
+    if (SDL_Texture* enlarged = picture.EnlargedTextureFor(renderer_, times)) {
+      const SDL_Rect part{from.x * times, from.y * times, from.w * times, from.h * times};
+      return Show(enlarged, &part, to, picture.Opaque(), alpha);
+    }
+  }
   if (SDL_Texture* texture = picture.TextureFor(renderer_))
     Show(texture, &from, to, picture.Opaque(), alpha);
 }
@@ -509,6 +515,20 @@ bool RendererCanvas::DecodeAhead(std::chrono::steady_clock::duration budget) {
     undecoded_.pop_front();
   }
   return !undecoded_.empty();
+}
+
+int RendererCanvas::EnlargingTimes(const SurfaceBitmap& picture, const SDL_Rect& from,
+                                   const SDL_FRect& to) const {
+  // The software renderer stretches crisply on its own (stretch_blend.h). Large pictures are
+  // painted art, whose pixels are not meant to be seen, and an enlarged copy of one would
+  // take several times its memory on the graphics processor.
+  constexpr int kLargestPixelArt = 128 * 128;
+  if (!Crisp() || software_ || picture.Width() * picture.Height() > kLargestPixelArt) return 1;
+  // As the software stretch does: whole pixels up to the stretch rounded up, then linear for
+  // the fraction.
+  const float stretch =
+      std::max(to.w / static_cast<float>(from.w), to.h / static_cast<float>(from.h));
+  return std::max(1, static_cast<int>(std::ceil(stretch - 1e-4f)));
 }
 
 void RendererCanvas::Prepare(const std::shared_ptr<Bitmap>& bitmap,

@@ -126,6 +126,9 @@ class RendererCanvas : public Canvas {
                         const std::optional<Placement>& placement, bool crisp);
   // Whether pictures are stretched crisply: whole pixels first, then linear for the fraction.
   bool Crisp() const { return fit_ && fit_->crisp; }
+  // How many times a graphics processor draws the picture enlarged by repeating pixels before
+  // its linear stretch from `from` to `to`: 1 when it stretches the picture itself.
+  int EnlargingTimes(const SurfaceBitmap& picture, const SDL_Rect& from, const SDL_FRect& to) const;
   // The output's scale changed: every copy is let go, and those prepared are made again for
   // the new scale, ahead as at first.
   void RemakeForms();

@@ -80,6 +80,7 @@ SurfaceBitmap::SurfaceBitmap(int width, int height, SDL_Surface* pixels, bool op
 
 SurfaceBitmap::~SurfaceBitmap() {
   if (texture_) graveyard_->Bury(texture_);
+  if (enlarged_) graveyard_->Bury(enlarged_);
   ForgetForms();
   SDL_FreeSurface(pixels_);
 }
@@ -133,6 +134,24 @@ SDL_Texture* SurfaceBitmap::TextureFor(SDL_Renderer* renderer) const {
   texture_ = MakeTexture(renderer, pixels);
   if (texture_) DropPixels();
   return texture_;
+}
+
+SDL_Texture* SurfaceBitmap::EnlargedTextureFor(SDL_Renderer* renderer, int times) const {
+  std::lock_guard lock(mutex_);
+  if (enlargedTimes_ == times) return enlarged_;
+  if (enlarged_) graveyard_->Bury(enlarged_);
+  enlarged_ = nullptr;
+  enlargedTimes_ = times;
+  SDL_Surface* pixels = Pixels();
+  if (!pixels) return nullptr;
+  SDL_Surface* enlarged = SDL_CreateRGBSurfaceWithFormat(0, width_ * times, height_ * times, 32,
+                                                         pixels->format->format);
+  // A stretch by whole times is a nearest-pixel stretch that repeats every pixel.
+  if (enlarged && SDL_SoftStretch(pixels, nullptr, enlarged, nullptr) == 0)
+    enlarged_ = MakeTexture(renderer, enlarged);
+  SDL_FreeSurface(enlarged);
+  DropPixels();
+  return enlarged_;
 }
 
 void SurfaceBitmap::Prepare(const std::vector<DrawnForm>& forms) const {

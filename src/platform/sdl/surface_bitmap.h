@@ -63,6 +63,11 @@ class SurfaceBitmap : public Bitmap {
   // The whole picture as a texture on the renderer, made on first use; nullptr when it
   // cannot be made.
   SDL_Texture* TextureFor(SDL_Renderer* renderer) const;
+  // The whole picture enlarged `times` times by repeating its pixels, as a texture: drawn
+  // from it, a graphics processor's linear filter blends only where the picture's pixels meet,
+  // so pixel art stays crisp at any stretch. Kept for the latest `times`, made on first use;
+  // nullptr when it cannot be made.
+  SDL_Texture* EnlargedTextureFor(SDL_Renderer* renderer, int times) const;
   // A copy of the form as a texture, made on first use and kept for the frames after: a
   // software renderer would otherwise stretch and fade the whole part on every draw.
   SDL_Texture* FormTextureFor(SDL_Renderer* renderer, const DrawnForm& form) const;
@@ -122,6 +127,8 @@ class SurfaceBitmap : public Bitmap {
   mutable SDL_Surface* pixels_;
   mutable std::atomic<bool> opaque_ = false;
   mutable SDL_Texture* texture_ = nullptr;
+  mutable SDL_Texture* enlarged_ = nullptr;
+  mutable int enlargedTimes_ = 0;
   mutable std::map<DrawnForm, Form> forms_;
   mutable Uint8 lastAlpha_ = 255;  // drawing thread only
 };
