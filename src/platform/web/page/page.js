@@ -150,6 +150,8 @@ var Module = (function () {
         fail(message + '游戏已停止。请刷新页面重试。');
       },
       gameLoaded: function () {
+        // When the map came, by the page's clock from its opening (web-figures.sh reads it).
+        module.quenlitLoadedAt = performance.now();
         keepOffline();
       },
       storageRefused: function () {
