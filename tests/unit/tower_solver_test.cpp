@@ -9,6 +9,7 @@
 #include "checker_world.h"
 #include "game/tiles.h"
 #include "game_folder.h"
+#include "greedy_players.h"
 #include "route_plan.h"
 #include "route_runner.h"
 #include "solver_figures.h"
@@ -91,6 +92,11 @@ TEST_F(SolvedShippedTower, ShippedTowerIsTightWhereItWasDesignedToBe) {
   // Without its potions the tower is not won.
   const TowerModel dry(world.game(), RuleVariant{std::nullopt, false, ShopRule::Both});
   EXPECT_FALSE(ClimbSearch(dry, kShipped).best);
+  // Greedy play loses, from the start and from floor 4 as the line reaches it: at most one
+  // game in twenty.
+  for (const GreedyPlayer& player : GreedyPlayers())
+    for (const SolverState& from : {model.Start(), figures.floors[3].arrival})
+      EXPECT_LE(PlayGreedyGames(model, from, player.rule, 20).wins, 1) << player.name;
 }
 
 TEST_F(SolvedShippedTower, LearnsTheGiftsAndTheShopFromTheGame) {
@@ -179,6 +185,41 @@ TEST_F(SmallTower, WithoutTheSwordOrTheHealthTheKingIsNotBeaten) {
     const TowerModel model(world.game(), c.variant);
     const SearchResult result = ClimbSearch(model, kSmall);
     EXPECT_EQ(result.best ? result.best->end.hp : -1, c.margin) << c.variant.startHp.value_or(1000);
+  }
+}
+
+// From 800 health the king (950 without the sword) is no fight the manual allows: every greedy
+// player opens a door first, and the two are as near. With the sword he wins with 500; with the
+// potion he stands at 950 before a king who would cost it all, and his game ends there.
+TEST_F(SmallTower, AGreedyPlayerFromLowHealthWinsWhenHisSeedPicksTheSword) {
+  const TowerModel model(world.game(), {800, true, ShopRule::Both});
+  constexpr int kGames = 20;
+  for (const GreedyPlayer& player : GreedyPlayers()) {
+    int wins = 0;
+    for (uint32_t seed = 1; seed <= kGames; ++seed) {
+      const GreedyGame game = PlayGreedily(model, model.Start(), player.rule, seed);
+      EXPECT_EQ(game.end.hp, game.won ? 500 : 950) << player.name << ", seed " << seed;
+      wins += game.won ? 1 : 0;
+    }
+    EXPECT_GT(wins, 0) << player.name;
+    EXPECT_LT(wins, kGames) << player.name;
+    const GreedyRecord record = PlayGreedyGames(model, model.Start(), player.rule, kGames);
+    EXPECT_EQ(record.wins, wins) << player.name;
+    EXPECT_EQ(record.highestFloor, 9) << player.name;
+  }
+}
+
+// From 1000 health the king's 950 is allowed at once: who fights first beats him with 50 left;
+// who opens the nearest door first takes the sword (700 left) or the potion (200 left).
+TEST_F(SmallTower, GreedyRulesDifferInWhatTheyDoFirst) {
+  const TowerModel model(world.game());
+  for (uint32_t seed = 1; seed <= 10; ++seed) {
+    const GreedyGame fighter = PlayGreedily(model, model.Start(), GreedyRule::CheapestFight, seed);
+    EXPECT_TRUE(fighter.won);
+    EXPECT_EQ(fighter.end.hp, 50);
+    const GreedyGame opener = PlayGreedily(model, model.Start(), GreedyRule::NearestDoor, seed);
+    EXPECT_TRUE(opener.won);
+    EXPECT_TRUE(opener.end.hp == 700 || opener.end.hp == 200) << opener.end.hp;
   }
 }
 

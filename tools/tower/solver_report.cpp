@@ -6,6 +6,7 @@
 #include <iomanip>
 
 #include "game/tiles.h"
+#include "greedy_players.h"
 #include "pathing.h"
 #include "solver_figures.h"
 #include "solver_plan.h"
@@ -189,6 +190,21 @@ int Solve(CheckerWorld& world, const SolveOptions& options, std::ostream& out) {
         << "\n";
   out << "  lowest starting health that still wins: "
       << LowestStart(world.game(), model.Start().hp, options.checkWidth) << "\n";
+
+  // The greedy players, from the start and from where the best line first reaches floor 4.
+  constexpr int kGreedyGames = 100;
+  constexpr int kLaterFloor = 4;
+  const SolverState later = f.floors[kLaterFloor - 1].arrival;
+  out << "\nGreedy players, games won of " << kGreedyGames << " seeds (and the highest floor a "
+      << "game ends on), from the start and from floor " << kLaterFloor
+      << " as the best line reaches it (hp " << later.hp << "):\n";
+  for (const GreedyPlayer& player : GreedyPlayers()) {
+    const GreedyRecord start = PlayGreedyGames(model, model.Start(), player.rule, kGreedyGames);
+    const GreedyRecord fromLater = PlayGreedyGames(model, later, player.rule, kGreedyGames);
+    out << "  " << player.name << ": " << Percent(start.wins, kGreedyGames) << " (floor "
+        << start.highestFloor << "), " << Percent(fromLater.wins, kGreedyGames) << " (floor "
+        << fromLater.highestFloor << ")\n";
+  }
 
   WriteOtherWays(model, *best, f.finalHp, options.otherWaysFolder, out);
   return 0;
