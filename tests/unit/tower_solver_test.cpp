@@ -16,6 +16,7 @@
 #include "solver_plan.h"
 #include "solver_search.h"
 #include "temp_folder.h"
+#include "trap_census.h"
 
 namespace quenlit::tower {
 namespace {
@@ -185,6 +186,30 @@ TEST_F(SmallTower, WithoutTheSwordOrTheHealthTheKingIsNotBeaten) {
     const TowerModel model(world.game(), c.variant);
     const SearchResult result = ClimbSearch(model, kSmall);
     EXPECT_EQ(result.best ? result.best->end.hp : -1, c.margin) << c.variant.startHp.value_or(1000);
+  }
+}
+
+// The line takes the sword and then the king. From 800 health the potion's door instead leaves
+// the hero 950 before a king who costs 950: no win is left, and the floor shows why (two
+// yellow doors, one key). From 1000 it leaves 200 after the king, and the king at once 50.
+TEST_F(SmallTower, TheTrapCensusFindsTheDoorThatLeavesNoWin) {
+  struct Case {
+    int32_t startHp;
+    int alternatives;
+    size_t traps;
+  };
+  for (const Case c : {Case{800, 1, 1}, Case{1000, 2, 0}}) {
+    const TowerModel model(world.game(), {c.startHp, true, ShopRule::Both});
+    const SearchResult climb = ClimbSearch(model, kSmall);
+    ASSERT_TRUE(climb.best);
+    const TrapCensus census = CountTraps(model, *climb.best, kSmall);
+    EXPECT_EQ(census.decisions, 2) << c.startHp;
+    EXPECT_EQ(census.alternatives, c.alternatives) << c.startHp;
+    ASSERT_EQ(census.traps.size(), c.traps) << c.startHp;
+    if (c.traps == 0) continue;
+    EXPECT_EQ(census.traps[0].decision, 1);
+    EXPECT_EQ(model.objects()[census.traps[0].object].cell, (Cell{12, 3}));
+    EXPECT_EQ(census.traps[0].warning, "2 yellow doors on floor 1 for 1 key");
   }
 }
 

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <fstream>
 #include <iomanip>
+#include <set>
 
 #include "game/tiles.h"
 #include "greedy_players.h"
@@ -11,6 +12,7 @@
 #include "solver_figures.h"
 #include "solver_plan.h"
 #include "solver_search.h"
+#include "trap_census.h"
 
 namespace quenlit::tower {
 namespace {
@@ -88,6 +90,33 @@ void WriteOtherWays(const TowerModel& model, const SearchResult& result, int32_t
                      "A winning line of the solver that opens these blue and red doors:\n" + doors +
                          "\nMargin " + std::to_string(ways[i]->end.hp) + ".");
   }
+}
+
+// The line's irreversible mistakes, decision by decision, and how the game shows each.
+void ReportTraps(const TowerModel& model, const SolverLine& line, int width, std::ostream& out) {
+  const TrapCensus census = CountTraps(model, line, width);
+  std::set<int> floors, decisions;
+  size_t warned = 0;
+  for (const Trap& trap : census.traps) {
+    floors.insert(model.objects()[trap.object].floor);
+    decisions.insert(trap.decision);
+    warned += trap.warning.empty() ? 0 : 1;
+  }
+  out << "\nTraps (a search of width " << width << " after each move): of " << census.alternatives
+      << " other doors and fights at the line's " << census.decisions << " decisions, "
+      << census.traps.size() << " leave no win, at " << decisions.size() << " decisions, on floors";
+  for (const int floor : floors) out << " " << floor;
+  out << "; the game warns of " << warned
+      << " (keys short on the door's floor, or the manual's estimate at 40 % of the health or "
+         "more)\n";
+  int shown = 0;
+  for (const Trap& trap : census.traps) {
+    if (trap.decision != shown) out << (shown ? "\n" : "") << "  decision " << trap.decision << ":";
+    out << (trap.decision == shown ? ";" : "") << " " << ObjectText(model, trap.object)
+        << (trap.warning.empty() ? "" : " [" + trap.warning + "]");
+    shown = trap.decision;
+  }
+  if (shown) out << "\n";
 }
 
 class Timer {
@@ -205,6 +234,8 @@ int Solve(CheckerWorld& world, const SolveOptions& options, std::ostream& out) {
         << start.highestFloor << "), " << Percent(fromLater.wins, kGreedyGames) << " (floor "
         << fromLater.highestFloor << ")\n";
   }
+
+  if (options.trapWidth > 0) ReportTraps(model, line, options.trapWidth, out);
 
   WriteOtherWays(model, *best, f.finalHp, options.otherWaysFolder, out);
   return 0;

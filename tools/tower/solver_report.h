@@ -12,6 +12,7 @@ struct SolveOptions {
   int checkWidth = 60;          // the narrower beam of the what-if questions
   std::string planPath;         // where to write the best line as a route plan
   std::string otherWaysFolder;  // where to write the other winning ways
+  int trapWidth = 0;            // the climb that asks after each mistake; 0: no trap census
 };
 
 // Solves the tower of a loaded game and reports the figures that say how hard it is; the

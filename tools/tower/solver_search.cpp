@@ -203,10 +203,13 @@ SearchResult BeamSearch(const TowerModel& model, const SolverLine& from, int wid
 }
 
 SearchResult ClimbSearch(const TowerModel& model, int width) {
+  return ClimbSearch(model, StartLine(model), width);
+}
+
+SearchResult ClimbSearch(const TowerModel& model, const SolverLine& from, int width) {
   SearchResult result;
-  const SolverLine start = StartLine(model);
-  std::vector<Trail> trails{{-1, start.actions}};
-  std::vector<Entry> climbers{{start.end, 0, Promise(model, start.end)}};
+  std::vector<Trail> trails{{-1, from.actions}};
+  std::vector<Entry> climbers{{from.end, 0, Promise(model, from.end)}};
   for (int floor = 1; floor <= TowerModel::kBossFloorNumber && !climbers.empty(); ++floor) {
     // The states of this floor's beam that can walk up to the next floor.
     std::unordered_map<StateKey, Entry, StateKeyHash> arrived;

@@ -36,6 +36,9 @@ SearchResult BeamSearch(const TowerModel& model, const SolverLine& from, int wid
 // and of all the states it meets that reach the next floor's stairs the width most promising
 // carry on to the next floor.
 SearchResult ClimbSearch(const TowerModel& model, int width);
+// The same from a line already made: the floors it has left behind still hold what it did not
+// take there.
+SearchResult ClimbSearch(const TowerModel& model, const SolverLine& from, int width);
 
 // The line that starts the game and takes what comes free.
 SolverLine StartLine(const TowerModel& model);
