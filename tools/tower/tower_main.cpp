@@ -8,7 +8,7 @@
 //       the route plan and reports floor by floor; --sim writes the route as a quenlit-sim
 //       script. Exit 0 when the tower can be won, 1 when it cannot, 2 when the input is wrong.
 //   quenlit-tower solve [--root GAME_DIR] [--width N] [--plan FILE] [--other-ways FOLDER]
-//                       [--traps WIDTH]
+//                       [--check-width N] [--traps WIDTH]
 //       searches the compiled tower for its best line and reports how hard it is: the
 //       searches, the line floor by floor, the shop, health and potions, and the other ways
 //       to win. --plan writes the best line as a route plan, --other-ways the best line
@@ -35,7 +35,7 @@ int Usage() {
   std::cerr << "usage: quenlit-tower build TOWER_DIR DATA_DIR\n"
                "       quenlit-tower check [--root GAME_DIR] [--sim FILE] PLAN\n"
                "       quenlit-tower solve [--root GAME_DIR] [--width N] [--plan FILE]\n"
-               "                           [--other-ways FOLDER] [--traps WIDTH]"
+               "                           [--other-ways FOLDER] [--check-width N] [--traps WIDTH]"
             << std::endl;
   return kWrongInput;
 }
@@ -87,6 +87,10 @@ int SolveCommand(const std::vector<std::string>& args) {
       options.planPath = args[++i];
     } else if (args[i] == "--other-ways" && hasValue) {
       options.otherWaysFolder = args[++i];
+    } else if (args[i] == "--check-width" && hasValue) {
+      const auto width = ParseNumber(args[++i], 1, 100000);
+      if (!width) return Usage();
+      options.checkWidth = *width;
     } else if (args[i] == "--traps" && hasValue) {
       const auto width = ParseNumber(args[++i], 1, 100000);
       if (!width) return Usage();
