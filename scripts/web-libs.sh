@@ -12,7 +12,8 @@ set -euo pipefail
 
 cache=$(realpath -m "$1")
 emcc_version=$(emcc --version)
-recipe_key=$( (cat "$0"; echo "${emcc_version%%$'\n'*}") | sha256sum | cut -c1-16)
+recipe_key=$( (cat "$0" "$(dirname "$0")/debian-source.sh"; echo "${emcc_version%%$'\n'*}") |
+  sha256sum | cut -c1-16)
 prefix="$cache/prefix"
 stamp="$prefix/.built-$recipe_key"
 [ -f "$stamp" ] && exit 0
@@ -34,23 +35,7 @@ fi
 # Node 20 (where installed) does not look in Debian's module folder by itself.
 export NODE_PATH=/usr/share/nodejs
 
-# Fetches and unpacks Debian's source of PACKAGE into $work/PACKAGE. When the newest version
-# (a security update, say) has no tarball on the mirror, an older one of the same suites does.
-fetch() {
-  local package=$1 version
-  local versions
-  versions=$(apt-cache showsrc "$package" | sed -n 's/^Version: //p' | sort -u -r -V)
-  [ -n "$versions" ] || { echo "web-libs: no source of $package (deb-src missing?)" >&2; exit 1; }
-  for version in $versions; do
-    if (cd "$src" && apt-get source -qq --download-only "$package=$version" >/dev/null 2>&1); then
-      local dsc="$src/${package}_${version#*:}.dsc"
-      dpkg-source -q -x "$dsc" "$work/$package" >/dev/null
-      return 0
-    fi
-  done
-  echo "web-libs: could not download the source of $package" >&2
-  exit 1
-}
+source "$(dirname "$0")/debian-source.sh"
 
 # Configures, builds and installs one CMake project of $work into the prefix.
 build() {
@@ -67,7 +52,9 @@ build() {
   echo "web-libs: built $package" >&2
 }
 
-for package in freetype harfbuzz libsdl2 libsdl2-image libsdl2-ttf; do fetch "$package"; done
+for package in freetype harfbuzz libsdl2 libsdl2-image libsdl2-ttf; do
+  fetch_source "$package" "$src" "$work"
+done
 
 # FreeType with none of its optional codecs: the game's fonts are plain TrueType/OpenType.
 build freetype -DFT_DISABLE_ZLIB=ON -DFT_DISABLE_BZIP2=ON -DFT_DISABLE_PNG=ON \

@@ -21,39 +21,9 @@ case "${1:-}" in
   *) echo "usage: scripts/web.sh [--serve]" >&2; exit 2 ;;
 esac
 
-as_root() {
-  if [ "$(id -u)" -eq 0 ]; then
-    "$@"
-  elif command -v sudo >/dev/null; then
-    sudo "$@"
-  else
-    echo "web: need root or sudo for: $*" >&2
-    exit 1
-  fi
-}
-
 # --- Debian packages: the compiler, and the sources of the libraries ---
-packages=(emscripten nodejs dpkg-dev cmake make optipng pngquant)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-# apt-get source needs deb-src entries for the suites the machine already uses.
-sources_file=/etc/apt/sources.list.d/quenlit-deb-src.sources
-need_update=""
-if ! grep -rqs '^Types:.*deb-src\|^deb-src' /etc/apt/sources.list /etc/apt/sources.list.d/; then
-  [ -f /etc/apt/sources.list.d/debian.sources ] ||
-    { echo "web: no /etc/apt/sources.list.d/debian.sources to copy the suites from" >&2; exit 1; }
-  sed 's/^Types: *deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources |
-    as_root tee "$sources_file" >/dev/null
-  need_update=yes
-fi
-if [ ${#missing[@]} -gt 0 ] || [ -n "$need_update" ]; then
-  export DEBIAN_FRONTEND=noninteractive
-  as_root apt-get update -qq
-  [ ${#missing[@]} -eq 0 ] ||
-    as_root apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
+bash scripts/debian-sources.sh web emscripten nodejs cmake make optipng pngquant
+
 # Node 20 (where installed) does not look in Debian's module folder by itself.
 export NODE_PATH=/usr/share/nodejs
 export EM_CACHE="$cache/emcache" EM_FROZEN_CACHE=""

@@ -4,6 +4,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/utf8_path.h"
+
 namespace quenlit {
 namespace {
 
@@ -40,7 +42,7 @@ std::string TextModeBytes(const std::string& raw) {
 }
 
 bool TextModeFileCrc32(const std::string& path, uint32_t& crc) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(platform::PathFromUtf8(path), std::ios::binary);
   if (!in) return false;
   std::ostringstream raw;
   raw << in.rdbuf();

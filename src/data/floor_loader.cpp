@@ -6,6 +6,7 @@
 #include <string>
 
 #include "data/paths.h"
+#include "platform/utf8_path.h"
 
 namespace quenlit {
 
@@ -27,7 +28,7 @@ bool ReadFloors(std::vector<Floor>& floors, std::string& error) {
   std::vector<Floor> read(1);  // index 0: the placeholder below floor 1
   for (int n = 1; n <= kFloorCount; ++n) {
     const std::string path = "data/" + std::to_string(n) + ".map";
-    std::ifstream in(ResolveGamePath("./" + path), std::ios::binary);
+    std::ifstream in(platform::PathFromUtf8(ResolveGamePath("./" + path)), std::ios::binary);
     if (!in) {
       error = path + ": missing or unreadable";
       return false;

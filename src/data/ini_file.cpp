@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "data/paths.h"
+#include "platform/utf8_path.h"
 
 namespace quenlit {
 namespace {
@@ -29,7 +30,7 @@ std::string Trim(const std::string& text) {
 IniFile IniFile::Load(const std::string& path) {
   // A folder or a device (a link to /dev/zero) is no initialisation file, and reading one
   // could take the whole memory.
-  const std::string resolved = ResolveGamePath(path);
+  const std::filesystem::path resolved = platform::PathFromUtf8(ResolveGamePath(path));
   std::error_code error;
   if (!std::filesystem::is_regular_file(resolved, error)) return IniFile();
   std::ifstream in(resolved, std::ios::binary);

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/utf8_path.h"
+
 namespace quenlit {
 namespace {
 
@@ -22,13 +24,14 @@ std::string ResolveGamePath(const std::string& path) {
   std::string slashed = path;
   std::replace(slashed.begin(), slashed.end(), '\\', '/');
 
-  if (!path.empty() && path[0] == '/') return path;
+  const fs::path asked = platform::PathFromUtf8(slashed);
+  if ((!path.empty() && path[0] == '/') || asked.is_absolute()) return path;
   std::error_code error;
-  if (fs::exists(slashed, error)) return slashed;
+  if (fs::exists(asked, error)) return slashed;
 
   fs::path resolved;
-  for (const fs::path& part : fs::path(slashed)) {
-    const std::string name = part.string();
+  for (const fs::path& part : asked) {
+    const std::string name = platform::Utf8Of(part);
     if (name.empty() || name == "." || name == ".." || name == "/") {
       resolved /= part;
       continue;
@@ -37,7 +40,7 @@ std::string ResolveGamePath(const std::string& path) {
     if (!fs::exists(candidate, error)) {
       const fs::path folder = resolved.empty() ? fs::path(".") : resolved;
       for (const auto& entry : fs::directory_iterator(folder, error)) {
-        if (SameIgnoringCase(entry.path().filename().string(), name)) {
+        if (SameIgnoringCase(platform::Utf8Of(entry.path().filename()), name)) {
           candidate = resolved / entry.path().filename();
           break;
         }
@@ -45,7 +48,7 @@ std::string ResolveGamePath(const std::string& path) {
     }
     resolved = candidate;
   }
-  return resolved.string();
+  return platform::Utf8Of(resolved);
 }
 
 }  // namespace quenlit

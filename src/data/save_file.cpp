@@ -8,6 +8,7 @@
 
 #include "data/paths.h"
 #include "platform/files.h"
+#include "platform/utf8_path.h"
 
 namespace quenlit {
 namespace {
@@ -108,7 +109,7 @@ bool WriteSaveFile(const std::string& path, const std::vector<uint8_t>& bytes, s
 }
 
 std::vector<uint8_t> ReadSaveFile(const std::string& path) {
-  std::ifstream in(ResolveGamePath(path), std::ios::binary);
+  std::ifstream in(platform::PathFromUtf8(ResolveGamePath(path)), std::ios::binary);
   if (!in) return {};
   std::vector<uint8_t> bytes(kSaveSize, 0);
   in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(kSaveSize));

@@ -12,6 +12,7 @@
 #include <system_error>
 
 #include "platform/files.h"
+#include "platform/interrupted_saves.h"
 
 namespace quenlit::platform {
 namespace {
@@ -39,25 +40,6 @@ void SyncFolder(const fs::path& folder) {
   if (fd < 0) return;
   ::fsync(fd);
   ::close(fd);
-}
-
-bool IsTemporaryOf(const std::string& name, const std::string& target) {
-  const std::string prefix = target + ".", suffix = ".tmp";
-  return name.size() >= prefix.size() + suffix.size() - 1 && name.starts_with(prefix) &&
-         name.ends_with(suffix);
-}
-
-// Every temporary file of target in its folder belongs to a save that was interrupted: a save
-// under way holds the lock that the caller holds now. unlink removes a link itself, never what
-// it points at.
-void RemoveInterruptedSaves(const fs::path& target) {
-  std::error_code error;
-  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  const std::string name = target.filename().string();
-  for (const auto& entry : fs::directory_iterator(folder, error)) {
-    const std::string other = entry.path().filename().string();
-    if (IsTemporaryOf(other, name)) ::unlink(entry.path().c_str());
-  }
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <fstream>
 
+#include "platform/utf8_path.h"
+
 namespace quenlit::platform {
 namespace {
 
@@ -29,7 +31,7 @@ bool ReadPngSize(const uint8_t* bytes, size_t size, int& width, int& height) {
 }
 
 bool ReadPngFileSize(const std::string& path, int& width, int& height) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(PathFromUtf8(path), std::ios::binary);
   std::array<uint8_t, kPngHeaderBytes> header{};
   if (!in.read(reinterpret_cast<char*>(header.data()), header.size())) return false;
   return ReadPngSize(header.data(), header.size(), width, height);

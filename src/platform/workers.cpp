@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/thread_priority.h"
+
 namespace quenlit::platform {
 
 Workers::Workers(unsigned count) {
@@ -39,6 +41,9 @@ std::future<void> Workers::Queue(std::function<void()> job) {
 }
 
 void Workers::Work() {
+  // The jobs are work done ahead; the thread that waits for them, and draws the loading bar
+  // meanwhile, comes first.
+  LowerThisThreadsPriority();
   while (true) {
     std::packaged_task<void()> task;
     {

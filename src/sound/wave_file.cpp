@@ -4,6 +4,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/utf8_path.h"
+
 namespace quenlit {
 namespace {
 
@@ -55,7 +57,7 @@ bool ParseWave(const std::vector<uint8_t>& bytes, WaveData& wave) {
 }
 
 bool ReadWaveFile(const std::string& path, WaveData& wave) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(platform::PathFromUtf8(path), std::ios::binary);
   if (!in) return false;
   const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
                                    std::istreambuf_iterator<char>());

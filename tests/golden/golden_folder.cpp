@@ -7,6 +7,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "folder_link.h"
+#include "process.h"
+
 namespace quenlit::test {
 namespace fs = std::filesystem;
 namespace {
@@ -41,7 +44,7 @@ void GoldenFolder::WriteWithAssets() {
   Write();
   for (const char* folder : {"Images", "Fonts"}) {
     const fs::path built = fs::path(QUENLIT_GAME_DIR) / folder;
-    if (fs::exists(built)) fs::create_directory_symlink(built, fs::path(Path()) / folder);
+    if (fs::exists(built)) LinkFolder(built, fs::path(Path()) / folder);
   }
 }
 
@@ -55,13 +58,15 @@ std::string GoldenFolder::Shoot(const std::string& script, const std::string& na
 std::string ShootBuiltGame(const GoldenFolder& folder, const std::string& config,
                            const std::string& name) {
   for (const char* part : {"data", "Images", "Fonts"})
-    fs::create_directory_symlink(fs::path(QUENLIT_GAME_DIR) / part, fs::path(folder.Path()) / part);
+    LinkFolder(fs::path(QUENLIT_GAME_DIR) / part, fs::path(folder.Path()) / part);
   folder.WriteFile("config.ini", config);
   const std::string picture = folder.Path() + "/" + name + ".png";
   folder.WriteFile("script.sim", "wait 0.5\nshot " + picture + "\n");
-  const std::string command = "'" QUENLIT_SIM "' --seed 1 --root '" + folder.Path() + "' < '" +
-                              folder.Path() + "/script.sim' > /dev/null";
-  EXPECT_EQ(std::system(command.c_str()), 0) << name;
+  EXPECT_EQ(RunProgram({.program = QUENLIT_SIM,
+                        .arguments = {"--seed", "1", "--root", folder.Path()},
+                        .input = folder.Path() + "/script.sim"}),
+            0)
+      << name;
   return picture;
 }
 

@@ -12,6 +12,7 @@
 #include "app/loading/loader.h"
 #include "base/folder_visit.h"
 #include "catalogue/catalogue.h"
+#include "folder_link.h"
 #include "game_folder.h"
 #include "world.h"
 
@@ -22,7 +23,7 @@ namespace fs = std::filesystem;
 
 const fs::path kGameDir = QUENLIT_GAME_DIR;
 // The reward picture that the build embeds in the program.
-const fs::path kRewardPng = kGameDir.parent_path() / "generated" / "reward.png";
+const fs::path kRewardPng = QUENLIT_REWARD_PNG;
 
 class AssetsCatalogue : public ::testing::Test {
  protected:
@@ -34,8 +35,8 @@ class AssetsCatalogue : public ::testing::Test {
                                    std::to_string(2000 + 2 * kind) + ".png\nHP=10\n");
     }
     folder_.Write();
-    fs::create_directory_symlink(kGameDir / "Images", fs::path(folder_.Path()) / "Images");
-    fs::create_directory_symlink(kGameDir / "wav", fs::path(folder_.Path()) / "wav");
+    LinkFolder(kGameDir / "Images", fs::path(folder_.Path()) / "Images");
+    LinkFolder(kGameDir / "wav", fs::path(folder_.Path()) / "wav");
     std::ifstream reward(kRewardPng, std::ios::binary);
     rewardBytes_.assign(std::istreambuf_iterator<char>(reward), std::istreambuf_iterator<char>());
     world_.game.assets.resources = {rewardBytes_.data(), rewardBytes_.size()};

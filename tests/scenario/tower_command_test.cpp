@@ -1,15 +1,14 @@
 // quenlit-tower as a player or a designer runs it: building the data, checking the tower.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "game_folder.h"
+#include "process.h"
 
 namespace quenlit::test {
 namespace {
@@ -22,12 +21,18 @@ struct Outcome {
   std::string out, err;
 };
 
-Outcome RunTool(const GameFolder& scratch, const std::string& arguments) {
-  const std::string command = "'" + kTool + "' " + arguments + " > '" + scratch.Path() +
-                              "/out' 2> '" + scratch.Path() + "/err'";
-  const int status = std::system(command.c_str());
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, scratch.ReadFile("out"),
-          scratch.ReadFile("err")};
+Outcome RunTool(const GameFolder& scratch, const std::vector<std::string>& arguments) {
+  const int exitCode = RunProgram({.program = kTool,
+                                   .arguments = arguments,
+                                   .output = scratch.Path() + "/out",
+                                   .errors = scratch.Path() + "/err"});
+  return {exitCode, scratch.ReadFile("out"), scratch.ReadFile("err")};
+}
+
+std::string Shown(const std::vector<std::string>& arguments) {
+  std::string shown;
+  for (const std::string& argument : arguments) shown += " " + argument;
+  return shown;
 }
 
 std::string ReadWhole(const std::string& path) {
@@ -41,9 +46,8 @@ bool EndsWith(const std::string& text, const std::string& end) {
 
 TEST(TowerCommand, ChecksTheShippedTowerAndWritesItsRoute) {
   GameFolder scratch;
-  const Outcome won =
-      RunTool(scratch, "check --root '" QUENLIT_GAME_DIR "' --sim '" + scratch.Path() +
-                           "/route.sim' '" + kSources + "/route.txt'");
+  const Outcome won = RunTool(scratch, {"check", "--root", QUENLIT_GAME_DIR, "--sim",
+                                        scratch.Path() + "/route.sim", kSources + "/route.txt"});
   EXPECT_EQ(won.exitCode, 0) << won.err;
   EXPECT_TRUE(EndsWith(won.out, "The tower can be won.\n")) << won.out;
   for (const char* part : {"Floor 1: entered at (12, 7)", "keys lying here: yellow",
@@ -54,8 +58,8 @@ TEST(TowerCommand, ChecksTheShippedTowerAndWritesItsRoute) {
 
 TEST(TowerCommand, SaysWhyACarelessPlanLoses) {
   GameFolder scratch;
-  const Outcome lost = RunTool(
-      scratch, "check --root '" QUENLIT_GAME_DIR "' '" + kSources + "/careless/wrong_key.txt'");
+  const Outcome lost =
+      RunTool(scratch, {"check", "--root", QUENLIT_GAME_DIR, kSources + "/careless/wrong_key.txt"});
   EXPECT_EQ(lost.exitCode, 1);
   EXPECT_NE(lost.out.find("The route fails: "), std::string::npos);
   EXPECT_TRUE(EndsWith(lost.out, "The tower cannot be won.\n")) << lost.out;
@@ -66,23 +70,24 @@ TEST(TowerCommand, RefusesWrongInputWithAClearMessage) {
   scratch.WriteFile("tower/monsters.txt", "kind name hp\n");
   scratch.WriteFile("plan.txt", "to 1 1\n");
   struct Case {
-    std::string arguments;
+    std::vector<std::string> arguments;
     std::string message;
   };
   const Case cases[] = {
-      {"", "usage: quenlit-tower build TOWER_DIR DATA_DIR"},
-      {"check --root", "usage:"},
-      {"check --fast x plan.txt", "usage:"},
-      {"check --root '" + scratch.Path() + "' '" + scratch.Path() + "/plan.txt'",
+      {{}, "usage: quenlit-tower build TOWER_DIR DATA_DIR"},
+      {{"check", "--root"}, "usage:"},
+      {{"check", "--fast", "x", "plan.txt"}, "usage:"},
+      {{"check", "--root", scratch.Path(), scratch.Path() + "/plan.txt"},
        "quenlit-tower: Data\\1.map is missing"},
-      {"check '" + scratch.Path() + "/nothing.txt'", "nothing.txt: cannot be read"},
-      {"build '" + scratch.Path() + "/tower' '" + scratch.Path() + "/data'",
+      {{"check", scratch.Path() + "/nothing.txt"}, "nothing.txt: cannot be read"},
+      {{"build", scratch.Path() + "/tower", scratch.Path() + "/data"},
        "monsters.txt: the first line must name the columns"},
   };
   for (const Case& c : cases) {
     const Outcome outcome = RunTool(scratch, c.arguments);
-    EXPECT_EQ(outcome.exitCode, 2) << c.arguments;
-    EXPECT_NE(outcome.err.find(c.message), std::string::npos) << c.arguments << ": " << outcome.err;
+    EXPECT_EQ(outcome.exitCode, 2) << Shown(c.arguments);
+    EXPECT_NE(outcome.err.find(c.message), std::string::npos)
+        << Shown(c.arguments) << ": " << outcome.err;
   }
   // A tower that cannot be read writes nothing.
   EXPECT_FALSE(std::filesystem::exists(scratch.Path() + "/data"));

@@ -2,8 +2,6 @@
 // critical strikes, from a new game to the victory.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -16,6 +14,9 @@
 
 #include "catalogue/catalogue.h"
 #include "json.h"
+#include "folder_link.h"
+#include "platform/utf8_path.h"
+#include "process.h"
 #include "temp_folder.h"
 
 namespace quenlit::test {
@@ -60,18 +61,25 @@ std::vector<Json> Play(const std::string& script, int seed) {
   TempFolder scratch;
   const std::filesystem::path game = scratch.Path() / "game";
   std::filesystem::create_directory(game);
-  for (const auto& entry : std::filesystem::directory_iterator(QUENLIT_GAME_DIR))
-    if (entry.path().filename() != "sav")
-      std::filesystem::create_symlink(entry.path(), game / entry.path().filename());
+  for (const auto& entry : std::filesystem::directory_iterator(QUENLIT_GAME_DIR)) {
+    if (entry.path().filename() == "sav") continue;
+    if (entry.is_directory()) {
+      LinkFolder(entry.path(), game / entry.path().filename());
+    } else {
+      LinkFile(entry.path(), game / entry.path().filename());
+    }
+  }
   scratch.Write("route.sim", script);
-  const std::string at = scratch.Path().string();
-  const std::string command = "'" QUENLIT_SIM "' --seed " + std::to_string(seed) + " --root '" +
-                              game.string() + "' < '" + at + "/route.sim' > '" + at + "/out' 2> '" +
-                              at + "/err'";
-  const int status = std::system(command.c_str());
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << ReadAll(scratch.Path() / "err");
+  const std::filesystem::path& at = scratch.Path();
+  const int exitCode = RunProgram({.program = QUENLIT_SIM,
+                                   .arguments = {"--seed", std::to_string(seed), "--root",
+                                                 platform::Utf8Of(game)},
+                                   .input = platform::Utf8Of(at / "route.sim"),
+                                   .output = platform::Utf8Of(at / "out"),
+                                   .errors = platform::Utf8Of(at / "err")});
+  EXPECT_EQ(exitCode, 0) << ReadAll(at / "err");
   std::vector<Json> dumps;
-  std::istringstream lines(ReadAll(scratch.Path() / "out"));
+  std::istringstream lines(ReadAll(at / "out"));
   for (std::string line; std::getline(lines, line);)
     if (!line.empty()) dumps.push_back(Json::Parse(line));
   return dumps;

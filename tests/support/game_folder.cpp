@@ -1,8 +1,5 @@
 #include "game_folder.h"
 
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -10,6 +7,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "process.h"
 #include "seal.h"
 
 namespace quenlit::test {
@@ -65,11 +63,13 @@ void GameFolder::WriteSave(const SavedHero& hero) {
 
 SimRun GameFolder::Run(const std::string& script, int seed) const {
   WriteFile("script.sim", script);
-  const std::string command = "cd '" + path_ + "' && '" QUENLIT_SIM "' --seed " +
-                              std::to_string(seed) + " < script.sim > sim.out 2> sim.err";
-  const int status = std::system(command.c_str());
   SimRun run;
-  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  run.exitCode = RunProgram({.program = QUENLIT_SIM,
+                             .arguments = {"--seed", std::to_string(seed)},
+                             .workingFolder = path_,
+                             .input = path_ + "/script.sim",
+                             .output = path_ + "/sim.out",
+                             .errors = path_ + "/sim.err"});
   run.stdoutText = ReadFile("sim.out");
   run.stderrText = ReadFile("sim.err");
   std::istringstream lines(run.stdoutText);

@@ -136,6 +136,9 @@ TEST(Config, AConfigurationThatIsNotARegularFileGivesTheDefaults) {
   for (const bool device : {false, true}) {
     test::WorkingFolder folder;
     if (device) {
+#ifdef _WIN32
+      continue;  // Windows has no device that can be named in a folder, as /dev/zero is
+#endif
       std::filesystem::create_symlink("/dev/zero", "config.ini");
     } else {
       std::filesystem::create_directory("config.ini");

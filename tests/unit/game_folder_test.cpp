@@ -2,8 +2,9 @@
 #include "app/settings/game_folder.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 #include <map>
 
@@ -20,6 +21,8 @@ TEST(GameFolder, FoundBesideTheProgramOrInTheInstalledLayout) {
   root.Write("portable/data/1.map", "");
   root.Write("usr/share/quenlit/data/1.map", "");
   root.Write("lonely/quenlit", "");
+  root.Write("Program Files/Quenlit/data/1.map", "");
+  root.Write("Program Files/Quenlit/Uninstall.exe", "");
   const struct {
     const char* what;
     std::optional<fs::path> asked;
@@ -35,6 +38,8 @@ TEST(GameFolder, FoundBesideTheProgramOrInTheInstalledLayout) {
        base / "elsewhere", false},
       {"neither: the working directory", std::nullopt, base / "lonely/quenlit", ".", false},
       {"the program's place unknown", std::nullopt, fs::path(), ".", false},
+      {"installed on Windows: an uninstaller beside the program", std::nullopt,
+       base / "Program Files/Quenlit/quenlit.exe", base / "Program Files/Quenlit", true},
   };
   for (const auto& c : cases) {
     const GameFolder found = FindGameFolder(c.asked, c.executable);
@@ -50,17 +55,21 @@ TEST(GameFolder, AnInstalledFolderNeverKeepsThePlayersFiles) {
 }
 
 TEST(GameFolder, AFolderThatCannotBeWrittenDoesNotKeepThePlayersFiles) {
+#ifdef _WIN32
+  GTEST_SKIP() << "on Windows access lists decide who writes, which chmod does not change";
+#else
   if (geteuid() == 0) GTEST_SKIP() << "root writes to any folder";
+#endif
   test::WorkingFolder root;
   root.Write("game/sav/1.sav", "");
   const fs::path game = root.Path() / "game";
-  chmod((game / "sav").c_str(), 0555);
+  fs::permissions(game / "sav", fs::perms(0555));
   EXPECT_FALSE(KeepsPlayerFiles({game, false}));  // its sav/ is read-only
-  chmod((game / "sav").c_str(), 0755);
+  fs::permissions(game / "sav", fs::perms(0755));
   fs::remove_all(game / "sav");
-  chmod(game.c_str(), 0555);
+  fs::permissions(game, fs::perms(0555));
   EXPECT_FALSE(KeepsPlayerFiles({game, false}));  // no sav/ yet, and none can be made
-  chmod(game.c_str(), 0755);
+  fs::permissions(game, fs::perms(0755));
 }
 
 using Variables = std::map<std::string, std::string>;
@@ -76,7 +85,16 @@ UserFiles Choose(bool inGameFolder, const Variables& variables,
       accountHome);
 }
 
+// The XDG base folders are the rule of the systems that have them; Windows keeps a player's
+// files in the roaming application-data folder instead (below).
+#ifdef _WIN32
+#define SKIP_ON_WINDOWS() GTEST_SKIP() << "Windows has no XDG base folders"
+#else
+#define SKIP_ON_WINDOWS() (void)0
+#endif
+
 TEST(UserFiles, ThePlayersFilesFollowTheBaseFolders) {
+  SKIP_ON_WINDOWS();
   test::WorkingFolder root;
   const std::string home = root.Path().string();
   root.Write("config/quenlit/config.ini", "[Video]\nFps=0\n");
@@ -135,6 +153,7 @@ TEST(UserFiles, ThePlayersFilesFollowTheBaseFolders) {
 }
 
 TEST(UserFiles, TheLogOfFailedStartsIsThePlayersWhereverTheGameKeepsTheRest) {
+  SKIP_ON_WINDOWS();
   const struct {
     const char* what;
     Variables variables;
@@ -158,6 +177,32 @@ TEST(UserFiles, TheLogOfFailedStartsIsThePlayersWhereverTheGameKeepsTheRest) {
       return found == c.variables.end() ? nullptr : found->second.c_str();
     };
     EXPECT_EQ(ChooseLogFile(environment, c.accountHome), c.logFile) << c.what;
+  }
+}
+
+TEST(UserFiles, OnWindowsThePlayersFilesAreInTheRoamingFolder) {
+  test::WorkingFolder root;
+  const fs::path roaming = root.Path() / "Roaming";
+  struct Case {
+    const char* what;
+    bool inGameFolder;
+    bool ownConfig;
+    fs::path configFile;
+    fs::path saveFolder;
+  };
+  const Case cases[] = {
+      {"a game folder that keeps them", true, true, "./config.ini", "./sav"},
+      {"installed, no configuration of the player's own: the shipped one", false, false,
+       "./config.ini", roaming / "Quenlit" / "sav"},
+      {"installed, with the player's own configuration", false, true,
+       roaming / "Quenlit" / "config.ini", roaming / "Quenlit" / "sav"},
+  };
+  for (const Case& c : cases) {
+    fs::remove_all(roaming);
+    if (c.ownConfig) root.Write("Roaming/Quenlit/config.ini", "[Video]\nFps=1\n");
+    const UserFiles files = ChooseAppDataFiles(c.inGameFolder, roaming);
+    EXPECT_EQ(fs::path(files.configFile), c.configFile) << c.what;
+    EXPECT_EQ(fs::path(files.saveFolder), c.saveFolder) << c.what;
   }
 }
 

@@ -6,6 +6,8 @@
 
 #include <cstdlib>
 
+#include "process.h"
+
 namespace quenlit::platform {
 namespace {
 
@@ -75,7 +77,7 @@ TEST(Audio, TheMixerAddsVoicesAndKeepsTheSumInRange) {
 }
 
 TEST(Audio, TheDeviceStartsAndStopsVoices) {
-  setenv("SDL_AUDIODRIVER", "dummy", 0);
+  if (!std::getenv("SDL_AUDIODRIVER")) test::SetEnvironment("SDL_AUDIODRIVER", "dummy");
   SdlAudioDevice device;
   ASSERT_TRUE(device.IsOpen()) << SDL_GetError();
   std::vector<int16_t> tenSeconds(441000, 1000);

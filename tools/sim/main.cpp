@@ -21,6 +21,8 @@
 #include "base/folder_visit.h"
 #include "base/key_codes.h"
 #include "game/game.h"
+#include "platform/standard_streams.h"
+#include "platform/utf8_path.h"
 
 namespace quenlit::sim {
 namespace {
@@ -140,7 +142,7 @@ int Main(int argc, char** argv) {
     std::cerr << "usage: quenlit-sim [--seed N] [--root DIR] < script" << std::endl;
     return kMalformed;
   }
-  const FolderVisit inside(arguments.root);
+  const FolderVisit inside(platform::PathFromUtf8(arguments.root));
   if (!inside.Entered()) {
     std::cerr << "quenlit-sim: cannot enter " << arguments.root << ": " << inside.Reason()
               << std::endl;
@@ -166,5 +168,6 @@ int Main(int argc, char** argv) {
 }  // namespace quenlit::sim
 
 int main(int argc, char** argv) {
+  quenlit::platform::WriteStandardStreamsAsBytes();
   return quenlit::sim::Main(argc, argv);
 }

@@ -19,6 +19,7 @@
 
 #include "checker_world.h"
 #include "floor_survey.h"
+#include "platform/standard_streams.h"
 #include "route_plan.h"
 #include "route_runner.h"
 #include "solver_report.h"
@@ -131,5 +132,6 @@ int Main(int argc, char** argv) {
 }  // namespace quenlit::tower
 
 int main(int argc, char** argv) {
+  quenlit::platform::WriteStandardStreamsAsBytes();
   return quenlit::tower::Main(argc, argv);
 }

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <optional>
 
 #include "app/display/display.h"
 #include "app/display/game_fonts.h"
@@ -32,6 +33,7 @@
 #include "platform/sdl/sdl_audio.h"
 #include "platform/sdl/sdl_shell.h"
 #include "platform/system_clock.h"
+#include "platform/utf8_path.h"
 
 namespace quenlit {
 namespace {
@@ -53,6 +55,11 @@ bool HaveDisplay() {
   return false;
 }
 
+std::optional<std::filesystem::path> RootFolder(const CommandLine& line) {
+  if (!line.root) return std::nullopt;
+  return platform::PathFromUtf8(*line.root);
+}
+
 struct WindowCloser {
   void operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
 };
@@ -66,7 +73,8 @@ uint64_t NowMs() {
 
 class Program {
  public:
-  explicit Program(const CommandLine& line) : userFiles_(EnterGameFolder(line.root, shell_)) {}
+  explicit Program(const CommandLine& line)
+      : userFiles_(EnterGameFolder(RootFolder(line), shell_)) {}
 
   int Run(const CommandLine& line) {
     // A recording that cannot be written or a script that cannot be read ends the program
@@ -222,9 +230,7 @@ class Program {
   // Failures are told in the player's log too, with what was said on stderr before them.
   StderrLog said_;
   platform::SdlShell sdlShell_;
-  FailureLoggingShell shell_{
-      sdlShell_, said_,
-      ChooseLogFile([](const char* name) { return std::getenv(name); }, AccountHome())};
+  FailureLoggingShell shell_{sdlShell_, said_, PlayersLogFile()};
   TextFailureNotice textFailure_{shell_};
   // Entered before anything below reads a file: every game path is relative to the game folder.
   UserFiles userFiles_;
@@ -250,8 +256,9 @@ int RunProgram(const CommandLine& line) {
   CommandLine resolved = line;
   for (std::string* file : {&resolved.recordFile, &resolved.replayFile}) {
     std::error_code error;  // without a working directory the name stays as given
-    const std::filesystem::path absolute = std::filesystem::absolute(*file, error);
-    if (!file->empty() && !error) *file = absolute.string();
+    const std::filesystem::path absolute =
+        std::filesystem::absolute(platform::PathFromUtf8(*file), error);
+    if (!file->empty() && !error) *file = platform::Utf8Of(absolute);
   }
   // Held by the heap: a window closed during loading ends the process without its teardown.
   auto program = std::make_unique<Program>(resolved);

@@ -7,6 +7,7 @@
 
 #include "app/session/state_dump.h"
 #include "game/game.h"
+#include "platform/utf8_path.h"
 
 namespace quenlit {
 
@@ -23,7 +24,7 @@ bool ScriptedSession::Record(const std::string& path, uint32_t seed, std::string
     error = "cannot write the recording " + path + ": " + error;
     return false;
   }
-  file_.open(path, std::ios::out | std::ios::trunc);
+  file_.open(platform::PathFromUtf8(path), std::ios::out | std::ios::trunc);
   if (!file_) {
     error = "cannot write the recording " + path + ": " + std::strerror(errno);
     recordLock_.reset();
@@ -37,11 +38,11 @@ bool ScriptedSession::Record(const std::string& path, uint32_t seed, std::string
 
 bool ScriptedSession::Replay(const std::string& path, std::string& error) {
   std::error_code ignored;
-  if (std::filesystem::is_directory(path, ignored)) {
+  if (std::filesystem::is_directory(platform::PathFromUtf8(path), ignored)) {
     error = "cannot read the script " + path + ": it is a folder";
     return false;
   }
-  std::ifstream in(path);
+  std::ifstream in(platform::PathFromUtf8(path));
   if (!in) {
     error = "cannot read the script " + path + ": " + std::strerror(errno);
     return false;

@@ -10,13 +10,14 @@
 #include "data/paths.h"
 #include "game/game.h"
 #include "game_texts.h"
+#include "platform/utf8_path.h"
 
 namespace quenlit {
 
 bool ReadConfig(Game& game) {
   const std::string& path = game.userFiles.configFile;
   const std::string shown = path.rfind("./", 0) == 0 ? path.substr(2) : path;
-  const std::string resolved = ResolveGamePath(path);
+  const std::filesystem::path resolved = platform::PathFromUtf8(ResolveGamePath(path));
   std::error_code error;
   const std::filesystem::file_status status = std::filesystem::status(resolved, error);
   if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {

@@ -6,6 +6,8 @@
 #include <fstream>
 #include <iostream>
 
+#include "platform/utf8_path.h"
+
 namespace quenlit {
 
 StderrLog::StderrLog() : tee_(std::cerr.rdbuf(), *this) {
@@ -45,8 +47,9 @@ std::string StderrLog::Text() const {
 void FailureLoggingShell::ShowMessage(const std::string& caption, const std::string& text) {
   if (caption == "ERROR" && !logFile_.empty()) {
     std::error_code ignored;
-    std::filesystem::create_directories(std::filesystem::path(logFile_).parent_path(), ignored);
-    std::ofstream log(logFile_, std::ios::app);
+    const std::filesystem::path file = platform::PathFromUtf8(logFile_);
+    std::filesystem::create_directories(file.parent_path(), ignored);
+    std::ofstream log(file, std::ios::app);
     const std::time_t now = std::time(nullptr);
     char when[32] = "";
     std::strftime(when, sizeof when, "%Y-%m-%d %H:%M:%S", std::localtime(&now));

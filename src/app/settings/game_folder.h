@@ -18,8 +18,9 @@ struct GameFolder {
 };
 
 // The folder asked for on the command line; else the program's own folder when it holds the
-// game (a portable copy, or build/game); else "../share/quenlit" beside the program (an
-// installed game); else the working directory.
+// game (a portable copy, or build/game; installed when the Windows installer left its
+// uninstaller beside the program); else "../share/quenlit" beside the program (an installed
+// game); else the working directory.
 GameFolder FindGameFolder(const std::optional<std::filesystem::path>& asked,
                           const std::filesystem::path& executable);
 
@@ -29,9 +30,6 @@ bool KeepsPlayerFiles(const GameFolder& folder);
 
 // Reads one environment variable, as getenv does.
 using Environment = std::function<const char*(const char*)>;
-
-// The home folder of the account the game runs under, from the system's user database.
-std::optional<std::filesystem::path> AccountHome();
 
 // Where the player's configuration and saves live. In the game folder: "./config.ini" and
 // "./sav". Otherwise they are the player's own: saves in "$XDG_DATA_HOME/quenlit/sav"
@@ -43,10 +41,19 @@ std::optional<std::filesystem::path> AccountHome();
 UserFiles ChooseUserFiles(bool inGameFolder, const Environment& environment,
                           const std::optional<std::filesystem::path>& accountHome);
 
+// Where the player's configuration and saves live on Windows: in the game folder as above, or
+// else in "ROAMING\Quenlit\": saves in "sav", and "config.ini", read instead of the shipped
+// configuration when it exists. roaming is the user's roaming application-data folder.
+UserFiles ChooseAppDataFiles(bool inGameFolder, const std::filesystem::path& roaming);
+
 // The log that tells a failed start to a player who started the game without a terminal:
 // "$XDG_STATE_HOME/quenlit/quenlit.log" (~/.local/state by default); "" without a home.
 std::string ChooseLogFile(const Environment& environment,
                           const std::optional<std::filesystem::path>& accountHome);
+
+// The log of this player on this system: "quenlit.log" in the folder of ChooseAppDataFiles
+// where the system has a roaming application-data folder, else ChooseLogFile's.
+std::string PlayersLogFile();
 
 // Finds the game folder, makes it the working directory so that every path of the game
 // resolves against it, and says where the player's files go. A folder that cannot be entered

@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "platform/sdl/installed_fonts.h"
+#include "platform/utf8_path.h"
 
 namespace quenlit::platform {
 namespace {
@@ -22,14 +23,15 @@ FontLocator::FontLocator(std::string folder, std::map<std::string, std::string> 
 
 void FontLocator::RegisterFolder() const {
   namespace fs = std::filesystem;
-  const std::string shown = fs::path(folder_).lexically_normal().string() + "/";
+  const fs::path folder = PathFromUtf8(folder_);
+  const std::string shown = Utf8Of(folder.lexically_normal()) + "/";
   std::error_code error;
-  if (!fs::is_directory(folder_, error)) {
+  if (!fs::is_directory(folder, error)) {
     std::cerr << "quenlit: " << shown << ": missing; the system's fonts stand in" << std::endl;
     return;
   }
   bool anyFont = false;
-  for (const auto& entry : fs::directory_iterator(folder_, error))
+  for (const auto& entry : fs::directory_iterator(folder, error))
     anyFont = anyFont || IsFontFile(entry.path());
   if (!anyFont)
     std::cerr << "quenlit: " << shown << ": holds no font file; the system's fonts stand in"
@@ -39,31 +41,31 @@ void FontLocator::RegisterFolder() const {
 
 std::string FontLocator::FileInFolder(const std::string& family) const {
   std::error_code error;
-  for (const auto& entry : std::filesystem::directory_iterator(folder_, error)) {
-    if (entry.path().stem().string() == family && IsFontFile(entry.path()))
-      return entry.path().string();
+  for (const auto& entry : std::filesystem::directory_iterator(PathFromUtf8(folder_), error)) {
+    if (Utf8Of(entry.path().stem()) == family && IsFontFile(entry.path()))
+      return Utf8Of(entry.path());
   }
   return "";
 }
 
 std::string FontLocator::ListedInFolder(const std::string& family) const {
-  std::ifstream list(std::filesystem::path(folder_) / "fonts.txt");
+  std::ifstream list(PathFromUtf8(folder_) / "fonts.txt");
   std::string line;
   while (std::getline(list, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     const size_t tab = line.find('\t');
     if (tab == std::string::npos || line.compare(0, tab, family) != 0 || tab != family.size())
       continue;
-    const std::filesystem::path file = std::filesystem::path(folder_) / line.substr(tab + 1);
+    const std::filesystem::path file = PathFromUtf8(folder_) / PathFromUtf8(line.substr(tab + 1));
     std::error_code error;
-    if (std::filesystem::is_regular_file(file, error)) return file.string();
-    ReportUnusable(file.string(), "missing");
+    if (std::filesystem::is_regular_file(file, error)) return Utf8Of(file);
+    ReportUnusable(Utf8Of(file), "missing");
   }
   return "";
 }
 
 void FontLocator::ReportUnusable(const std::string& file, const std::string& reason) const {
-  const std::string shown = std::filesystem::path(file).lexically_normal().string();
+  const std::string shown = Utf8Of(PathFromUtf8(file).lexically_normal());
   std::lock_guard lock(reportMutex_);
   if (!reported_.insert(shown).second) return;
   std::cerr << "quenlit: " << shown << ": " << reason << "; another font stands in" << std::endl;

@@ -1,7 +1,6 @@
 #include "platform/sdl/renderer_canvas.h"
 
 #include <SDL_image.h>
-#include <sys/resource.h>
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -13,6 +12,7 @@
 #include <utility>
 
 #include "platform/sdl/pixel_blend.h"
+#include "platform/thread_priority.h"
 
 namespace quenlit::platform {
 namespace {
@@ -29,12 +29,6 @@ void ReturnBigBlocksAtOnce() {
 #ifdef __GLIBC__
   static std::once_flag once;
   std::call_once(once, [] { mallopt(M_MMAP_THRESHOLD, 256 * 1024); });
-#endif
-}
-
-void LowerThisThreadsPriority() {
-#ifdef __linux__
-  setpriority(PRIO_PROCESS, 0, 10);  // on Linux, the calling thread alone
 #endif
 }
 

@@ -10,8 +10,10 @@ namespace {
 // context is a software rasteriser, and making one just to learn that costs a noticeable part
 // of start-up.
 bool HaveGraphicsDevice() {
-#ifdef __EMSCRIPTEN__
+#if defined(__EMSCRIPTEN__)
   return true;  // a browser page draws with WebGL, which the browser puts on what it has
+#elif defined(_WIN32)
+  return true;  // Direct3D puts itself on whatever the machine has
 #endif
   std::error_code error;
   if (std::filesystem::exists("/dev/dri", error)) return true;
@@ -31,7 +33,7 @@ std::string CurrentGlRenderer() {
 // reason why not.
 SDL_Renderer* CreateAccelerated(SDL_Window* window, Uint32 vsync, std::string& reason) {
   if (!HaveGraphicsDevice()) {
-    reason = "no graphics device (/dev/dri) to accelerate with";
+    reason = "no graphics device (/dev/dri) to accelerate with";  // only where Mesa draws
     return nullptr;
   }
   SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | vsync);
