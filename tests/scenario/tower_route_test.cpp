@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "catalogue/catalogue.h"
-#include "json.h"
 #include "folder_link.h"
+#include "json.h"
 #include "platform/utf8_path.h"
 #include "process.h"
 #include "temp_folder.h"
@@ -71,12 +71,12 @@ std::vector<Json> Play(const std::string& script, int seed) {
   }
   scratch.Write("route.sim", script);
   const std::filesystem::path& at = scratch.Path();
-  const int exitCode = RunProgram({.program = QUENLIT_SIM,
-                                   .arguments = {"--seed", std::to_string(seed), "--root",
-                                                 platform::Utf8Of(game)},
-                                   .input = platform::Utf8Of(at / "route.sim"),
-                                   .output = platform::Utf8Of(at / "out"),
-                                   .errors = platform::Utf8Of(at / "err")});
+  const int exitCode =
+      RunProgram({.program = QUENLIT_SIM,
+                  .arguments = {"--seed", std::to_string(seed), "--root", platform::Utf8Of(game)},
+                  .input = platform::Utf8Of(at / "route.sim"),
+                  .output = platform::Utf8Of(at / "out"),
+                  .errors = platform::Utf8Of(at / "err")});
   EXPECT_EQ(exitCode, 0) << ReadAll(at / "err");
   std::vector<Json> dumps;
   std::istringstream lines(ReadAll(at / "out"));

@@ -1,6 +1,8 @@
 // The data readers: initialisation files, the monster table, the text-mode CRC and sealing.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "data/crc32.h"
 #include "data/ini_file.h"
 #include "data/paths.h"
@@ -92,9 +94,17 @@ TEST(GamePaths, BackslashesSeparateFoldersAndNamesMatchInAnyCase) {
   test::WorkingFolder folder;
   folder.Write("data/1.map", "x");
   folder.Write("Images/Image 3.png", "x");
+#ifdef _WIN32
+  // Windows takes backslashes and finds names in any case itself: the paths need only lead to
+  // the files.
+  EXPECT_TRUE(std::filesystem::is_regular_file(ResolveGamePath("Data\\1.MAP")));
+  EXPECT_TRUE(std::filesystem::is_regular_file(ResolveGamePath(".\\images\\image 3.png")));
+  EXPECT_FALSE(std::filesystem::exists(ResolveGamePath("Data\\9.map")));
+#else
   EXPECT_EQ(ResolveGamePath("Data\\1.MAP"), "data/1.map");
   EXPECT_EQ(ResolveGamePath(".\\images\\image 3.png"), "./Images/Image 3.png");
   EXPECT_EQ(ResolveGamePath("Data\\9.map"), "data/9.map") << "a missing name keeps its spelling";
+#endif
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/sdl/text_layout.h"
+#include "platform/utf8_path.h"
 
 namespace quenlit::platform {
 namespace {
@@ -75,7 +76,7 @@ TTF_Font* TextPainter::OpenFont(const FontFace& face, int pixels) {
       face.file.empty() ? nullptr : TTF_OpenFontIndex(face.file.c_str(), pixels, face.index);
   if (!font && !face.file.empty()) {
     std::error_code ignored;
-    fonts_.ReportUnusable(face.file, std::filesystem::exists(face.file, ignored)
+    fonts_.ReportUnusable(face.file, std::filesystem::exists(PathFromUtf8(face.file), ignored)
                                          ? std::string("damaged (") + TTF_GetError() + ")"
                                          : std::string("missing"));
   }
