@@ -11,11 +11,15 @@
 //                       [--check-width N] [--traps WIDTH]
 //       searches the compiled tower for its best line and reports how hard it is: the
 //       searches, the line floor by floor, the shop, health and potions, and the other ways
-//       to win. --plan writes the best line as a route plan, --other-ways the best line
-//       of each set of blue and red doors. Exit 0 when a line wins, 1 when none does.
+//       to win, and the greedy players' games. --plan writes the best line as a route plan,
+//       --other-ways the best line of each set of blue and red doors; --check-width sets the
+//       width of the what-if searches, --traps adds the census of the line's irreversible
+//       mistakes. Exit 0 when a line wins, 1 when none does.
+#include <algorithm>
 #include <fstream>
 #include <iostream>
 #include <string>
+#include <utility>
 
 #include "checker_world.h"
 #include "floor_survey.h"
@@ -75,26 +79,24 @@ int Check(const std::string& gameFolder, const std::string& simPath, const std::
 int SolveCommand(const std::vector<std::string>& args) {
   std::string root = ".";
   SolveOptions options;
+  // The options that give a search's width.
+  const std::pair<const char*, int*> widths[] = {{"--width", &options.width},
+                                                 {"--check-width", &options.checkWidth},
+                                                 {"--traps", &options.trapWidth}};
   for (size_t i = 1; i < args.size(); ++i) {
     const bool hasValue = i + 1 < args.size();
-    if (args[i] == "--root" && hasValue) {
+    const auto width = std::find_if(std::begin(widths), std::end(widths),
+                                    [&](const auto& option) { return args[i] == option.first; });
+    if (width != std::end(widths) && hasValue) {
+      const auto value = ParseNumber(args[++i], 1, 100000);
+      if (!value) return Usage();
+      *width->second = *value;
+    } else if (args[i] == "--root" && hasValue) {
       root = args[++i];
-    } else if (args[i] == "--width" && hasValue) {
-      const auto width = ParseNumber(args[++i], 1, 100000);
-      if (!width) return Usage();
-      options.width = *width;
     } else if (args[i] == "--plan" && hasValue) {
       options.planPath = args[++i];
     } else if (args[i] == "--other-ways" && hasValue) {
       options.otherWaysFolder = args[++i];
-    } else if (args[i] == "--check-width" && hasValue) {
-      const auto width = ParseNumber(args[++i], 1, 100000);
-      if (!width) return Usage();
-      options.checkWidth = *width;
-    } else if (args[i] == "--traps" && hasValue) {
-      const auto width = ParseNumber(args[++i], 1, 100000);
-      if (!width) return Usage();
-      options.trapWidth = *width;
     } else {
       return Usage();
     }
